@@ -1,0 +1,23 @@
+# Installed dependencies: PCRE 8-bit, libffi and libcrypto natively; PCRE built
+# by scripts/setup.sh for MinGW; GoogleTest from Debian's package or its sources.
+if(WIN32)
+  set(QEL_DEPS "$ENV{QEL_DEPS}")
+  if(NOT QEL_DEPS)
+    if(DEFINED ENV{XDG_CACHE_HOME})
+      set(QEL_DEPS "$ENV{XDG_CACHE_HOME}/qel-deps")
+    else()
+      set(QEL_DEPS "$ENV{HOME}/.cache/qel-deps")
+    endif()
+  endif()
+  add_library(qel_pcre STATIC IMPORTED)
+  set_target_properties(qel_pcre PROPERTIES
+    IMPORTED_LOCATION "${QEL_DEPS}/pcre-i686/lib/libpcre.a"
+    INTERFACE_INCLUDE_DIRECTORIES "${QEL_DEPS}/pcre-i686/include"
+    INTERFACE_COMPILE_DEFINITIONS PCRE_STATIC)
+else()
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(PCRE REQUIRED IMPORTED_TARGET libpcre)
+  pkg_check_modules(FFI REQUIRED IMPORTED_TARGET libffi)
+  find_package(OpenSSL REQUIRED COMPONENTS Crypto)
+  add_library(qel_pcre ALIAS PkgConfig::PCRE)
+endif()

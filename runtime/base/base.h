@@ -1,0 +1,39 @@
+// Root of every interpreter object: an atomic reference count.
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+class CBase {
+public:
+  CBase() = default;
+  CBase(const CBase&) = delete;
+  CBase& operator=(const CBase&) = delete;
+  virtual ~CBase() = default;
+
+  int32_t AddRef() { return ++refCount_; }
+  // Destroys the object once the count reaches 0 or below.
+  int32_t Release();
+  int32_t RefCount() const { return refCount_; }
+
+  // Truth of a value referring to the object: script objects and match values
+  // are true when they have elements, functions always; other objects are false.
+  virtual bool TruthValue() const { return false; }
+
+private:
+  std::atomic<int32_t> refCount_{1};
+};
+
+void AddRefObject(CBase* object);
+int32_t ReleaseObject(CBase* object);
+
+// Holds one counted reference for a scope; the object may be null.
+class CBaseRef {
+public:
+  explicit CBaseRef(CBase* object) : object_(object) { AddRefObject(object_); }
+  CBaseRef(const CBaseRef&) = delete;
+  CBaseRef& operator=(const CBaseRef&) = delete;
+  ~CBaseRef() { ReleaseObject(object_); }
+
+private:
+  CBase* object_;
+};

@@ -1,0 +1,57 @@
+#include "list.h"
+
+#include <cstdlib>
+#include <new>
+
+#include "../error.h"
+
+CList::CList(bool ownsItems) : ownsItems_(ownsItems) {}
+
+CList::~CList() {
+  CList::Clear();
+  SetCapacity(0);
+}
+
+void CList::Clear() {
+  if (ownsItems_) {
+    for (int32_t i = count_ - 1; i >= 0; --i) {
+      CBase* item = items_[i];
+      items_[i] = nullptr;
+      ReleaseObject(item);
+    }
+  }
+  count_ = 0;
+}
+
+void CList::Grow() {
+  SetCapacity(capacity_ == 0 ? 16 : capacity_ * 2);
+}
+
+void CList::SetCapacity(int32_t capacity) {
+  if (capacity == 0) {
+    std::free(items_);
+    items_ = nullptr;
+  } else {
+    void* grown = std::realloc(items_, sizeof(CBase*) * static_cast<size_t>(capacity));
+    if (!grown) throw std::bad_alloc();
+    items_ = static_cast<CBase**>(grown);
+    for (int32_t i = capacity_; i < capacity; ++i) items_[i] = nullptr;
+  }
+  capacity_ = capacity;
+  if (count_ > capacity_) count_ = capacity_;
+}
+
+int32_t CList::Put(CBase* item, int32_t index) {
+  if (index < 0) index = count_;
+  if (index >= kMaxIndex) RaiseError(QT("List index out of range"));
+  while (index >= capacity_) Grow();
+  items_[index] = item;
+  if (index >= count_) count_ = index + 1;
+  return index;
+}
+
+bool CList::Contains(const CBase* item) const {
+  for (int32_t i = 0; i < count_; ++i)
+    if (items_[i] == item) return true;
+  return false;
+}

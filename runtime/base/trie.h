@@ -1,0 +1,45 @@
+// Case-insensitive identifier trie: 39 symbols for identifier characters, one
+// for the node's own value and one escape for any other code unit.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "../text.h"
+#include "base.h"
+
+struct CTrieNode {
+  static constexpr int kSymbols = 41;
+  static constexpr int kValueSymbol = 39;
+  static constexpr int kEscapeSymbol = 40;
+
+  // 0: no entry; k: entries[k - 1].
+  uint8_t index[kSymbols] = {};
+  // Children and the node's own value, in the order they were added.
+  std::vector<void*> entries;
+};
+
+// A subclass that overrides ReleaseItem clears in its own destructor, since the
+// base destructor can no longer reach the override.
+class CTrie : public CBase {
+public:
+  using ForEachCallback = void (*)(void* userData, void* value);
+
+  CTrie() = default;
+  ~CTrie() override;
+
+  virtual void Clear();
+  virtual void ReleaseItem(void* value);
+  virtual void* IndexOf(TextView key);
+  virtual void* Put(TextView key, void* value);
+
+  // A null value only looks up. In raw-symbol mode each code unit is a symbol.
+  void* FindOrInsert(TextView key, void* value, bool rawSymbols, bool replace);
+  void ForEach(ForEachCallback callback, void* userData) const;
+  bool Empty() const { return root_ == nullptr; }
+
+private:
+  CTrieNode* root_ = nullptr;
+};
+
+// The symbols one code unit walks through.
+int TrieSymbols(unsigned codeUnit, uint8_t* symbols);

@@ -1,0 +1,18 @@
+// The runtime's failure: an exception that carries a message text.
+#pragma once
+#include <exception>
+#include <string>
+#include "text.h"
+
+class EScriptError : public std::exception {
+public:
+  explicit EScriptError(Text message);
+  const Text& Message() const { return message_; }
+  const char* what() const noexcept override { return utf8_.c_str(); }
+
+private:
+  Text message_;
+  std::string utf8_;
+};
+
+[[noreturn]] void RaiseError(Text message);

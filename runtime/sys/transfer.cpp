@@ -1,0 +1,78 @@
+#include "sys/transfer.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+#include "error.h"
+#include "sys/os_result.h"
+
+namespace {
+
+void SeekChecked(ByteChannel& channel, std::int64_t offset) { CheckOSResult(channel.SeekTo(offset) ? 0 : -1, QT("")); }
+
+std::string Buffer(std::size_t count) {
+  try {
+    return std::string(count, '\0');
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  RaiseError(QT("Not enough memory for the file's contents"));
+}
+
+// Continues after done until count bytes are in or the file ends; returns the total.
+std::size_t ReadPieces(ByteChannel& channel, char* buffer, std::size_t done, std::size_t count, std::size_t chunk) {
+  while (done < count) {
+    const std::int64_t got = channel.Read(buffer + done, std::min(chunk, count - done));
+    CheckOSResult(got, QT(""));
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
+}
+
+void WritePieces(ByteChannel& channel, std::string_view bytes, std::size_t done, std::size_t chunk) {
+  while (done < bytes.size()) {
+    const std::int64_t put = channel.Write(bytes.data() + done, std::min(chunk, bytes.size() - done));
+    CheckOSResult(put, QT(""));
+    if (put == 0) RaiseError(QT("The file takes no more bytes"));
+    done += static_cast<std::size_t>(put);
+  }
+}
+
+}  // namespace
+
+std::int64_t FileChannel::Read(void* buffer, std::size_t count) { return platform::ReadBytes(file_, buffer, count); }
+
+std::int64_t FileChannel::Write(const void* data, std::size_t count) { return platform::WriteBytes(file_, data, count); }
+
+bool FileChannel::SeekTo(std::int64_t offset) { return platform::Seek(file_, offset, platform::SeekFrom::Begin) == offset; }
+
+// A failed first request may have moved some bytes: the pieces start over at start.
+std::string ReadRange(ByteChannel& channel, std::int64_t start, std::size_t count, std::size_t chunk) {
+  chunk = std::max<std::size_t>(chunk, 1);
+  std::string bytes = Buffer(count);
+  SeekChecked(channel, start);
+  const std::int64_t got = count == 0 ? 0 : channel.Read(bytes.data(), count);
+  std::size_t done = 0;
+  if (got >= 0) {
+    done = ReadPieces(channel, bytes.data(), static_cast<std::size_t>(got), count, chunk);
+  } else {
+    SeekChecked(channel, start);
+    done = ReadPieces(channel, bytes.data(), 0, count, chunk);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes, std::size_t chunk) {
+  chunk = std::max<std::size_t>(chunk, 1);
+  SeekChecked(channel, start);
+  const std::int64_t put = bytes.empty() ? 0 : channel.Write(bytes.data(), bytes.size());
+  if (put >= 0) {
+    WritePieces(channel, bytes, static_cast<std::size_t>(put), chunk);
+    return;
+  }
+  SeekChecked(channel, start);
+  WritePieces(channel, bytes, 0, chunk);
+}

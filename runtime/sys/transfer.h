@@ -1,0 +1,35 @@
+// Whole-range reads and writes: one request first, then pieces when it fails.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+
+inline constexpr std::size_t kTransferChunk = 33554432;
+
+// What the transfers need of a file; tests put a faulty one in its place.
+class ByteChannel {
+public:
+  virtual ~ByteChannel() = default;
+  // As platform::ReadBytes / WriteBytes: a count (possibly short) or -1.
+  virtual std::int64_t Read(void* buffer, std::size_t count) = 0;
+  virtual std::int64_t Write(const void* data, std::size_t count) = 0;
+  virtual bool SeekTo(std::int64_t offset) = 0;
+};
+
+class FileChannel : public ByteChannel {
+public:
+  explicit FileChannel(platform::FileHandle file) : file_(file) {}
+  std::int64_t Read(void* buffer, std::size_t count) override;
+  std::int64_t Write(const void* data, std::size_t count) override;
+  bool SeekTo(std::int64_t offset) override;
+
+private:
+  platform::FileHandle file_;
+};
+
+// count bytes from start; fewer when the file ends sooner.
+std::string ReadRange(ByteChannel& channel, std::int64_t start, std::size_t count, std::size_t chunk = kTransferChunk);
+void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes, std::size_t chunk = kTransferChunk);

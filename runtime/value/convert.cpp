@@ -1,0 +1,159 @@
+#include "convert.h"
+
+#include "bool_text.h"
+#include "code_page_text.h"
+#include "conversion_error.h"
+#include "currency_math.h"
+#include "date_text.h"
+#include "number_text.h"
+#include "predicates.h"
+#include "rounding.h"
+#include "text_access.h"
+
+namespace {
+
+bool IsObjectRef(VarType t) { return t == varObject || t == varCountedObject; }
+
+Number TextNumber(const Value& text, VarType target) {
+  Number n;
+  NumberParse result = VisitText(text, [&](auto view) { return ParseNumberText(view, n); });
+  if (result == NumberParse::kNotNumber) RaiseConversionError(text, target);
+  if (result == NumberParse::kOverflow) RaiseOverflow(text, target);
+  return n;
+}
+
+struct Range {
+  int64_t low;
+  int64_t high;
+};
+
+Range RangeOf(VarType type) {
+  switch (type) {
+    case varShortInt: return {INT8_MIN, INT8_MAX};
+    case varByte: return {0, UINT8_MAX};
+    case varSmallint: return {INT16_MIN, INT16_MAX};
+    case varWord: return {0, UINT16_MAX};
+    case varInteger: return {INT32_MIN, INT32_MAX};
+    case varLongWord: return {0, UINT32_MAX};
+    default: return {INT64_MIN, INT64_MAX};
+  }
+}
+
+// Text of a value that is not a text: plain ASCII in both builds.
+std::string AsciiText(const Value& v) {
+  switch (v.Type()) {
+    case varEmpty:
+    case varNull:
+    case varObject:
+    case varCountedObject: return "";
+    case varBoolean: return std::string(BoolText(v.AsBoolRaw() != 0));
+    case varDate: {
+      std::string out;
+      if (!FormatDate(v.AsDoubleRaw(), out)) RaiseOverflow(v, varUString);
+      return out;
+    }
+    default: {
+      std::string out = NumberValueText(v);
+      if (out.empty()) RaiseConversionError(v, varUString);
+      return out;
+    }
+  }
+}
+
+}  // namespace
+
+Number ToNumber(const Value& v, VarType target) {
+  switch (v.Type()) {
+    case varEmpty:
+    case varNull:
+    case varObject:
+    case varCountedObject: return Number::Int(0);
+    case varSmallint: return Number::Int(v.AsInt16Raw());
+    case varInteger: return Number::Int(v.AsInt32Raw());
+    case varShortInt: return Number::Int(v.AsInt8Raw());
+    case varByte: return Number::Int(v.AsUInt8Raw());
+    case varWord: return Number::Int(v.AsUInt16Raw());
+    case varBoolean: return Number::Int(v.AsBoolRaw() ? -1 : 0);
+    case varLongWord: return Number::Int(v.AsUInt32Raw(), true);
+    case varInt64: return Number::Int(v.AsInt64Raw(), true);
+    case varUInt64:
+      return v.AsUInt64Raw() <= uint64_t(INT64_MAX) ? Number::Int(int64_t(v.AsUInt64Raw()), true)
+                                                    : Number::Double(double(v.AsUInt64Raw()));
+    case varSingle: return Number::Double(v.AsSingleRaw());
+    case varDouble: return Number::Double(v.AsDoubleRaw());
+    case varDate: return Number::Date(v.AsDoubleRaw());
+    case varCurrency: return Number::Currency(v.AsCurrencyRaw());
+    case varOleStr:
+    case varString:
+    case varUString: return TextNumber(v, target);
+    default: RaiseConversionError(v, target);
+  }
+}
+
+int64_t ToWholeNumber(const Number& n, const Value& source, VarType target) {
+  if (n.kind == Number::kInt) return n.i;
+  if (n.kind == Number::kCurrency) return RoundCurrency(n.i);
+  int64_t whole = 0;
+  if (!DoubleToInt64(n.d, whole)) RaiseOverflow(source, target);
+  return whole;
+}
+
+int64_t ToRangedInteger(const Value& v, VarType type) {
+  int64_t whole = ToWholeNumber(ToNumber(v, type), v, type);
+  Range range = RangeOf(type);
+  if (whole < range.low || whole > range.high) RaiseOverflow(v, type);
+  return whole;
+}
+
+int32_t ToInt32(const Value& v) { return int32_t(ToRangedInteger(v, varInteger)); }
+
+int64_t ToInt64(const Value& v) { return ToRangedInteger(v, varInt64); }
+
+double ToDouble(const Value& v) { return NumberToDouble(ToNumber(v, varDouble)); }
+
+int64_t ToCurrency(const Value& v) {
+  Number n = ToNumber(v, varCurrency);
+  int64_t scaled = n.i;
+  if (n.kind == Number::kInt && !IntegerToCurrency(n.i, scaled)) RaiseOverflow(v, varCurrency);
+  if (n.kind == Number::kDouble && !DoubleToInt64(n.d * 10000, scaled)) RaiseOverflow(v, varCurrency);
+  return scaled;
+}
+
+double ToDate(const Value& v) {
+  double date = 0;
+  if (IsStringType(v.Type())) {
+    if (!VisitText(v, [&](auto view) { return ParseDateText(view, date); })) RaiseConversionError(v, varDate);
+    return date;
+  }
+  date = NumberToDouble(ToNumber(v, varDate));
+  if (!IsValidDate(date)) RaiseOverflow(v, varDate);
+  return date;
+}
+
+bool ToBool(const Value& v) {
+  VarType t = v.Type();
+  if (IsObjectRef(t)) return v.AsObject() && v.AsObject()->TruthValue();
+  if (IsStringType(t)) {
+    std::optional<bool> b = BoolOfText(v);
+    if (!b) RaiseConversionError(v, varBoolean);
+    return *b;
+  }
+  Number n = ToNumber(v, varBoolean);
+  return n.kind == Number::kDouble ? n.d != 0 : n.i != 0;
+}
+
+std::u16string ToUtf16(const Value& v) {
+  if (IsStringType(v.Type())) return Utf16Of(v);
+  std::string ascii = AsciiText(v);
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
+std::string ToAnsi(const Value& v) {
+  VarType t = v.Type();
+  if (t == varString && v.Text8() && IsSystemCodePage(v.Text8()->codePage)) return std::string(v.Text8()->View());
+  return IsStringType(t) ? EncodeAnsi(Utf16Of(v), 0) : AsciiText(v);
+}
+
+Text ToText(const Value& v) {
+  return IsStringType(v.Type()) ? BuildTextOf(v) : TextFromAscii(AsciiText(v));
+}

@@ -1,0 +1,33 @@
+// Conversions between script values. They follow OLE Automation's rules but
+// do not depend on the locale; docs/values.md lists every rule. Failures raise
+// EScriptError: "Cannot convert ..." or "Overflow converting ...".
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "number.h"
+#include "value.h"
+
+int32_t ToInt32(const Value& v);
+int64_t ToInt64(const Value& v);
+double ToDouble(const Value& v);
+// The amount times 10000.
+int64_t ToCurrency(const Value& v);
+double ToDate(const Value& v);
+bool ToBool(const Value& v);
+// The build's text: UTF-16 in qelu, the system code page in qel.
+Text ToText(const Value& v);
+std::u16string ToUtf16(const Value& v);
+// 8-bit text in the system code page.
+std::string ToAnsi(const Value& v);
+
+// dst may be src itself. Object references convert only to Boolean; to any
+// other type they give Empty.
+void ChangeType(Value& dst, const Value& src, VarType type);
+
+// The value as a number for arithmetic and comparison; errors name target.
+Number ToNumber(const Value& v, VarType target);
+// The number rounded half to even to an Int64; errors name source and target.
+int64_t ToWholeNumber(const Number& n, const Value& source, VarType target);
+// Integers of a type up to 64 bits, range-checked for that type.
+int64_t ToRangedInteger(const Value& v, VarType type);

@@ -1,0 +1,17 @@
+// Tests on script values used by operators, conditions and case statements.
+#pragma once
+#include "value.h"
+
+// OLE, 8-bit and UTF-16 text.
+bool IsStringType(VarType type);
+// Boolean and the integer types of 8 to 64 bits.
+bool IsIntegerType(VarType type);
+// An integer type, or a non-empty text of digits only (no sign, no spaces).
+bool IsIntegerLike(const Value& v);
+bool IsDispatchValue(const Value& v);
+// Empty, null, an empty text, or a number whose payload is all zero bits (so
+// -0.0 is not zero).
+bool IsEmptyOrZero(const Value& v);
+// Truthiness: texts by the boolean words or as numbers, and any other
+// non-empty text is true; other values by ToBool.
+bool ValueToBool(const Value& v);

@@ -1,0 +1,28 @@
+#include "text_access.h"
+
+#include "code_page_text.h"
+
+size_t TextLength(const Value& text) {
+  return VisitText(text, [](auto view) { return view.size(); });
+}
+
+std::u16string Utf16Of(const Value& text) {
+  if (text.Type() == varString) {
+    const TextRep8* rep = text.Text8();
+    return rep ? DecodeAnsi(rep->View(), rep->codePage) : std::u16string();
+  }
+  const TextRep16* rep = text.Text16();
+  return rep ? std::u16string(rep->View()) : std::u16string();
+}
+
+#ifdef QEL_ANSI
+Text BuildTextOf(const Value& text) {
+  const TextRep8* rep = text.Type() == varString ? text.Text8() : nullptr;
+  if (rep && IsSystemCodePage(rep->codePage)) return Text(rep->View());
+  return EncodeAnsi(Utf16Of(text), 0);
+}
+#else
+Text BuildTextOf(const Value& text) { return Utf16Of(text); }
+#endif
+
+Text TextFromAscii(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }

@@ -1,0 +1,10 @@
+// A runtime object that counts its living instances, for leak checks.
+#pragma once
+#include "base/base.h"
+
+class LiveObject : public CBase {
+public:
+  LiveObject() { ++alive; }
+  ~LiveObject() override { --alive; }
+  static inline int alive = 0;
+};
