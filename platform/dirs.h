@@ -10,6 +10,7 @@ namespace platform {
 struct DirEntry {
   std::u16string name;
   bool folder = false;
+  bool link = false;  // a symbolic link, junction or other reparse point
   std::int64_t size = 0;
 };
 

@@ -1,12 +1,16 @@
 #include "error.h"
 
-#include "utf.h"
+#include "platform/codepage.h"
 
 namespace {
 #ifdef QEL_ANSI
 std::string ToUtf8(const Text& text) { return text; }
 #else
-std::string ToUtf8(const Text& text) { return Utf16ToUtf8(text); }
+std::string ToUtf8(const Text& text) {
+  std::string bytes;
+  platform::EncodeCodePage(platform::kCodePageUtf8, text, bytes);
+  return bytes;
+}
 #endif
 }  // namespace
 

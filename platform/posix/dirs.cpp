@@ -23,8 +23,9 @@ bool IsDotEntry(const char* name) { return name[0] == '.' && (name[1] == 0 || (n
 
 // Links are followed; a dangling one shows as an empty file.
 DirEntry MakeEntry(int dirFd, const char* name) {
-  DirEntry entry{detail::FromNative(name), false, 0};
+  DirEntry entry{detail::FromNative(name), false, false, 0};
   struct stat st {};
+  if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) entry.link = S_ISLNK(st.st_mode);
   if (::fstatat(dirFd, name, &st, 0) == 0 || ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
     entry.folder = S_ISDIR(st.st_mode);
     entry.size = entry.folder ? 0 : st.st_size;

@@ -20,6 +20,7 @@ DirEntry MakeEntry(const WIN32_FIND_DATAW& data) {
   DirEntry entry;
   entry.name = detail::FromWide(data.cFileName, std::wcslen(data.cFileName));
   entry.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   entry.size = entry.folder ? 0 : (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return entry;
 }

@@ -28,8 +28,9 @@ void Walk(const Search& search, const std::u16string& folder) {
     if (entry.folder == search.folders) search.found(TextFromUtf16(folder + entry.name), search.withSize ? entry.size : -1);
   }
   if (!search.subfolders) return;
+  // Linked folders are not entered: a link to an ancestor would never end.
   for (const platform::DirEntry& entry : Entries(folder, u"*.*")) {
-    if (entry.folder) Walk(search, folder + entry.name + u'\\');
+    if (entry.folder && !entry.link) Walk(search, folder + entry.name + u'\\');
   }
 }
 

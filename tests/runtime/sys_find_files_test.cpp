@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "platform/filesystem.h"
@@ -67,6 +68,17 @@ TEST_F(SysFindFiles, ATrailingBackslashListsFolders) {
   // The last name before the backslash is the mask: the folder itself.
   EXPECT_EQ(Find(u"sub\\", false, false), std::vector<Found>{Entry(u"sub", -1)});
 }
+
+#ifndef _WIN32
+TEST_F(SysFindFiles, ALinkToAnAncestorIsNotEntered) {
+  std::u16string root = Path(u"");
+  root.pop_back();  // the separator
+  std::error_code error;
+  std::filesystem::create_directory_symlink(std::filesystem::path(root), std::filesystem::path(root + u"/sub/up"), error);
+  ASSERT_FALSE(error) << error.message();
+  EXPECT_EQ(Find(u"*.txt", true, true).size(), 4u);
+}
+#endif
 
 TEST_F(SysFindFiles, AMissingFolderFindsNothing) {
   EXPECT_TRUE(Find(u"missing\\*.*", true, true).empty());

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "error.h"
-#include "utf.h"
+#include "platform/codepage.h"
 #include "value/convert.h"
 #include "value/predicates.h"
 #include "value/text_access.h"
@@ -49,7 +49,7 @@ inline bool SameValue(const Value& a, const Value& b) {
 inline std::string Show(const Value& v) {
   std::string text;
   try {
-    text = Utf16ToUtf8(ToUtf16(v));
+    platform::EncodeCodePage(platform::kCodePageUtf8, ToUtf16(v), text);
   } catch (const EScriptError&) {
     text = "?";
   }

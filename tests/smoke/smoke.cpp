@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "base/named_list.h"
-#include "utf.h"
 #include "value/value.h"
 
 namespace {
