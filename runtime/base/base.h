@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+class CNode;
+
 class CBase {
 public:
   CBase() = default;
@@ -18,6 +20,9 @@ public:
   // Truth of a value referring to the object: script objects and match values
   // are true when they have elements, functions always; other objects are false.
   virtual bool TruthValue() const { return false; }
+  // Program-tree nodes answer themselves: values find the node they refer to
+  // without a dynamic cast.
+  virtual CNode* AsNode() { return nullptr; }
 
 private:
   std::atomic<int32_t> refCount_{1};

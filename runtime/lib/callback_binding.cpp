@@ -1,0 +1,39 @@
+#include "callback_binding.h"
+
+#include <optional>
+
+#include "../error.h"
+#include "../tree/class_instance.h"
+#include "../tree/function.h"
+#include "../tree/instance_binding.h"
+#include "../tree/value_list.h"
+#include "../tree/value_ops.h"
+#include "context.h"
+
+CCallbackBinding::~CCallbackBinding() {
+  ReleaseObject(context_);
+  ReleaseObject(function_);
+}
+
+void CCallbackBinding::Bind(const Value& function, CValueList* options, CContext& calling) {
+  CFunction* bound = FunctionOf(function);
+  if (!bound) RaiseError(QT("A callback needs a script function"));
+  bound->AddRef();
+  ReleaseObject(function_);
+  function_ = bound;
+  CValue* object = CValueList::GetArg(options, QT("obj"), -1);
+  object_ = object ? object->ValueRef() : Value();
+  CContext* context = CValueList::GetBool(options, QT("thread"), false, -1) ? calling.NewContext() : &calling;
+  if (context == &calling) calling.AddRef();
+  ReleaseObject(context_);
+  context_ = context;
+}
+
+const Value& CCallbackBinding::Call(CContext& context, CValueList* args) {
+  if (!function_) return DefaultValue();
+  CBaseRef keep(this);
+  std::optional<CInstanceBinding> binding;
+  CClassInstance* instance = ClassInstanceOf(object_);
+  if (instance && !instance->Class()->IsBoundTo(instance)) binding.emplace(instance);
+  return function_->Call(context, args);
+}

@@ -1,0 +1,29 @@
+// A script function bound for host code to call back, optionally with an
+// object to be "this" and a context of its own.
+#pragma once
+#include "../tree/node.h"
+
+class CFunction;
+
+class CCallbackBinding : public CNode {
+public:
+  CCallbackBinding() : CNode(nullptr) {}
+  ~CCallbackBinding() override;
+
+  // Options: "obj" gives the object, "thread" true a new context instead of
+  // the calling one.
+  void Bind(const Value& function, CValueList* options, CContext& calling);
+  // A bound class instance is "this" for the call; any other bound object is
+  // not treated as one.
+  const Value& Call(CContext& context, CValueList* args) override;
+
+  CFunction* Function() const { return function_; }
+  const Value& BoundObject() const { return object_; }
+  // The context host callers run the binding under.
+  CContext* Context() const { return context_; }
+
+private:
+  CFunction* function_ = nullptr;  // counted
+  Value object_;
+  CContext* context_ = nullptr;  // counted
+};

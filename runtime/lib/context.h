@@ -1,0 +1,34 @@
+// Execution context: told which statement runs next, prints the script's
+// output and answers calls of named operations on values.
+#pragma once
+#include "../base/base.h"
+#include "../text.h"
+
+class CNode;
+class CValueList;
+class Value;
+
+// How a member operation reaches the library chain.
+enum class CallKind { kCall = 1, kRead = 2, kWrite = 4 };
+
+class CContext : public CBase {
+public:
+  // Not handled unless a subclass knows the name; result comes in null.
+  virtual bool Call(CNode* receiver, TextView name, CallKind kind, Value& result, CValueList* args);
+  // A new context of the same kind, owned by the caller.
+  virtual CContext* NewContext();
+  virtual void Print(TextView text);
+  virtual void BeforeStatement(CNode* node);
+  // Only the IDE build calls it.
+  virtual void AfterStatement(CNode* node, bool entering);
+
+  // Text comparisons of case branches and value comparison ignore case.
+  bool IsCaseSensitive() const { return false; }
+  void SaveCurrentNode() { savedNode_ = currentNode_; }
+  CNode* CurrentNode() const { return currentNode_; }
+  CNode* SavedNode() const { return savedNode_; }
+
+private:
+  CNode* currentNode_ = nullptr;
+  CNode* savedNode_ = nullptr;
+};

@@ -1,0 +1,5 @@
+#include "event_library.h"
+
+#include "../tree/value_ops.h"
+
+bool CEventLibrary::Accepts(CNode* receiver) { return FunctionOf(receiver) != nullptr; }

@@ -1,0 +1,10 @@
+// Operations on script functions ("@toEvent", "@toCallback"); the host
+// bridge adds their handlers.
+#pragma once
+#include "library.h"
+
+class CEventLibrary : public CLibrary {
+public:
+  // A receiver whose value holds a script function.
+  bool Accepts(CNode* receiver) override;
+};

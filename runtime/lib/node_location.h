@@ -1,0 +1,9 @@
+// Where the context last saved its place: "function/line".
+#pragma once
+#include "../text.h"
+
+class CContext;
+
+// The nearest named function around the saved node, with "/" and the line
+// when the saved node is a line statement; empty outside named functions.
+Text NodeLocation(const CContext& context);

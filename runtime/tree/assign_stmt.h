@@ -1,0 +1,17 @@
+// target = expression
+#pragma once
+#include "statement.h"
+
+class CAssignStmt : public CSimpleStatement {
+public:
+  // Takes over one reference of each.
+  CAssignStmt(CNode* owner, CValue* target, CValue* expression);
+  ~CAssignStmt() override;
+
+  ClassId Id() const override { return ClassId::kAssignStmt; }
+  void Execute(CContext& context) override;
+
+private:
+  CValue* target_;
+  CValue* expression_;
+};

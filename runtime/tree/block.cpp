@@ -1,0 +1,89 @@
+#include "block.h"
+
+#include "../base/named_list.h"
+#include "../lib/context.h"
+#include "variable.h"
+
+CBlock::CBlock(CNode* owner)
+    : CStatement(owner),
+      children_(new CList(true)),
+      usedModules_(new CList(false)),
+      names_(new CNamedList(true)),
+      replaced_(new CList(true)) {}
+
+CBlock::~CBlock() {
+  names_->Release();
+  replaced_->Release();
+  usedModules_->Release();
+  children_->Release();
+}
+
+void CBlock::Clear() {
+  usedModules_->Clear();
+  children_->Clear();
+  names_->Items().Clear();
+  names_->Clear();
+  replaced_->Clear();
+}
+
+void CBlock::AddChild(CNode* child) { children_->Put(child, -1); }
+
+void CBlock::Execute(CContext& context) {
+  try {
+    RunChildren(context);
+  } catch (...) {
+    // A jump whose blocks were left by an error must not stop the next run.
+    break_ = false;
+    throw;
+  }
+}
+
+void CBlock::RunChildren(CContext& context) {
+  const int32_t count = children_->Count();
+  for (int32_t i = 0; i < count; ++i) {
+    auto* child = static_cast<CNode*>(children_->Get(i));
+    CStatement* statement = child->AsStatement();
+    if (!statement) continue;
+    context.BeforeStatement(statement);
+    statement->Execute(context);
+    if (break_) {
+      break_ = false;
+      return;
+    }
+  }
+}
+
+CValue* CBlock::Lookup(TextView name) {
+  if (CValue* own = FindOwn(name)) return own;
+  for (int32_t i = usedModules_->Count() - 1; i >= 0; --i)
+    if (CValue* found = static_cast<CNode*>(usedModules_->Get(i))->Lookup(name)) return found;
+  return CStatement::Lookup(name);
+}
+
+void CBlock::Declare(CNode* node, TextView name) {
+  node->AddRef();
+  AddChild(node);
+  if (name.empty()) {
+    usedModules_->Put(node, -1);
+    return;
+  }
+  CVariable::Declare(this, name)->SetObject(node);
+}
+
+CValue* CBlock::FindOwn(TextView name) { return static_cast<CValue*>(names_->Find(name)); }
+
+CNode* CBlock::Child(int32_t index) const {
+  return index >= 0 && index < children_->Count() ? static_cast<CNode*>(children_->Get(index)) : nullptr;
+}
+
+int32_t CBlock::ChildCount() const { return children_->Count(); }
+
+void CBlock::DeclareName(CVariable* variable) {
+  CBase* replaced = names_->Find(variable->Name());
+  names_->Put(variable->Name(), variable);
+  if (replaced) replaced_->Put(replaced, -1);
+}
+
+int32_t CBlock::NameCount() const { return names_->Count(); }
+
+CValue* CBlock::NameAt(int32_t index) const { return static_cast<CValue*>(names_->Get(index)); }

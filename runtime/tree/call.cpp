@@ -1,0 +1,55 @@
+#include "call.h"
+
+#include "value_list.h"
+
+CCall::CCall(CNode* owner, CValue* callee, CValueList* args) : CValue(owner), callee_(callee), args_(args) {}
+
+CCall::~CCall() {
+  ReleaseObject(args_);
+  ReleaseObject(callee_);
+}
+
+void CCall::ComputeArguments(CContext& context) {
+  for (int32_t i = 0; i < CValueList::ArgCount(args_); ++i) {
+    CValue* arg = args_->At(i);
+    if (!arg) continue;
+    // A variable passed by reference gets its own value at the caller's level first.
+    if (arg->IsVariable())
+      arg->WritableRef();
+    else
+      arg->Compute(context);
+  }
+}
+
+void CCall::Compute(CContext& context) {
+  ComputeArguments(context);
+  if (deferred_) {
+    callee_->Compute(context);
+    value_.SetObject(this);
+    return;
+  }
+  value_.Clear();
+  value_ = callee_->Call(context, args_);
+}
+
+const Value& CCall::Call(CContext& context, CValueList* more) {
+  if (!deferred_) return DefaultValue();
+  CBaseRef keep(this);
+  auto* args = new CValueList();
+  CBaseRef release(args);
+  args->Release();
+  for (int32_t i = 0; i < CValueList::ArgCount(args_); ++i) {
+    CValue* arg = args_->At(i);
+    if (!arg) continue;
+    auto* copy = new CValue(nullptr, arg->ValueRef());
+    copy->SetName(arg->Name());
+    args->Add(copy);
+  }
+  for (int32_t i = 0; i < CValueList::ArgCount(more); ++i) {
+    if (CValue* arg = more->At(i)) {
+      arg->AddRef();
+      args->Add(arg);
+    }
+  }
+  return callee_->Call(context, args);
+}

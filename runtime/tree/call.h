@@ -1,0 +1,30 @@
+// callee(arguments). With the object-call flag the call is deferred: its
+// value refers to the call node, and calling that later passes the kept
+// arguments first.
+#pragma once
+#include "value_node.h"
+
+class CCall : public CValue {
+public:
+  // Takes over the callee and the argument list (may be null).
+  CCall(CNode* owner, CValue* callee, CValueList* args);
+  ~CCall() override;
+
+  ClassId Id() const override { return ClassId::kCall; }
+  void SetDeferred(bool deferred) { deferred_ = deferred; }
+  bool Deferred() const { return deferred_; }
+  CValue* Callee() const { return callee_; }
+  CValueList* Args() const { return args_; }
+
+  void Compute(CContext& context) override;
+  // A deferred call runs with copies of its arguments followed by more;
+  // an ordinary call node yields null.
+  const Value& Call(CContext& context, CValueList* more) override;
+
+private:
+  void ComputeArguments(CContext& context);
+
+  CValue* callee_;
+  CValueList* args_;
+  bool deferred_ = false;
+};

@@ -1,0 +1,32 @@
+// Class ids of program-tree nodes in compiled images.
+#pragma once
+
+enum class ClassId : int {
+  kNone = 0,
+  kNode = 11,
+  kStatement = 12,
+  kSimpleStatement = 13,
+  kJumpStmt = 14,
+  kReturnStmt = 15,
+  kAssignStmt = 16,
+  kExprStmt = 17,
+  kPrintStmt = 18,
+  kBlock = 19,
+  kModule = 20,
+  kCompound = 21,
+  kFunction = 22,
+  kValue = 23,
+  kValueList = 24,
+  kVariable = 25,
+  kStackVariable = 26,
+  kRef = 27,
+  kNameRef = 28,
+  kMemberRef = 29,
+  kIndexRef = 30,
+  kCall = 31,
+  kObjectValue = 32,
+  kCopyExpr = 33,
+  kObjectInstance = 34,
+  kRecordInstance = 35,
+  kLineStatement = 87,
+};

@@ -1,0 +1,61 @@
+// Script functions and classes. A function's variables keep one value per
+// active call (its recursion levels). A class is a function with the method
+// flag: calling it makes an instance whose members are the class's variables.
+#pragma once
+#include "compound.h"
+
+class CClassInstance;
+class CSlotSaver;
+class CNamedList;
+class CValueList;
+class CVarLevels;
+class CVariable;
+
+class CFunction : public CCompound {
+public:
+  explicit CFunction(CNode* owner);
+  ~CFunction() override;
+
+  ClassId Id() const override { return ClassId::kFunction; }
+  CFunction* AsFunction() override { return this; }
+  bool TruthValue() const override { return true; }
+
+  // Takes over the parameter list (may be null); returns the body. With a
+  // name, the owner block gets a variable of that name referring to the function.
+  CBlock* Init(TextView name, CValueList* parameters, bool isClass, CFunction* base);
+  const Value& Call(CContext& context, CValueList* args) override;
+  CValue* Lookup(TextView name) override;
+  // The body's names, then "result", "@", "this", "base", then the bases' scopes.
+  CValue* FindInScope(TextView name);
+  // Whether "this" already refers to the instance (calls between its methods).
+  bool IsBoundTo(const CClassInstance* instance);
+
+  CVarLevels* Levels() const { return levels_; }
+  CValueList* Parameters() const { return parameters_; }
+  CVariable* ResultVariable() const { return result_; }
+  CVariable* ThisVariable() const { return this_; }
+  CVariable* BaseVariable() const { return base_; }
+  CFunction* BaseFunction() const { return baseFunction_; }
+  bool IsClass() const { return isClass_; }
+
+private:
+  CVariable* NewLocal(TextView name);
+  void SetBase(CFunction* base);
+  void SaveParameterSlots(CSlotSaver& saver);
+  const Value& CallPlain(CContext& context, CValueList* args);
+  // Class calls live in class_call.cpp.
+  const Value& CallClass(CContext& context, CValueList* args);
+  void ExecuteBodies(CContext& context);
+
+  CVarLevels* levels_;
+  CNamedList* localNames_;  // not owning
+  CValueList* parameters_ = nullptr;
+  CVariable* result_;
+  CVariable* this_ = nullptr;
+  CVariable* base_ = nullptr;
+  CFunction* baseFunction_ = nullptr;  // counted
+  bool isClass_ = false;
+};
+
+// The nearest owner of the node that is a function, or null.
+CFunction* EnclosingFunction(CNode* node);

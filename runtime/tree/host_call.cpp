@@ -1,0 +1,11 @@
+#include "host_call.h"
+
+#include "value_list.h"
+
+const Value& CallWithArgs(CNode* callable, CContext& context, const Value* values, int32_t count) {
+  auto* args = new CValueList();
+  CBaseRef release(args);
+  args->Release();
+  for (int32_t i = 0; i < count; ++i) args->Add(new CValue(nullptr, values[i]));
+  return callable->Call(context, args);
+}

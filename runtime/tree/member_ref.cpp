@@ -1,0 +1,110 @@
+#include "member_ref.h"
+
+#include <optional>
+
+#include "../error.h"
+#include "../lib/context.h"
+#include "../lib/current_context.h"
+#include "../value/predicates.h"
+#include "block.h"
+#include "class_instance.h"
+#include "function.h"
+#include "instance_binding.h"
+#include "value_list.h"
+#include "value_ops.h"
+#include "variable.h"
+
+CMemberRef::CMemberRef(CNode* owner, TextView name, CValue* object, bool optional)
+    : CNameRef(owner, name, optional), object_(object) {}
+
+CMemberRef::~CMemberRef() {
+  ReleaseObject(comValue_);
+  ReleaseObject(object_);
+}
+
+CValue* CMemberRef::Target() { return target_ ? target_ : Spare(); }
+
+void CMemberRef::Compute(CContext& context) {
+  target_ = nullptr;
+  target_ = Resolve(context, false);
+  if (IsComTarget(target_)) ReadCom();
+}
+
+void CMemberRef::Assign(CContext& context, const Value& value) {
+  target_ = nullptr;
+  target_ = Resolve(context, true);
+  target_->Assign(context, value);
+  if (IsComTarget(target_)) WriteCom();
+}
+
+CValue* CMemberRef::Resolve(CContext& context, bool forAssign) {
+  const Value& object = Eval(object_, context);
+  Hold(object);
+  if (CValue* member = MemberOf(object, RefName(), forAssign)) return member;
+  return Missing(QT(".") + RefName() + QT(" not found"));
+}
+
+void CMemberRef::Hold(const Value& object) {
+  if (object.Type() == varCountedObject)
+    held_ = object;
+  else
+    held_.Clear();
+}
+
+CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign) {
+  CNode* node = NodeOf(object);
+  if (!node) return IsDispatchValue(object) ? ComValue() : nullptr;
+  if (CObjectValue* script = node->AsObjectValue()) {
+    if (CValue* member = script->FindMember(name)) return member;
+    if (!forAssign) return Spare();
+    auto* member = new CValue(script);
+    member->SetName(name);
+    script->Members()->Add(member);
+    return member;
+  }
+  if (CFunction* function = node->AsFunction()) {
+    if (CValue* own = function->FindInScope(name)) return own;
+    return CVariable::Declare(function->Body(), name);
+  }
+  if (CBlock* block = node->AsBlock()) return block->FindOwn(name);
+  return nullptr;
+}
+
+const Value& CMemberRef::Call(CContext& context, CValueList* args) {
+  const Value& object = Eval(object_, context);
+  CBaseRef keep(object.AsObject());
+  if (CClassInstance* instance = ClassInstanceOf(object)) return CallMethod(context, instance, args);
+  value_.Clear();
+  if (context.Call(object_, RefName(), CallKind::kCall, value_, args)) return value_;
+  CValue* member = MemberOf(object_->ValueRef(), RefName(), false);
+  if (!member) member = Missing(QT(".") + RefName() + QT(" not found"));
+  return CallHeldNode(member, context, args);
+}
+
+const Value& CMemberRef::CallMethod(CContext& context, CClassInstance* instance, CValueList* args) {
+  std::optional<CInstanceBinding> binding;
+  if (!instance->Class()->IsBoundTo(instance)) binding.emplace(instance);
+  CValue* member = instance->FindMember(RefName());
+  return CallHeldNode(member ? member : Spare(), context, args);
+}
+
+CValue* CMemberRef::ComValue() {
+  if (!comValue_) comValue_ = new CValue(this);
+  return comValue_;
+}
+
+// COM properties are read and written by the COM library of the chain,
+// through the context of the running program.
+void CMemberRef::ReadCom() {
+  Value& property = comValue_->OwnValue();
+  property.Clear();
+  CContext* context = CurrentContext();
+  bool handled = context && context->Call(object_, RefName(), CallKind::kRead, property, nullptr);
+  if (!handled && !Optional()) RaiseError(QT(".") + RefName() + QT(" not found"));
+}
+
+void CMemberRef::WriteCom() {
+  CContext* context = CurrentContext();
+  if (!context || !context->Call(object_, RefName(), CallKind::kWrite, comValue_->OwnValue(), nullptr))
+    RaiseError(QT(".") + RefName() + QT(" not found"));
+}

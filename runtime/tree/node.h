@@ -1,0 +1,68 @@
+// Root of the program tree. A node knows its owner (not counted: owners hold
+// their children), can be called, looks names up through its owners and can
+// declare names.
+#pragma once
+#include <cstdint>
+
+#include "../base/base.h"
+#include "../text.h"
+#include "../value/value.h"
+#include "class_id.h"
+
+class CContext;
+class CValueList;
+class CValue;
+class CStatement;
+class CBlock;
+class CFunction;
+class CObjectValue;
+
+class CNode : public CBase {
+public:
+  explicit CNode(CNode* owner);
+  ~CNode() override;
+
+  virtual ClassId Id() const { return ClassId::kNode; }
+
+  // Takes over the creation reference of a registered node.
+  virtual void AddChild(CNode* child);
+  // The node's result; stays readable until the node is called again.
+  virtual const Value& Call(CContext& context, CValueList* args);
+  virtual CValue* Lookup(TextView name);
+  virtual void Declare(CNode* node, TextView name);
+
+  // Cheap type tests for the run-time paths.
+  CNode* AsNode() override { return this; }
+  virtual CValue* AsValue() { return nullptr; }
+  virtual CStatement* AsStatement() { return nullptr; }
+  virtual CBlock* AsBlock() { return nullptr; }
+  virtual CFunction* AsFunction() { return nullptr; }
+  virtual CObjectValue* AsObjectValue() { return nullptr; }
+  // A return leaving a loop stops it; other nodes ignore it.
+  virtual void StopLoop() {}
+
+  CNode* Root();
+  CNode* Owner() const { return owner_; }
+  void SetOwner(CNode* owner) { owner_ = owner; }
+  const Text& Name() const { return name_; }
+  void SetName(TextView name) { name_ = name; }
+
+  // Nodes alive in the process, for leak checks.
+  static int32_t LiveCount() { return liveCount_; }
+
+private:
+  static inline int32_t liveCount_ = 0;
+  CNode* owner_;
+  Text name_;
+};
+
+// Creates a node; with register and an owner the owner takes it over.
+template <class T, class... Args>
+T* NewNode(CNode* owner, bool registerWithOwner, Args&&... args) {
+  T* node = new T(owner, static_cast<Args&&>(args)...);
+  if (registerWithOwner && owner) owner->AddChild(node);
+  return node;
+}
+
+// The node a value refers to, or null.
+CNode* NodeOf(const Value& value);

@@ -1,0 +1,3 @@
+#include "statement.h"
+
+void CStatement::Execute(CContext&) {}

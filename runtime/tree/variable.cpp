@@ -1,0 +1,50 @@
+#include "variable.h"
+
+#include "../value/var_stack.h"
+#include "block.h"
+#include "function.h"
+
+CVariable* CVariable::Declare(CBlock* scope, TextView name) {
+  CVariable* variable;
+  if (CFunction* function = EnclosingFunction(scope))
+    variable = new CStackVariable(scope, function);
+  else
+    variable = new CVariable(scope);
+  if (!name.empty()) {
+    variable->SetName(name);
+    scope->DeclareName(variable);
+  }
+  return variable;
+}
+
+CStackVariable::CStackVariable(CNode* owner, CFunction* function)
+    : CVariable(owner), stack_(new CVarStack(function->Levels(), &slot_, &value_)) {}
+
+CStackVariable::~CStackVariable() { stack_->Release(); }
+
+void CStackVariable::SetObject(CBase* object) {
+  stack_->EnsureLevel();
+  slot_->SetObject(object);
+}
+
+void CStackVariable::SetCountedObject(CBase* object) {
+  stack_->EnsureLevel();
+  slot_->SetCountedObject(object);
+}
+
+void CStackVariable::SetValue(const Value& value) {
+  stack_->EnsureLevel();
+  *slot_ = value;
+}
+
+void CStackVariable::Assign(CContext&, const Value& value) { SetValue(value); }
+
+Value& CStackVariable::WritableRef() {
+  Value* designated = slot_;
+  stack_->EnsureLevel();
+  // Entries never move, so the value designated before the push is still there.
+  if (slot_ != designated) *slot_ = *designated;
+  return *slot_;
+}
+
+void CStackVariable::EnsureLevel() { stack_->EnsureLevel(); }

@@ -1,0 +1,36 @@
+// Variables: named value nodes in a block's name table. A variable of a
+// function keeps one value per active call on a variable stack.
+#pragma once
+#include "value_node.h"
+
+class CBlock;
+class CVarStack;
+
+class CVariable : public CValue {
+public:
+  using CValue::CValue;
+  ClassId Id() const override { return ClassId::kVariable; }
+  bool IsVariable() const override { return true; }
+
+  // A variable of the scope: stacked inside a function, plain elsewhere.
+  // With a name it enters the scope's name table, which holds it; without,
+  // the caller holds it.
+  static CVariable* Declare(CBlock* scope, TextView name);
+};
+
+class CStackVariable : public CVariable {
+public:
+  CStackVariable(CNode* owner, CFunction* function);
+  ~CStackVariable() override;
+
+  ClassId Id() const override { return ClassId::kStackVariable; }
+  void SetObject(CBase* object) override;
+  void SetCountedObject(CBase* object) override;
+  void SetValue(const Value& value) override;
+  void Assign(CContext& context, const Value& value) override;
+  Value& WritableRef() override;
+  void EnsureLevel() override;
+
+private:
+  CVarStack* stack_;
+};
