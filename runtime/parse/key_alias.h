@@ -1,0 +1,28 @@
+// Key aliases: a process-wide table of word replacements, so that a script may
+// be written with localised keywords. Loaded once before compiling and shared
+// by every compile after.
+#pragma once
+#include <vector>
+
+#include "../text.h"
+
+struct CKeyAlias {
+  Text name;
+  Text value;
+};
+
+// The pairs of a key-alias file's text. CR ends a pair, LF is ignored, every
+// "=" switches to the value part and is dropped; a last line without CR is
+// dropped.
+std::vector<CKeyAlias> ReadKeyAliases(TextView fileText);
+// Rebuilds the table from a file's text; a text without pairs leaves the table
+// as it was. The pairs are sorted here, so a file need not list them in order;
+// of two pairs with one name, the first listed wins.
+void LoadKeyAliasText(TextView fileText);
+// Reads the file (byte-order mark detection) and loads its text; an unreadable
+// file raises the file-open failure.
+void LoadKeyAliases(TextView fileName);
+void ClearKeyAliases();
+// The alias value of the word, or the word itself. The view lives until the
+// table is next rebuilt.
+TextView KeyAlias(TextView word);

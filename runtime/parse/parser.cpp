@@ -1,0 +1,23 @@
+#include "parser.h"
+
+#include "parse_run.h"
+
+void TParser::Parse(Text text) {
+  scanner_.SetText(std::move(text));
+  endRequested_ = false;
+  nesting_ = 0;
+  TParseRun(scanner_, actions_, endRequested_).Run();
+}
+
+bool TParser::ParseNested() {
+  if (nesting_ >= kNestingLimit) {
+    actions_.ReportError(QT("yyparse stack overflow"), nullptr);
+    return false;
+  }
+  struct TNestingGuard {
+    int& depth;
+    explicit TNestingGuard(int& d) : depth(d) { ++depth; }
+    ~TNestingGuard() { --depth; }
+  } guard(nesting_);
+  return TParseRun(scanner_, actions_, endRequested_).Run();
+}
