@@ -1,0 +1,76 @@
+#include "regex/regex.h"
+
+#include <pcre.h>
+
+#include <climits>
+
+#include "regex/engine_text.h"
+#include "regex/regex_errors.h"
+#include "regex/regex_options.h"
+
+CRegex::~CRegex() { DropCode(); }
+
+void CRegex::DropCode() {
+  if (code_) pcre_free(code_);
+  code_ = nullptr;
+}
+
+void CRegex::ChangePattern(std::string&& bytes, bool valid) {
+  if (bytes == pattern_) {
+    patternValid_ = patternValid_ || valid;
+    return;
+  }
+  pattern_ = std::move(bytes);
+  patternValid_ = valid;
+  DropCode();
+}
+
+void CRegex::SetPattern(std::string bytes) { ChangePattern(std::move(bytes), false); }
+
+void CRegex::SetPatternText(const Text& text) { ChangePattern(EngineBytes(text), kEngineBytesAreUtf8); }
+
+void CRegex::SetOptions(uint8_t optionByte) {
+  if (optionByte == optionByte_) return;
+  optionByte_ = optionByte;
+  DropCode();
+}
+
+// Positions are 32-bit and one past the end must still fit.
+void CRegex::CheckSubjectLength(std::size_t length) {
+  if (length > static_cast<std::size_t>(INT_MAX - 1)) RaiseSubjectTooLong(length);
+}
+
+void CRegex::ChangeSubject(std::string bytes, bool valid) {
+  CheckSubjectLength(bytes.size());
+  subject_ = std::move(bytes);
+  subjectValid_ = valid;
+  start_ = 1;
+  segmentStart_ = 1;
+  previousEnd_ = 1;
+  resultCount_ = 0;
+}
+
+void CRegex::SetSubject(std::string bytes) { ChangeSubject(std::move(bytes), false); }
+
+void CRegex::SetSubjectText(const Text& text) { ChangeSubject(EngineBytes(text), kEngineBytesAreUtf8); }
+
+void CRegex::SetTemplateText(const Text& text) { template_ = EngineBytes(text); }
+
+bool CRegex::Utf8Mode() const { return optionByte_ & regex_option::kUtf8; }
+
+// qelu's subjects are UTF-8 in every mode; qel's only in UTF-8 mode.
+bool CRegex::SubjectIsUtf8() const { return kEngineBytesAreUtf8 || Utf8Mode(); }
+
+// pcre_compile reads up to a NUL, so a NUL inside would cut the pattern short.
+void CRegex::Compile() {
+  if (pattern_.empty()) RaiseEmptyPattern();
+  DropCode();
+  const std::size_t nul = pattern_.find('\0');
+  if (nul != std::string::npos) RaiseCompileError(static_cast<int>(nul), "NUL character in the pattern");
+  int options = CompileOptions(optionByte_);
+  if (patternValid_) options |= PCRE_NO_UTF8_CHECK;
+  const char* message = nullptr;
+  int offset = 0;
+  code_ = pcre_compile(pattern_.c_str(), options, &message, &offset, nullptr);
+  if (!code_) RaiseCompileError(offset, message);
+}
