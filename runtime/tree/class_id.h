@@ -3,6 +3,11 @@
 
 enum class ClassId : int {
   kNone = 0,
+  kOpNode = 6,
+  kUnaryOp = 7,
+  kBinaryOp = 8,
+  kAndOp = 9,
+  kOrOp = 10,
   kNode = 11,
   kStatement = 12,
   kSimpleStatement = 13,
@@ -28,5 +33,16 @@ enum class ClassId : int {
   kCopyExpr = 33,
   kObjectInstance = 34,
   kRecordInstance = 35,
+  kControlNode = 36,
+  kSelectNode = 37,
+  kCaseNode = 38,
+  kLoopNode = 39,
+  kForNode = 40,
+  kForEachNode = 41,
+  kBreakNode = 42,
+  kNextNode = 43,
+  kTryNode = 44,
+  kRaiseNode = 45,
+  kRegexValue = 46,
   kLineStatement = 87,
 };

@@ -1,7 +1,23 @@
 // Blocks, modules, simple statements and jumps.
-#include "test_nodes.h"
+#include "tree/expr_stmt.h"
 #include "tree/jump_stmt.h"
 #include "tree_fixture.h"
+#include "value/text_access.h"
+
+namespace {
+
+// Appends a print of "added" to its own block each time it runs.
+class CAppendPrint : public CSimpleStatement {
+public:
+  using CSimpleStatement::CSimpleStatement;
+  void Execute(CContext&) override {
+    Value text;
+    text.SetText(TextFromAscii("added"));
+    Owner()->AddChild(new CPrintStmt(Owner(), new CValue(nullptr, text), QT("\n")));
+  }
+};
+
+}  // namespace
 
 using TreeBlock = TreeTest;
 
@@ -23,7 +39,7 @@ TEST_F(TreeBlock, PrintCommaFormAppendsOneBlankAndNoLineEnd) {
 }
 
 TEST_F(TreeBlock, StatementsAddedWhileRunningWaitForTheNextRun) {
-  Add(new CTestAppend(Scope()));
+  Add(new CAppendPrint(Scope()));
   EXPECT_EQ(Again(), "");
   EXPECT_EQ(Again(), "added\n");
 }

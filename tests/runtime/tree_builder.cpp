@@ -1,9 +1,11 @@
 #include "tree_builder.h"
 
-#include "test_nodes.h"
 #include "tree/assign_stmt.h"
 #include "tree/expr_stmt.h"
 #include "tree/jump_stmt.h"
+#include "tree/loop_jump.h"
+#include "tree/op_node.h"
+#include "tree/raise_node.h"
 #include "tree/value_list.h"
 #include "value/text_access.h"
 
@@ -40,6 +42,12 @@ CModule* TreeBuilder::NewModule(const char* fileName) {
 CValue* TreeBuilder::Const(int32_t value) {
   Value v;
   v.SetInt(value);
+  return new CValue(scope_, v);
+}
+
+CValue* TreeBuilder::Const(double value) {
+  Value v;
+  v.SetDouble(value);
   return new CValue(scope_, v);
 }
 
@@ -95,7 +103,29 @@ CObjectValue* TreeBuilder::Object(std::initializer_list<CValue*> members) {
 
 CCopyExpr* TreeBuilder::New(CValue* operand) { return new CCopyExpr(scope_, operand); }
 
-CValue* TreeBuilder::Op(char code, CValue* left, CValue* right) { return new CTestOp(scope_, code, left, right); }
+CValue* TreeBuilder::Op(char16_t code, CValue* operand) {
+  auto* op = new CUnaryOp(scope_);
+  op->Init(operand, code);
+  return op;
+}
+
+CValue* TreeBuilder::Op(char16_t code, CValue* left, CValue* right) {
+  auto* op = new CBinaryOp(scope_);
+  op->Init(left, code, right);
+  return op;
+}
+
+CValue* TreeBuilder::And(CValue* left, CValue* right) {
+  auto* op = new CAndOp(scope_);
+  op->Init(left, 0, right);
+  return op;
+}
+
+CValue* TreeBuilder::Or(CValue* left, CValue* right) {
+  auto* op = new COrOp(scope_);
+  op->Init(left, 0, right);
+  return op;
+}
 
 CVariable* TreeBuilder::Var(const char* name) { return CVariable::Declare(scope_, T(name)); }
 
@@ -123,34 +153,97 @@ void TreeBuilder::Jump(CBlock* target) {
   Add(statement);
 }
 
-void TreeBuilder::If(CValue* condition, const Body& then, const Body& otherwise) {
-  auto* node = new CTestIf(scope_, condition);
+CBlock* TreeBuilder::JumpTarget() {
+  if (!loops_.empty() && loops_.back()) return loops_.back();
+  CFunction* function = scope_->AsFunction() ? scope_->AsFunction() : EnclosingFunction(scope_);
+  return function ? function->Body() : module_;
+}
+
+void TreeBuilder::AddJump(CJumpStmt* jump, CValue* when) {
+  jump->SetValueExpr(when);
+  jump->SetTarget(JumpTarget());
+  Add(jump);
+}
+
+void TreeBuilder::Exit(CValue* when) { AddJump(new CBreakNode(scope_), when); }
+
+void TreeBuilder::Next(CValue* when) { AddJump(new CNextNode(scope_), when); }
+
+void TreeBuilder::AddBranches(CSelectNode* node, Branches branches, const Body& otherwise) {
   Add(node);
-  In(node->Body(), then);
-  if (otherwise) In(node->Otherwise(), otherwise);
+  for (const auto& [condition, body] : branches) In(node->AddBranch(condition), body);
+  if (otherwise) In(node->MakeElse(), otherwise);
+}
+
+void TreeBuilder::If(CValue* condition, const Body& then, const Body& otherwise) {
+  Select({{condition, then}}, otherwise);
+}
+
+CSelectNode* TreeBuilder::Select(Branches branches, const Body& otherwise) {
+  auto* node = new CSelectNode(scope_);
+  AddBranches(node, branches, otherwise);
+  return node;
+}
+
+CCaseNode* TreeBuilder::Case(CValue* selector, Branches branches, const Body& otherwise) {
+  auto* node = (new CCaseNode(scope_))->Init(selector);
+  AddBranches(node, branches, otherwise);
+  return node;
+}
+
+void TreeBuilder::InLoop(CBlock* body, const Body& build) {
+  loops_.push_back(body);
+  In(body, build);
+  loops_.pop_back();
 }
 
 CBlock* TreeBuilder::While(CValue* condition, const Body& body) {
-  auto* node = new CTestWhile(scope_, condition);
+  auto* node = new CLoopNode(scope_);
   Add(node);
-  In(node->Body(), body);
+  InLoop(node->Init(condition), body);
   return node->Body();
 }
 
-void TreeBuilder::TryFinally(const Body& body, const Body& finally) {
-  auto* node = new CTestFinally(scope_);
-  Add(node);
-  In(node->Body(), body);
-  In(node->Finally(), finally);
+CForNode* TreeBuilder::For(const char* name, CValue* start, CValue* limit, const Body& body) {
+  return For(name, start, limit, nullptr, body);
 }
 
-void TreeBuilder::Raise(const char* message) { Add(new CTestRaise(scope_, T(message))); }
+CForNode* TreeBuilder::For(const char* name, CValue* start, CValue* limit, CValue* step, const Body& body) {
+  auto* node = new CForNode(scope_);
+  Add(node);
+  InLoop(node->Init(T(name), start, limit, step), body);
+  return node;
+}
+
+CForEachNode* TreeBuilder::ForEach(const char* value, CValue* collection, const Body& body, const char* index,
+                                   const char* key) {
+  auto* node = new CForEachNode(scope_);
+  Add(node);
+  InLoop(node->Init(T(value), collection, T(index), T(key)), body);
+  return node;
+}
+
+CTryNode* TreeBuilder::Try(const Body& body, const Body& except, const Body& finally) {
+  auto* node = new CTryNode(scope_);
+  Add(node);
+  In(node->Body(), body);
+  if (except) In(node->MakeExcept(), except);
+  if (finally) In(node->MakeFinally(), finally);
+  return node;
+}
+
+void TreeBuilder::Raise(CValue* value) {
+  auto* statement = new CRaiseNode(scope_);
+  statement->SetValueExpr(value);
+  Add(statement);
+}
 
 void TreeBuilder::Use(CModule* module, const char* name) { scope_->Declare(module, T(name)); }
 
 CFunction* TreeBuilder::Function(const char* name, std::initializer_list<const char*> params, const Body& body,
                                  bool isClass, CFunction* base) {
   auto* function = NewNode<CFunction>(scope_, true);
+  loops_.push_back(nullptr);
   CValueList* list = nullptr;
   if (params.size()) {
     list = new CValueList();
@@ -161,6 +254,7 @@ CFunction* TreeBuilder::Function(const char* name, std::initializer_list<const c
     }
   }
   In(function->Init(T(name), list, isClass, base), body);
+  loops_.pop_back();
   return function;
 }
 

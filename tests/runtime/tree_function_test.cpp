@@ -1,5 +1,4 @@
 // Functions, classes, argument binding and recursion.
-#include "test_nodes.h"
 #include "tree/call_depth.h"
 #include "tree/class_instance.h"
 #include "tree/value_list.h"

@@ -1,0 +1,40 @@
+#include "operator_table.h"
+
+#include "op_routines.h"
+
+namespace {
+
+struct CodeRoutine {
+  char code;
+  OperatorRoutine routine;
+};
+
+constexpr CodeRoutine kRoutines[] = {
+    {'+', &AddValues},        {'-', &SubtractValues},   {'*', &MultiplyValues},  {'/', &DivideValues},
+    {'d', &DivValues},        {'m', &ModValues},        {'^', &PowerValues},     {'&', &JoinValues},
+    {'=', &EqualValues},      {'!', &UnequalValues},    {'<', &LessValues},      {'>', &GreaterValues},
+    {'l', &NotGreaterValues}, {'g', &NotLessValues},    {'i', &MemberOfValues},  {'~', &MatchValues},
+    {'$', &NoMatchValues},    {'n', &NotValue},         {'a', &AndValues},       {'o', &OrValues},
+    {'x', &XorValues},        {'N', &BitNotValue},      {'A', &BitAndValues},    {'O', &BitOrValues},
+    {'X', &BitXorValues},     {'L', &ShiftLeftValues},  {'R', &ShiftRightValues},
+};
+
+// Filled at compile time, so the table is ready before any script exists.
+constexpr OperatorTable InitOperatorTable() {
+  OperatorTable table{};
+  for (const CodeRoutine& entry : kRoutines) table[size_t(entry.code)] = entry.routine;
+  return table;
+}
+
+constexpr OperatorTable kOperatorTable = InitOperatorTable();
+
+}  // namespace
+
+OperatorRoutine OperatorFor(char16_t code) { return code < kOperatorTable.size() ? kOperatorTable[code] : nullptr; }
+
+void ApplyOperator(CContext& context, Value& value, const Value& other, char16_t code) {
+  if (OperatorRoutine routine = OperatorFor(code))
+    routine(context, value, other);
+  else
+    value = DefaultValue();
+}

@@ -1,0 +1,64 @@
+// Operator nodes: each keeps its result in its own value. Unary and binary
+// nodes hand their operand values to the operator table; "and" and "or"
+// short-circuit and yield one of their operand values.
+#pragma once
+#include "value_node.h"
+
+class COpNode : public CValue {
+public:
+  using CValue::CValue;
+  ~COpNode() override;
+
+  ClassId Id() const override { return ClassId::kOpNode; }
+  CValue* Operand() const { return operand_; }
+
+protected:
+  CValue* operand_ = nullptr;  // owned
+};
+
+class CUnaryOp : public COpNode {
+public:
+  using COpNode::COpNode;
+
+  ClassId Id() const override { return ClassId::kUnaryOp; }
+  // Takes over one reference of the operand.
+  void Init(CValue* operand, char16_t code);
+  void Compute(CContext& context) override;
+  char16_t Code() const { return code_; }
+
+protected:
+  char16_t code_ = 0;
+};
+
+class CBinaryOp : public CUnaryOp {
+public:
+  using CUnaryOp::CUnaryOp;
+  ~CBinaryOp() override;
+
+  ClassId Id() const override { return ClassId::kBinaryOp; }
+  // Takes over one reference of each operand.
+  void Init(CValue* left, char16_t code, CValue* right);
+  // The left operand is evaluated first.
+  void Compute(CContext& context) override;
+  CValue* Left() const { return operand_; }
+  CValue* Right() const { return right_; }
+
+protected:
+  CValue* right_ = nullptr;  // owned
+};
+
+// The left value when it is false, else the right value; the code is unused.
+class CAndOp : public CBinaryOp {
+public:
+  using CBinaryOp::CBinaryOp;
+  ClassId Id() const override { return ClassId::kAndOp; }
+  void Compute(CContext& context) override;
+};
+
+// The left value when it is true, else the right value; the code is unused.
+class COrOp : public CBinaryOp {
+public:
+  using CBinaryOp::CBinaryOp;
+  ClassId Id() const override { return ClassId::kOrOp; }
+  void Compute(CContext& context) override;
+};
