@@ -1,0 +1,132 @@
+#include "json_fixture.h"
+
+#include "error.h"
+#include "json/json_reader.h"
+#include "json/json_writer.h"
+#include "tree/value_list.h"
+#include "tree/value_ops.h"
+#include "value/convert.h"
+#include "value/predicates.h"
+
+namespace {
+
+std::string DescribeValue(const Value& value);
+
+std::string DescribeMember(CValue* member) {
+  if (!member) return "hole";
+  std::string name = member->Name().empty() ? "" : Narrow(member->Name()) + "=";
+  return name + DescribeValue(member->ValueRef());
+}
+
+std::string DescribeValue(const Value& value) {
+  if (CObjectValue* object = ScriptObjectOf(value)) return Describe(object);
+  const std::string text = Narrow(ToText(value));
+  switch (value.Type()) {
+    case varEmpty: return "empty";
+    case varNull: return "null";
+    case varBoolean: return value.AsBoolRaw() ? "true" : "false";
+    case varInteger: return text;
+    case varInt64: return text + "L";
+    case varLongWord: return text + "u";
+    case varDouble: return text + "d";
+    case varDate: return std::string("@").append(text);
+    default: return IsStringType(value.Type()) ? std::string("'").append(text) + "'" : "unexpected type";
+  }
+}
+
+CObjectInstance* Fill(CObjectInstance* object, std::initializer_list<CValue*> members) {
+  for (CValue* member : members) {
+    member->SetOwner(object);
+    object->Members()->Add(member);
+  }
+  return object;
+}
+
+}  // namespace
+
+std::string Describe(CObjectValue* object) {
+  const bool record = dynamic_cast<CRecordInstance*>(object) != nullptr;
+  std::string out = record ? "{" : "[";
+  for (int32_t i = 0; i < object->MemberCount(); ++i)
+    out.append(i ? " " : "").append(DescribeMember(object->Members()->At(i)));
+  return out + (record ? "}" : "]");
+}
+
+std::string DescribeRead(const Text& text, bool json) {
+  try {
+    ObjectPtr object(ReadJsonText(text, json));
+    return object ? Describe(object.get()) : "none";
+  } catch (const EScriptError& e) {
+    return e.what();
+  }
+}
+
+std::string DescribeRead(const char* utf8, bool json) { return DescribeRead(Widen(utf8), json); }
+
+Value Int(int32_t v) {
+  Value value;
+  value.SetInt(v);
+  return value;
+}
+
+Value Int64(int64_t v) {
+  Value value;
+  value.SetInt64(v);
+  return value;
+}
+
+Value Dbl(double v) {
+  Value value;
+  value.SetDouble(v);
+  return value;
+}
+
+Value Txt(const char* utf8) {
+  Value value;
+  value.SetText(Widen(utf8));
+  return value;
+}
+
+Value Bool(bool v) {
+  Value value;
+  value.SetBool(v);
+  return value;
+}
+
+Value Null() {
+  Value value;
+  value.SetNull();
+  return value;
+}
+
+Value Date(double day) {
+  Value value;
+  value.SetDate(day);
+  return value;
+}
+
+CValue* Item(const Value& value) { return new CValue(nullptr, value); }
+
+CValue* Named(const char* name, CValue* member) {
+  member->SetName(Widen(name));
+  return member;
+}
+
+CObjectInstance* List(std::initializer_list<CValue*> members) {
+  return Fill(new CObjectInstance(nullptr), members);
+}
+
+CObjectInstance* Record(std::initializer_list<CValue*> members) {
+  return Fill(new CRecordInstance(nullptr), members);
+}
+
+std::string Write(CObjectValue* object, const TJsonOptions& options) {
+  return Narrow(CJsonWriter(options).Write(object));
+}
+
+std::string Write(CObjectValue* object, int32_t format, bool json) {
+  TJsonOptions options;
+  options.format = format;
+  options.json = json;
+  return Write(object, options);
+}
