@@ -1,6 +1,6 @@
 // Class ids and streamers of the base containers (ids 0-4). Variable stacks
-// (id 5) are not registered: a stack is bound to its variable's value when it
-// is made, which a record cannot do.
+// (id 5) are registered with the program-tree records: a stack is bound to
+// its variable's value, which only the variable's record can do.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -13,6 +13,7 @@ enum BaseClassId : int32_t {
   kTrieClassId = 2,
   kNamedListClassId = 3,
   kVarLevelsClassId = 4,
+  kVarStackClassId = 5,
 };
 
 struct BaseStreamer {

@@ -26,7 +26,7 @@ CBase* CImageReader::Load(std::string bytes) {
     CreateRecords();
     for (auto& streamer : streamers_) streamer->Load();
     graph_->CheckComplete();
-    for (auto& streamer : streamers_) streamer->Finish();
+    FinishRecords();
     return HandOverRoot();
   } catch (...) {
     Abandon();
@@ -62,6 +62,13 @@ void CImageReader::CreateRecords() {
   }
 }
 
+// Held records finish before their holders, so that a record that works on
+// what it holds when it finishes finds that complete.
+void CImageReader::FinishRecords() {
+  const std::vector<int32_t> order = graph_->HoldersFirst();
+  for (auto record = order.rbegin(); record != order.rend(); ++record) streamers_[*record]->Finish();
+}
+
 CImageReader::RecordView CImageReader::View(int32_t record) const {
   if (record < 1 || static_cast<std::size_t>(record) > spans_.size()) RaiseBadFormat();
   const RecordSpan& span = spans_[record - 1];
@@ -74,6 +81,11 @@ CBase* CImageReader::Resolve(int32_t holder, int32_t record, ReferenceKind kind,
   if (!isClass(node)) RaiseBadFormat();
   graph_->Add(holder - 1, record - 1, kind);
   return node;
+}
+
+CStreamer& CImageReader::StreamerOf(int32_t record) const {
+  if (record < 1 || static_cast<std::size_t>(record) > streamers_.size()) RaiseBadFormat();
+  return *streamers_[record - 1];
 }
 
 // The loader's own reference to every node but the root is dropped; nodes

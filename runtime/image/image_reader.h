@@ -1,7 +1,7 @@
 // Rebuilds a program tree from a compiled image. Records are descrambled,
 // then every node is made, then every record is loaded, the references
-// checked, and the records finished. The nodes outlive the reader; a load
-// that fails frees everything it made.
+// checked, and the records finished, each after the records it holds. The
+// nodes outlive the reader; a load that fails frees everything it made.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -35,6 +35,9 @@ public:
   RecordView View(int32_t record) const;
   // The node of a record referred to from the holder's record.
   CBase* Resolve(int32_t holder, int32_t record, ReferenceKind kind, bool (*isClass)(CBase*));
+  // The streamer of a record (1-based), for readers that check what other
+  // records hold before the records finish.
+  CStreamer& StreamerOf(int32_t record) const;
 
 private:
   struct RecordSpan {
@@ -45,6 +48,7 @@ private:
 
   void ReadRecordTable(ByteCursor& payload, std::size_t payloadStart, ImageForm form);
   void CreateRecords();
+  void FinishRecords();
   CBase* HandOverRoot();
   void Abandon();
 

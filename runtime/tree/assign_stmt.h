@@ -10,8 +10,12 @@ public:
 
   ClassId Id() const override { return ClassId::kAssignStmt; }
   void Execute(CContext& context) override;
+  CValue* Target() const { return target_; }
+  CValue* Expression() const { return expression_; }
 
 private:
+  friend class CAssignStmtStreamer;
+
   CValue* target_;
   CValue* expression_;
 };

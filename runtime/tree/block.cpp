@@ -78,6 +78,10 @@ CNode* CBlock::Child(int32_t index) const {
 
 int32_t CBlock::ChildCount() const { return children_->Count(); }
 
+int32_t CBlock::UsedModuleCount() const { return usedModules_->Count(); }
+
+CNode* CBlock::UsedModule(int32_t index) const { return static_cast<CNode*>(usedModules_->Get(index)); }
+
 void CBlock::DeclareName(CVariable* variable) {
   CBase* replaced = names_->Find(variable->Name());
   names_->Put(variable->Name(), variable);

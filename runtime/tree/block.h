@@ -26,6 +26,9 @@ public:
   // Null outside 0 .. ChildCount() - 1.
   CNode* Child(int32_t index) const;
   int32_t ChildCount() const;
+  // The used modules in the order they were used.
+  int32_t UsedModuleCount() const;
+  CNode* UsedModule(int32_t index) const;
   // Enters a named variable, taking over one reference. A later entry of the
   // same name replaces the earlier one, which stays alive for the references
   // that resolved to it.
@@ -42,6 +45,8 @@ public:
   bool BreakSet() const { return break_; }
 
 private:
+  friend class CBlockStreamer;
+
   void RunChildren(CContext& context);
 
   CList* children_;  // owning

@@ -22,6 +22,8 @@ public:
   const Value& Call(CContext& context, CValueList* more) override;
 
 private:
+  friend class CCallStreamer;
+
   void ComputeArguments(CContext& context);
 
   CValue* callee_;

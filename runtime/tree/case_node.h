@@ -24,6 +24,8 @@ public:
   CVariable* Subject() const { return subject_; }
 
 private:
+  friend class CCaseNodeStreamer;
+
   CValue* selector_ = nullptr;    // owned
   CVariable* subject_ = nullptr;  // "@", counted
 };

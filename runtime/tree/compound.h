@@ -20,6 +20,9 @@ public:
   CValue* Condition(int32_t index) const;
 
 protected:
+  friend class CCompoundStreamer;
+  friend class CSelectNodeStreamer;
+
   CBlock* body_ = nullptr;
 
 private:

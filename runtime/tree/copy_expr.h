@@ -13,6 +13,10 @@ public:
   // value is copied as it is.
   void Compute(CContext& context) override;
 
+  CValue* Operand() const { return operand_; }
+
 private:
+  friend class CCopyExprStreamer;
+
   CValue* operand_;
 };

@@ -10,8 +10,11 @@ public:
 
   ClassId Id() const override { return ClassId::kExprStmt; }
   void Execute(CContext& context) override;
+  CValue* Expression() const { return expression_; }
 
 protected:
+  friend class CExprStmtStreamer;
+
   CValue* expression_;
 };
 
@@ -26,5 +29,7 @@ public:
   const Text& Suffix() const { return suffix_; }
 
 private:
+  friend class CPrintStmtStreamer;
+
   Text suffix_;
 };

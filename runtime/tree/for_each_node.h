@@ -26,6 +26,8 @@ protected:
   void RunPasses(CContext& context) override;
 
 private:
+  friend class CForEachNodeStreamer;
+
   void WalkPositions(CContext& context, CValue* source);
   // Key and index variables are not set.
   void WalkEnumerator(CContext& context, const Value& collection);

@@ -26,6 +26,8 @@ protected:
   void RunPasses(CContext& context) override;
 
 private:
+  friend class CForNodeStreamer;
+
   CValue* limit_ = nullptr;       // owned
   CValue* step_ = nullptr;        // owned
   CVariable* variable_ = nullptr; // counted

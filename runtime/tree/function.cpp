@@ -32,6 +32,9 @@ CFunction::CFunction(CNode* owner)
   localNames_->Put(QT("@"), result_);
 }
 
+CFunction::CFunction()
+    : CCompound(nullptr), levels_(new CVarLevels()), localNames_(new CNamedList(false)), result_(nullptr) {}
+
 CFunction::~CFunction() {
   ReleaseObject(baseFunction_);
   ReleaseObject(base_);

@@ -39,6 +39,10 @@ public:
   bool IsClass() const { return isClass_; }
 
 private:
+  friend class CFunctionStreamer;
+  // The image reader's: levels and local names only, the rest comes with the record.
+  CFunction();
+
   CVariable* NewLocal(TextView name);
   void SetBase(CFunction* base);
   void SaveParameterSlots(CSlotSaver& saver);

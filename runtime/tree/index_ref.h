@@ -11,11 +11,14 @@ public:
   ~CIndexRef() override;
 
   ClassId Id() const override { return ClassId::kIndexRef; }
+  CValue* Key() const { return key_; }
 
 protected:
   CValue* Resolve(CContext& context, bool forAssign) override;
 
 private:
+  friend class CIndexRefStreamer;
+
   CValue* ElementAt(CObjectValue* object, const Value& key, bool forAssign);
 
   CValue* key_;  // owned

@@ -19,6 +19,8 @@ public:
   bool Stopping() const { return stop_; }
 
 protected:
+  friend class CLoopNodeStreamer;
+
   // The passes of the loop; Execute clears the stop flag when they raise.
   virtual void RunPasses(CContext& context);
   // Runs the body once; false when the loop must finish.

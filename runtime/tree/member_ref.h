@@ -36,6 +36,8 @@ protected:
   CValue* object_;  // owned
 
 private:
+  friend class CMemberRefStreamer;
+
   CValue* ComValue();
   void ReadCom();
   void WriteCom();

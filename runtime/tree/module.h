@@ -27,6 +27,8 @@ public:
   bool Ran() const { return ran_; }
 
 private:
+  friend class CModuleStreamer;
+
   void Unlink();
 
   CModule* next_ = this;

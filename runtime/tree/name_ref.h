@@ -19,6 +19,8 @@ public:
   ClassId Id() const override { return ClassId::kNameRef; }
   const Text& RefName() const { return refName_; }
   bool Optional() const { return optional_; }
+  // The node the name was resolved to, or null before it is resolved.
+  CValue* ResolvedTarget() const { return target_; }
 
   CNode* Item(int32_t index) override { return Target()->Item(index); }
   void SetObject(CBase* object) override { Target()->SetObject(object); }
@@ -34,6 +36,9 @@ public:
   const Value& Call(CContext& context, CValueList* args) override;
 
 protected:
+  friend class CNameRefStreamer;
+  friend class CMemberRefStreamer;
+
   // The node the operations go to.
   virtual CValue* Target();
   // Raises "not found" messages, or for an optional reference gives the spare node.

@@ -27,6 +27,8 @@ public:
   char16_t Code() const { return code_; }
 
 protected:
+  friend class CUnaryOpStreamer;
+
   char16_t code_ = 0;
 };
 
@@ -44,6 +46,8 @@ public:
   CValue* Right() const { return right_; }
 
 protected:
+  friend class CBinaryOpStreamer;
+
   CValue* right_ = nullptr;  // owned
 };
 

@@ -24,5 +24,7 @@ public:
   virtual bool Test(CContext& context, int32_t index);
 
 private:
+  friend class CSelectNodeStreamer;
+
   CBlock* else_ = nullptr;  // owned
 };

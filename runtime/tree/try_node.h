@@ -21,8 +21,11 @@ public:
   CBlock* MakeFinally();
   CBlock* ExceptBlock() const { return except_; }
   CBlock* FinallyBlock() const { return finally_; }
+  CVariable* MessageVariable() const { return message_; }
 
 private:
+  friend class CTryNodeStreamer;
+
   void RunGuarded(CContext& context);
   void RunExcept(CContext& context, TextView message);
 

@@ -20,7 +20,7 @@ CVariable* CVariable::Declare(CBlock* scope, TextView name) {
 CStackVariable::CStackVariable(CNode* owner, CFunction* function)
     : CVariable(owner), stack_(new CVarStack(function->Levels(), &slot_, &value_)) {}
 
-CStackVariable::~CStackVariable() { stack_->Release(); }
+CStackVariable::~CStackVariable() { ReleaseObject(stack_); }
 
 void CStackVariable::SetObject(CBase* object) {
   stack_->EnsureLevel();

@@ -32,5 +32,9 @@ public:
   void EnsureLevel() override;
 
 private:
+  friend class CStackVariableStreamer;
+  // The image reader's: the stack comes with the record.
+  explicit CStackVariable(CNode* owner) : CVariable(owner), stack_(nullptr) {}
+
   CVarStack* stack_;
 };

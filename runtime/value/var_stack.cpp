@@ -25,8 +25,14 @@ CVarStack::CVarStack(CVarLevels* levels, Value** valuePointerSlot, Value* homeVa
 }
 
 CVarStack::~CVarStack() {
+  if (!levels_) return;
   levels_->Forget(this);
   levels_->Release();
+}
+
+void CVarStack::Bind(Value** valuePointerSlot, Value* homeValue) {
+  slot_ = valuePointerSlot;
+  home_ = homeValue;
 }
 
 void CVarStack::Push(int32_t level) {

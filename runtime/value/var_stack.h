@@ -41,7 +41,12 @@ private:
 class CVarStack : public CBase {
 public:
   CVarStack(CVarLevels* levels, Value** valuePointerSlot, Value* homeValue);
+  // A stack read from a compiled image: its levels come with the record and
+  // its variable binds it before use.
+  CVarStack() = default;
   ~CVarStack() override;
+
+  void Bind(Value** valuePointerSlot, Value* homeValue);
 
   // Called before every write of the variable.
   void EnsureLevel() { levels_->Register(this); }
@@ -56,14 +61,16 @@ public:
   int32_t TopLevel() const { return count_ ? entries_[count_ - 1].level : 0; }
 
 private:
+  friend class CVarStackStreamer;
+
   struct Entry {
     Value value;
     int32_t level = 0;
   };
 
-  CVarLevels* levels_;  // counted
-  Value** slot_;
-  Value* home_;
+  CVarLevels* levels_ = nullptr;  // counted
+  Value** slot_ = nullptr;
+  Value* home_ = nullptr;
   std::deque<Entry> entries_;  // a deque, so that pushes never move a value
   int32_t count_ = 0;
 };

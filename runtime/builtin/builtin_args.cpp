@@ -1,0 +1,31 @@
+#include "builtin_args.h"
+
+#include <string>
+
+#include "../error.h"
+#include "../tree/value_list.h"
+#include "../value/convert.h"
+#include "../value/text_access.h"
+
+Text DecimalText(int64_t n) { return TextFromAscii(std::to_string(n)); }
+
+void CheckBuiltTextLength(uint64_t length) {
+  if (length > kMaxBuiltText) RaiseError(QT("Text too long"));
+}
+
+const Value& ReceiverValue(CNode* receiver) { return receiver->AsValue()->ValueRef(); }
+
+Text ReceiverText(CNode* receiver) { return ToText(ReceiverValue(receiver)); }
+
+int32_t ReceiverInt(CNode* receiver) { return ToInt32(ReceiverValue(receiver)); }
+
+double ReceiverDouble(CNode* receiver) { return ToDouble(ReceiverValue(receiver)); }
+
+CValue* ArgAt(CValueList* args, int32_t position) {
+  return position < CValueList::ArgCount(args) ? args->At(position) : nullptr;
+}
+
+const Value& ArgValueAt(CValueList* args, int32_t position) {
+  CValue* arg = ArgAt(args, position);
+  return arg ? arg->ValueRef() : DefaultValue();
+}

@@ -1,0 +1,34 @@
+// Reading the receiver and the arguments of a built-in call, and the size
+// limit of the texts the built-ins build.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "../text.h"
+#include "../value/value.h"
+
+class CNode;
+class CValue;
+class CValueList;
+
+// Texts a built-in builds stay below this many code units, far below what
+// the 32-bit build could allocate.
+inline constexpr size_t kMaxBuiltText = size_t(1) << 27;
+
+// A number in decimal digits, for messages.
+Text DecimalText(int64_t n);
+
+// Raises "Text too long" for a result of more code units than the limit.
+void CheckBuiltTextLength(uint64_t length);
+
+// The value the receiver node designates (the library accepts value nodes only).
+const Value& ReceiverValue(CNode* receiver);
+Text ReceiverText(CNode* receiver);
+int32_t ReceiverInt(CNode* receiver);
+double ReceiverDouble(CNode* receiver);
+
+// The argument at a position whatever its name, for arguments the built-ins
+// take by position only; null when there is none.
+CValue* ArgAt(CValueList* args, int32_t position);
+// Its value, or the empty value when it is missing.
+const Value& ArgValueAt(CValueList* args, int32_t position);

@@ -1,0 +1,66 @@
+// Whole-file built-ins: "load", "save", "hash", "copy", "move" and "size".
+// Copy and move failures are not reported.
+#include "../sys/file_text.h"
+#include "../sys/sys_util.h"
+#include "../tree/value_list.h"
+#include "../value/convert.h"
+#include "builtin_args.h"
+#include "builtin_handlers.h"
+
+namespace {
+
+// The 8-bit build reads files without detecting a code page.
+#ifdef QEL_ANSI
+constexpr bool kReportsCodePage = false;
+#else
+constexpr bool kReportsCodePage = true;
+#endif
+
+// Booleans are not addresses.
+bool IsIntegerValue(const Value& value) {
+  const VarType type = value.Type();
+  return type == varSmallint || type == varInteger || (type >= varShortInt && type <= varUInt64);
+}
+
+void ReportCodePage(CValue* variable) {
+  Value used;
+  used.SetRaw(varWord, uint16_t(LastFileCodePage()));
+  variable->SetValue(used);
+}
+
+}  // namespace
+
+void DoLoad(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  CValue* codePage = CValueList::GetArg(args, QT("cp"), 0);
+  result.SetText(ReadFileText(ReceiverText(receiver), codePage ? ToInt32(codePage->ValueRef()) : 0));
+  if (kReportsCodePage && codePage && codePage->IsVariable()) ReportCodePage(codePage);
+}
+
+void DoSave(CContext&, CNode* receiver, CValueList* args, Value&) {
+  WriteFileText(ReceiverText(receiver), ToText(ArgValueAt(args, 0)), CValueList::GetBool(args, QT("append"), false, 2),
+                CValueList::GetInt(args, QT("cp"), 0, 1));
+}
+
+// Mode 0: MD5, above 0: SHA-1 of the bytes; below 0: the text as "load" reads it.
+void DoHash(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  CValue* modeArg = ArgAt(args, 0);
+  const int32_t mode = modeArg ? ToInt32(modeArg->ValueRef()) : 0;
+  result.SetText(ReadFileText(ReceiverText(receiver), 0, mode < 0 ? kNoDigest : mode));
+}
+
+void DoCopy(CContext&, CNode* receiver, CValueList* args, Value&) {
+  const Text source = ReceiverText(receiver);
+  for (int32_t i = 0; i < CValueList::ArgCount(args); ++i) CSysUtil::CopyFile(source, ToText(args->ValueAt(i)), true);
+}
+
+// An integer destination is an address inside the receiver's text; anything
+// else names the file's new place, and an empty or missing one deletes it.
+void DoMove(CContext&, CNode* receiver, CValueList* args, Value&) {
+  CValue* dest = CValueList::GetArg(args, QT("dest"), 0);
+  if (dest && IsIntegerValue(dest->ValueRef())) return MoveInText(receiver, args);
+  CSysUtil::MoveFile(ReceiverText(receiver), dest ? ToText(dest->ValueRef()) : Text());
+}
+
+void DoSize(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetUInt32(uint32_t(CSysUtil::FileInfo(ReceiverText(receiver), 2)));
+}

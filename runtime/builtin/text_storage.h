@@ -1,0 +1,16 @@
+// The bytes of a text value's own buffer, for the built-ins that read or
+// write a text's storage ("toNum" with a pointer mode, "fromByte", "move").
+// OLE and UTF-16 texts hold two bytes per code unit, 8-bit texts one.
+#pragma once
+#include <cstddef>
+#include <span>
+
+#include "../value/value.h"
+
+// Empty for a text without a buffer.
+std::span<const unsigned char> TextBytes(const Value& text);
+// Gives the text a buffer of its own first (a copy when others share it), so
+// that writing changes no other value.
+std::span<unsigned char> OwnTextBytes(Value& text);
+// Code units of the text's buffer.
+size_t TextUnitSize(const Value& text);

@@ -1,0 +1,75 @@
+// Function and class heads, parameter lists, and "var f(params) = e".
+#include "../error.h"
+#include "../tree/assign_stmt.h"
+#include "../tree/block.h"
+#include "../tree/function.h"
+#include "../tree/value_ops.h"
+#include "../tree/variable.h"
+#include "build_parts.h"
+
+namespace {
+
+// The head's parameter list already made the function unless it was empty.
+// Outside a block (right after "case ... is") its name would go nowhere: it
+// is reported, and the function still opens so that its "end" matches.
+void OpenFunction(const TRule& r, int paramsAt, bool isClass, CFunction* base) {
+  CFunction* function = TakeOrMakeFunction(r.builder, r[paramsAt]);
+  CBaseRef keep(function);
+  function->Release();
+  if (!function->Owner()->AsBlock()) r.builder.Report(QT("syntax error"));
+  CBlock* body = InitFunction(function, r.TextOf(2), isClass, base);
+  r.builder.Open(function, r.TextOf(1));
+  r.builder.SetCurrent(body);
+}
+
+// Resolved once, at compile time, from the block the class is declared in.
+CFunction* FindBase(const TRule& r, const Text& name) {
+  CNode* scope = r.builder.Current();
+  if (CNode* function = r[5].node) scope = function->Owner();
+  CValue* found = scope->Lookup(name);
+  if (!found) RaiseError(name + QT(" not found"));
+  return FunctionOf(found->ValueRef());
+}
+
+}  // namespace
+
+void BuildFunctionHead(const TRule& r) { OpenFunction(r, 3, false, nullptr); }
+
+void BuildClassHead(const TRule& r) { OpenFunction(r, 3, true, nullptr); }
+
+void BuildDerivedClassHead(const TRule& r) { OpenFunction(r, 5, true, FindBase(r, r.TextOf(4))); }
+
+void BuildParamsValue(const TRule& r) { r.Pass(2); }
+
+void BuildFirstParam(const TRule& r) {
+  CFunction* function = NewFunction(r.builder);
+  AddParameter(function, r.TextOf(1));
+  r.builder.SetCurrent(function->Body());
+  r.Give(function);
+}
+
+void BuildNextParam(const TRule& r) {
+  CFunction* function = TakeOrMakeFunction(r.builder, r[1]);
+  AddParameter(function, r.TextOf(3));
+  r.builder.SetCurrent(function->Body());
+  r.Give(function);
+}
+
+// var f(params) = e: the expression was compiled inside the function.
+void BuildShortFunction(const TRule& r) {
+  ReleaseObject(r.Take(3));
+  CFunction* function = TakeOrMakeFunction(r.builder, r[5]);
+  InitFunction(function, {}, false, nullptr);
+  ReturnFrom(function, r.TakeValue(6));
+  r.builder.SetCurrent(function->Owner());
+  CBlock* scope = function->Owner()->AsBlock();
+  if (!scope) {
+    r.builder.Report(QT("syntax error"));
+    function->Release();
+    return;
+  }
+  CVariable* variable = CVariable::Declare(scope, r.TextOf(2));
+  CValue* target = BoundNameRef(r.builder.Compiler(), variable);
+  r.builder.AddStatement(new CAssignStmt(scope, target, FunctionValue(scope, function)));
+  function->Release();
+}

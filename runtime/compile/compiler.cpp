@@ -1,0 +1,41 @@
+#include "compiler.h"
+
+#include "../parse/literal_value.h"
+#include "../tree/module.h"
+#include "../tree/name_ref.h"
+#include "console_compiler.h"
+
+void CCompiler::InheritFrom(CCompiler&) {}
+
+void CCompiler::OnStatement(CStatement*) {}
+
+void CCompiler::OnModuleSource(TextView, Text&, CModule*) {}
+
+void CCompiler::ReportError(TextView) {}
+
+CValue* CCompiler::MakeNameRef(TextView identifier, bool optional) {
+  return new CNameRef(current_, identifier, optional);
+}
+
+CValue* CCompiler::MakeString(TextView token, bool raw) {
+  Value text;
+  text.SetText(raw ? Text(token) : UnquoteString(token));
+  return new CValue(current_, text);
+}
+
+CBlock* CCompiler::CurrentBlock() const { return current_ ? current_->AsBlock() : nullptr; }
+
+CModule* CCompiler::Module() const { return root_ ? dynamic_cast<CModule*>(root_->Root()) : nullptr; }
+
+namespace {
+
+TCompilerClass& DefaultClass() {
+  static TCompilerClass compilerClass = &NewConsoleCompiler;
+  return compilerClass;
+}
+
+}  // namespace
+
+TCompilerClass DefaultCompilerClass() { return DefaultClass(); }
+
+void SetDefaultCompilerClass(TCompilerClass compilerClass) { DefaultClass() = compilerClass; }

@@ -1,0 +1,104 @@
+#include "module_loader.h"
+
+#include <vector>
+
+#include "../sys/file_encoding.h"
+#include "../sys/file_open.h"
+#include "../sys/os_result.h"
+#include "../sys/transfer.h"
+#include "../tree/module.h"
+#include "image_loader.h"
+#include "module_search.h"
+#include "tree_builder.h"
+
+namespace {
+
+std::string ReadFileBytes(TextView fileName) {
+  FileGuard file(OpenFileChecked(fileName, false));
+  const std::int64_t size = platform::Seek(file.Get(), 0, platform::SeekFrom::End);
+  CheckOSResult(size, QT(""));
+  FileChannel channel(file.Get());
+  return ReadRange(channel, 0, size_t(size));
+}
+
+std::string TextAsBytes(TextView text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (Char c : text) bytes.push_back(char(CodeUnit(c) & 0xFF));
+  return bytes;
+}
+
+CModule* LoadImageModule(std::string bytes, CModule* anchor) {
+  CModule* module = LoadImage(std::move(bytes));
+  if (anchor) module->LinkTo(anchor);
+  return module;
+}
+
+// A module that failed to compile may already be used by the modules it
+// loaded; clearing it breaks those cycles.
+void Discard(CModule* module) {
+  module->Clear();
+  module->Release();
+}
+
+CModule* CompileSource(Text text, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
+  CCompiler* compiler = compilerClass();
+  CBaseRef keep(compiler);
+  compiler->Release();
+  compiler->SetOwnClass(compilerClass);
+  compiler->SetFileName(fileName);
+  return CompileModule(*compiler, std::move(text), anchor);
+}
+
+}  // namespace
+
+CModule* CompileModule(CCompiler& compiler, Text text, CModule* anchor) {
+  auto* module = new CModule(nullptr);
+  try {
+    if (!compiler.FileName().empty()) {
+      module->SetFileName(ExpandFileName(compiler.FileName()));
+      compiler.OnModuleSource(module->FileName(), text, module);
+    }
+    if (anchor) module->LinkTo(anchor);
+    compiler.SetRoot(module);
+    compiler.SetCurrent(module);
+    TTreeBuilder(compiler).Parse(std::move(text));
+  } catch (...) {
+    Discard(module);
+    throw;
+  }
+  return module;
+}
+
+CModule* LoadModule(Text text, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
+  if (HasImageExtension(fileName)) return LoadImageModule(ReadFileBytes(fileName), anchor);
+  std::string bytes = TextAsBytes(text);
+  if (HoldsImage(bytes)) return LoadImageModule(std::move(bytes), anchor);
+  return CompileSource(std::move(text), compilerClass, anchor, fileName);
+}
+
+CModule* LoadModuleBytes(std::string bytes, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
+  if (HasImageExtension(fileName) || HoldsImage(bytes)) return LoadImageModule(std::move(bytes), anchor);
+  int codePage = 0;
+  Text text = TextFromFileBytes(std::move(bytes), codePage);
+  return CompileSource(std::move(text), compilerClass, anchor, fileName);
+}
+
+CModule* LoadModuleFile(TextView fileName, CModule* anchor, TCompilerClass compilerClass) {
+  if (!compilerClass) compilerClass = DefaultCompilerClass();
+  return LoadModuleBytes(ReadFileBytes(fileName), compilerClass, anchor, fileName);
+}
+
+void UnloadModules(CModule* module) {
+  if (!module) return;
+  std::vector<CModule*> loaded;
+  CModule* next = module;
+  do {
+    next->AddRef();
+    loaded.push_back(next);
+    next = next->Next();
+  } while (next != module);
+  for (CModule* each : loaded) each->Clear();
+  for (CModule* each : loaded) each->Release();
+  module->Release();
+}

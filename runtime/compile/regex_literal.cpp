@@ -1,0 +1,11 @@
+#include "regex_literal.h"
+
+namespace {
+
+TRegexLiteralMaker registeredMaker = nullptr;
+
+}  // namespace
+
+void RegisterRegexLiteralMaker(TRegexLiteralMaker maker) { registeredMaker = maker; }
+
+TRegexLiteralMaker RegexLiteralMaker() { return registeredMaker; }

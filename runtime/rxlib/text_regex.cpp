@@ -1,0 +1,46 @@
+#include "text_regex.h"
+
+#include "../sys/replace_text.h"
+#include "../tree/value_list.h"
+#include "../value/convert.h"
+#include "regex_ops.h"
+#include "regex_value.h"
+
+namespace {
+
+Text ReceiverText(CNode* receiver) {
+  CValue* value = receiver ? receiver->AsValue() : nullptr;
+  return value ? ToText(value->ValueRef()) : Text();
+}
+
+CValue* Pattern(CValueList* args) { return CValueList::GetArg(args, QT(""), 0); }
+
+}  // namespace
+
+void DoTextMatch(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  CValue* pattern = Pattern(args);
+  if (!pattern) return;
+  if (CRegexValue* regex = RegexValueOf(pattern))
+    return RegexMatch(context, *regex, ReceiverText(receiver), CValueList::GetArg(args, QT("action"), 1), result);
+  result.SetBool(ReceiverText(receiver).find(ToText(pattern->ValueRef())) != Text::npos);
+}
+
+void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  CValue* pattern = Pattern(args);
+  if (!pattern) return;
+  CValue* replacement = CValueList::GetArg(args, QT(""), 1);
+  if (CRegexValue* regex = RegexValueOf(pattern))
+    return RegexReplace(context, *regex, ReceiverText(receiver), replacement, result);
+  const Text with = replacement ? ToText(replacement->ValueRef()) : Text();
+  result.SetText(ReplaceText(ReceiverText(receiver), ToText(pattern->ValueRef()), with,
+                             kReplaceAll | kReplaceIgnoreCase));
+}
+
+void DoToRegex(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  const Text pattern = ReceiverText(receiver);
+  const Text flags = CValueList::GetText(args, QT(""), QT(""), 0);
+  auto* regex = new CRegexValue(nullptr);
+  regex->Init(pattern, flags);
+  result.SetCountedObject(regex);
+  regex->Release();
+}

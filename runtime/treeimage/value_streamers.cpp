@@ -1,0 +1,105 @@
+#include "treeimage/value_streamers.h"
+
+#include "image/bad_format.h"
+#include "rxlib/regex_value.h"
+#include "tree/copy_expr.h"
+#include "tree/function.h"
+#include "tree/object_value.h"
+#include "tree/value_list.h"
+#include "tree/variable.h"
+#include "value/var_stack.h"
+
+namespace {
+
+enum ValueField : int32_t { kDroppedCount = 0, kValue = 1 };
+enum StackVariableField : int32_t { kFunction = 0, kStack = 1 };
+enum RegexField : int32_t { kFlags = 0, kPattern = 1 };
+
+}  // namespace
+
+void CValueStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kValue)) return CNodeStreamer::ReadFields(group, index);
+  switch (index) {
+    case kDroppedCount:
+      ReadCompactInt();
+      break;
+    case kValue:
+      NodeAs<CValue>()->OwnValue() = ReadValue();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+CBase* CStackVariableStreamer::NewNode(CStreamer&) { return new CStackVariable(nullptr); }
+
+void CStackVariableStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kStackVariable)) return CValueStreamer::ReadFields(group, index);
+  auto* variable = NodeAs<CStackVariable>();
+  switch (index) {
+    case kFunction:
+      function_ = ReadRecordRef<CFunction>();
+      break;
+    case kStack:
+      // Consumed, so that no other record refers to the stack; the variable keeps it.
+      variable->stack_ = ReadConsumedRef<CVarStack>();
+      AddRefObject(variable->stack_);
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CStackVariableStreamer::Finish() {
+  CValueStreamer::Finish();
+  auto* variable = NodeAs<CStackVariable>();
+  if (variable->stack_) {
+    variable->stack_->Bind(variable->SlotAddress(), &variable->OwnValue());
+    return;
+  }
+  RequireNode(function_);
+  variable->stack_ = new CVarStack(function_->Levels(), variable->SlotAddress(), &variable->OwnValue());
+}
+
+void CObjectValueStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kObjectValue)) return CValueStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CObjectValue>()->SetMembers(ReadCountedRef<CValueList>());
+}
+
+void CObjectValueStreamer::Finish() {
+  CValueStreamer::Finish();
+  NodeAs<CObjectValue>()->OwnValue().SetObject(Node());
+}
+
+void CCopyExprStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kCopyExpr)) return CValueStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CCopyExpr>()->operand_ = ReadCountedRef<CValue>();
+}
+
+void CCopyExprStreamer::Finish() {
+  CValueStreamer::Finish();
+  RequireNode(NodeAs<CCopyExpr>()->operand_);
+}
+
+void CRegexValueStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kRegexValue)) return CValueStreamer::ReadFields(group, index);
+  switch (index) {
+    case kFlags:
+      flags_ = ReadText();
+      break;
+    case kPattern:
+      pattern_ = ReadText();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CRegexValueStreamer::Finish() {
+  CValueStreamer::Finish();
+  auto* regex = NodeAs<CRegexValue>();
+  regex->Init(pattern_, flags_);
+  regex->OwnValue().SetObject(regex);
+}

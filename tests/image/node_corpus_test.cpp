@@ -1,0 +1,101 @@
+// Every script of the corpus, compiled, written as an image before it runs,
+// and read back: the image must run as the compiled module does.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../parse/text_util.h"
+#include "../runtime/recording_context.h"
+#include "compile/compiler.h"
+#include "compile/module_loader.h"
+#include "error.h"
+#include "lib/current_context.h"
+#include "lib/runtime_init.h"
+#include "node_fixture.h"
+#include "node_writer.h"
+#include "parse/key_alias.h"
+#include "platform/dirs.h"
+#include "platform/files.h"
+#include "sys/os_text.h"
+#include "tree/module.h"
+#include "treeimage/module_image.h"
+
+namespace {
+
+const std::u16string kFolder = u"" QEL_SCRIPTS u"/";
+
+// Modules that use each other hold each other, a cycle that images refuse.
+const std::set<std::string> kModulesUsingEachOther = {"modules"};
+
+class CQuietCompiler : public CCompiler {
+public:
+  void ReportError(TextView) override {}
+};
+
+CCompiler* NewQuietCompiler() { return new CQuietCompiler(); }
+
+std::vector<std::string> ScriptNames() {
+  std::vector<platform::DirEntry> entries;
+  platform::ListFolder(kFolder, u"*.qel", entries);
+  std::vector<std::string> names;
+  for (const platform::DirEntry& entry : entries)
+    if (!entry.folder) names.push_back(Narrow(TextFromUtf16(entry.name.substr(0, entry.name.size() - 4))));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// What the module prints with the runner's libraries, then the message of
+// the error that stops it.
+std::string RunWithLibraries(CModule* module) {
+  auto* context = new RecordingContext();
+  SetCurrentContext(context);
+  std::string stopped;
+  try {
+    module->Execute(*context);
+  } catch (const EScriptError& error) {
+    stopped = std::string("error: ") + error.what();
+  }
+  const std::string shown = Utf8Of(context->output) + stopped;
+  SetCurrentContext(nullptr);
+  context->Release();
+  return shown;
+}
+
+class CorpusImage : public NodeImageTest, public testing::WithParamInterface<std::string> {
+protected:
+  void SetUp() override {
+    NodeImageTest::SetUp();
+    InitRuntimeLibraries();
+  }
+};
+
+TEST_P(CorpusImage, RunsAsTheCompiledModule) {
+  const std::u16string base = kFolder + Utf16FromText(Widen(GetParam()));
+  std::string keys;
+  if (platform::ReadWholeFile(base + u".key", keys)) LoadKeyAliasText(Widen(keys));
+  CModule* compiled = nullptr;
+  try {
+    compiled = LoadModuleFile(TextFromUtf16(base + u".qel"), nullptr, &NewQuietCompiler);
+  } catch (const EScriptError&) {
+    ClearKeyAliases();
+    GTEST_SKIP() << "the script does not compile";
+  }
+  ClearKeyAliases();
+  const std::string image = NodeImage(compiled);
+  if (kModulesUsingEachOther.contains(GetParam())) {
+    EXPECT_EQ(LoadAndRun(image), "refused: " + kBadFileFormat);
+  } else {
+    CModule* loaded = LoadModuleImage(image);
+    EXPECT_EQ(RunWithLibraries(loaded), RunWithLibraries(compiled));
+    UnloadModules(loaded);
+  }
+  UnloadModules(compiled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusImage, testing::ValuesIn(ScriptNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
