@@ -1,5 +1,6 @@
 // Every OS service of the platform layer.
 #pragma once
+#include "arguments.h"
 #include "clock.h"
 #include "codepage.h"
 #include "console.h"
@@ -11,4 +12,5 @@
 #include "library.h"
 #include "memory.h"
 #include "paths.h"
+#include "process.h"
 #include "resources.h"

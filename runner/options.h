@@ -1,0 +1,29 @@
+// The runner's command-line options. An option is an argument that starts
+// with an option prefix ("-"; on Windows also "/") with the option's name
+// directly after it, matched case-sensitively; the rest, less one ":" or "="
+// that has more after it, is the value, and an empty value reads "true". The
+// first matching argument wins.
+#pragma once
+#include <vector>
+
+#include "text.h"
+
+class CRunnerOptions {
+public:
+  // The arguments after the program's own path; position 1 is the first.
+  explicit CRunnerOptions(std::vector<Text> arguments) : arguments_(std::move(arguments)) {}
+
+  // Empty when no argument names the option.
+  Text GetOption(TextView name) const;
+  // Without the option and with a position above 0: the first argument from
+  // that position on that is not an option.
+  Text GetOptionOrArg(TextView name, int position) const;
+  // Read as the values' text-to-boolean conversion does; what does not
+  // convert is false.
+  bool GetBoolOption(TextView name, int position) const;
+
+private:
+  std::vector<Text> arguments_;
+};
+
+bool IsOptionArgument(TextView argument);

@@ -1,0 +1,112 @@
+#include "script_run.h"
+
+#include <exception>
+#include <string>
+
+#include "appended_image.h"
+#include "compile/console_compiler.h"
+#include "compile/module_loader.h"
+#include "console_runner.h"
+#include "error.h"
+#include "key_option.h"
+#include "lib/current_context.h"
+#include "output.h"
+#include "platform/console.h"
+#include "platform/filesystem.h"
+#include "platform/paths.h"
+#include "resource_script.h"
+#include "sibling_script.h"
+#include "sys/os_text.h"
+#include "tree/module.h"
+#include "usage.h"
+#include "value/text_access.h"
+
+namespace {
+
+constexpr TextView kRule = QT("--------------------------------");
+
+Text ProgramPath() { return TextFromUtf16(platform::ProgramPath()); }
+
+Text MessageOf(const std::exception& error) {
+  if (const auto* script = dynamic_cast<const EScriptError*>(&error)) return script->Message();
+  return TextFromAscii(error.what());
+}
+
+}  // namespace
+
+CScriptRun::~CScriptRun() { Finish(); }
+
+RunStatus CScriptRun::Run() {
+  SetDefaultCompilerClass(&NewConsoleCompiler);
+  SetCompileErrorPrinter(&PrintLine);
+  StartOutput();
+  if (verbose_) ShowUsage();
+  try {
+    if (!FindScript()) {
+      ShowUsage();
+      return RunStatus::kNoScript;
+    }
+    RunScript();
+  } catch (const std::exception& error) {
+    PrintLine(MessageOf(error));
+    return RunStatus::kFailed;
+  }
+  return CConsoleCompiler::ErrorCount() > 0 ? RunStatus::kFailed : RunStatus::kClean;
+}
+
+// Without a console the log file takes the output; with one, the log option
+// is ignored.
+void CScriptRun::StartOutput() {
+  gui_ = options_.GetBoolOption(QT("gui"), 0);
+  verbose_ = options_.GetBoolOption(QT("v"), 0) || options_.GetBoolOption(QT("?"), 0);
+  const Text logName = options_.GetOptionOrArg(QT("log"), 0);
+  if (!gui_) gui_ = !platform::AttachParentConsole();
+  if (!gui_) {
+    UseStandardOutput();
+  } else if (!logName.empty()) {
+    UseLogFile(logName == QT("true") ? ProgramPath() + QT(".log") : logName);
+  }
+}
+
+bool CScriptRun::FindScript() {
+  scriptPath_ = options_.GetOptionOrArg(QT("qel"), 1);
+  if (!scriptPath_.empty() && platform::FileExists(Utf16FromText(scriptPath_))) {
+    LoadKeyOption(options_);
+    return true;
+  }
+  const Text program = ProgramPath();
+  module_ = LoadAppendedImage(program);
+  if (!module_) module_ = LoadResourceScript();
+  if (module_) return true;
+  scriptPath_ = FindSiblingScript(program);
+  return !scriptPath_.empty();
+}
+
+void CScriptRun::RunScript() {
+  context_ = new CConsoleRunner();
+  SetCurrentContext(context_);
+  timer_.Start();
+  if (!module_) module_ = LoadModuleFile(scriptPath_, nullptr);
+  if (verbose_) ReportTime(QT("Compiled"));
+  module_->Execute(*context_);
+  if (verbose_) ReportTime(QT("Finished"));
+}
+
+void CScriptRun::ReportTime(TextView step) {
+  PrintLine(kRule);
+  PrintLine(Text(step) + QT(", time: ") + TextFromAscii(std::to_string(timer_.ElapsedMs())) + QT(" ms"));
+  PrintLine(kRule);
+}
+
+void CScriptRun::Finish() {
+  try {
+    UnloadModules(module_);
+  } catch (const std::exception&) {
+  }
+  module_ = nullptr;
+  SetCurrentContext(nullptr);
+  if (context_) context_->Release();
+  context_ = nullptr;
+  CloseOutput();
+  if (!gui_) platform::DetachConsole();
+}

@@ -1,0 +1,88 @@
+// The script corpus and the examples through the built runners: what each
+// script prints must be the bytes its .out file holds, as in the in-process
+// corpus test, now through the runner's own output, options and shutdown.
+#include <algorithm>
+
+#include "../parse/text_util.h"
+#include "compile/module_search.h"
+#include "platform/dirs.h"
+#include "platform/files.h"
+#include "platform/filesystem.h"
+#include "runner_fixture.h"
+#include "sys/os_text.h"
+
+namespace {
+
+std::vector<std::u16string> ScriptNames(const std::u16string& folder) {
+  std::vector<platform::DirEntry> entries;
+  platform::ListFolder(folder, u"*.qel", entries);
+  std::vector<std::u16string> names;
+  for (const platform::DirEntry& entry : entries)
+    if (!entry.folder) names.push_back(entry.name.substr(0, entry.name.size() - 4));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Paths in messages differ between machines.
+std::string WithFolderHidden(std::string shown, const std::u16string& folder) {
+  const std::string expanded = Narrow(ExpandFileName(TextFromUtf16(folder)));
+  for (size_t at; (at = shown.find(expanded)) != std::string::npos;) shown.replace(at, expanded.size(), "<scripts>/");
+  return shown;
+}
+
+std::string Expected(const std::u16string& path) {
+  std::string bytes;
+  EXPECT_TRUE(platform::ReadWholeFile(path, bytes)) << "missing " << Utf8(path);
+  return bytes;
+}
+
+class RunnerCorpus : public RunnerTest {
+protected:
+  // "use" looks in "lib" and "app" beside the program last.
+  void CopyFolderBesideRunner(std::u16string_view name) {
+    const std::u16string from = ScriptsFolder() + std::u16string(name);
+    const std::u16string to = Path(name);
+    ASSERT_TRUE(platform::FolderCreate(to));
+    std::vector<platform::DirEntry> entries;
+    platform::ListFolder(from, u"*", entries);
+    for (const platform::DirEntry& entry : entries)
+      ASSERT_TRUE(platform::FileCopy(from + u"/" + entry.name, to + u"\\" + entry.name, true));
+  }
+};
+
+TEST_P(RunnerCorpus, EveryScriptShowsWhatItsOutFileHolds) {
+  CopyFolderBesideRunner(u"lib");
+  CopyFolderBesideRunner(u"app");
+  const std::vector<std::u16string> names = ScriptNames(ScriptsFolder());
+  ASSERT_FALSE(names.empty());
+  for (const std::u16string& name : names) {
+    SCOPED_TRACE(Utf8(name));
+    const std::u16string base = ScriptsFolder() + name;
+    std::vector<std::u16string> arguments{base + u".qel"};
+    if (platform::FileExists(base + u".key")) {
+      if (!GetParam().readsKeys) continue;
+      arguments.push_back(u"-key:" + base + u".key");
+    }
+    const RunResult run = Run(arguments);
+    EXPECT_EQ(WithFolderHidden(run.output, ScriptsFolder()), Expected(base + u".out"));
+    // 0 or 1 as the script ends; anything else is a crash or a report of
+    // the sanitizers.
+    EXPECT_TRUE(run.status == 0 || run.status == 1) << "exit status " << run.status;
+  }
+}
+
+// Expected outputs of the examples are kept here, not beside them.
+TEST_P(RunnerCorpus, ExamplesRunCleanly) {
+  const std::vector<std::u16string> names = ScriptNames(ExamplesFolder());
+  ASSERT_FALSE(names.empty());
+  for (const std::u16string& name : names) {
+    SCOPED_TRACE(Utf8(name));
+    const RunResult run = Run({ExamplesFolder() + name + u".qel"});
+    EXPECT_EQ(run.output, Expected(u"" QEL_SOURCE u"/tests/runner/examples/" + name + u".out"));
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runners, RunnerCorpus, testing::ValuesIn(Runners()), RunnerName);
+
+}  // namespace
