@@ -13,7 +13,7 @@ packages=(
   build-essential cmake ninja-build bison pkg-config dpkg-dev
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
-  wine wine32 xvfb xauth clang libclang-rt-14-dev
+  wine wine32 xvfb xauth clang libclang-rt-14-dev lua5.4
 )
 
 add_sources() {

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Times each benchmark with the native qelu, Lua 5.4 and Python 3 (best of
+# three runs each) and prints the ratios. Build the native preset first.
+set -euo pipefail
+cd "$(dirname "$0")"
+QELU=${QELU:-../build/native/runner/qelu}
+LUA=$(command -v lua5.4 || true)
+PY=$(command -v python3 || true)
+
+best_of_three() {
+  local best=""
+  for _ in 1 2 3; do
+    local start end ms
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    ms=$(( (end - start) / 1000000 ))
+    if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
+  done
+  echo "$best"
+}
+
+ratio() { [ -n "$2" ] && [ "$2" != "-" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }' || echo "-"; }
+
+printf '%-10s %10s %10s %10s %12s %12s\n' benchmark "qelu ms" "lua ms" "python ms" "qelu/lua" "qelu/python"
+for name in fib loop strings members methods regex jsonrt; do
+  q=$(best_of_three "$QELU" "$name.qel")
+  l=-; [ -n "$LUA" ] && l=$(best_of_three "$LUA" "$name.lua")
+  p=-; [ -n "$PY" ] && p=$(best_of_three "$PY" "$name.py")
+  printf '%-10s %10s %10s %10s %12s %12s\n' "$name" "$q" "$l" "$p" "$(ratio "$q" "$l")" "$(ratio "$q" "$p")"
+done
