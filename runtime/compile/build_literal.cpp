@@ -9,18 +9,6 @@ namespace {
 
 CValue* Constant(const TRule& r, const Value& value) { return new CValue(r.builder.Current(), value); }
 
-Value NumberValue(TextView text) {
-  const TNumberLiteral number = ReadNumberLiteral(text);
-  Value value;
-  switch (number.kind) {
-    case TNumberLiteral::kInt32: value.SetInt(int32_t(number.integer)); break;
-    case TNumberLiteral::kUInt32: value.SetUInt32(uint32_t(number.integer)); break;
-    case TNumberLiteral::kInt64: value.SetInt64(number.integer); break;
-    case TNumberLiteral::kDouble: value.SetDouble(number.real); break;
-  }
-  return value;
-}
-
 void Boolean(const TRule& r, bool truth) {
   Value value;
   value.SetBool(truth);
@@ -29,10 +17,10 @@ void Boolean(const TRule& r, bool truth) {
 
 }  // namespace
 
-void BuildNumber(const TRule& r) { r.Give(Constant(r, NumberValue(r.TextOf(1)))); }
+void BuildNumber(const TRule& r) { r.Give(Constant(r, NumberLiteralValue(r.TextOf(1)))); }
 
 // The sign token is joined to the digits.
-void BuildSignedNumber(const TRule& r) { r.Give(Constant(r, NumberValue(r.TextOf(1) + r.TextOf(2)))); }
+void BuildSignedNumber(const TRule& r) { r.Give(Constant(r, NumberLiteralValue(r.TextOf(1) + r.TextOf(2)))); }
 
 void BuildString(const TRule& r) { r.Give(r.builder.Compiler().MakeString(r.TextOf(1), false)); }
 

@@ -28,15 +28,7 @@ void CheckNumber(TextView literal) {
 
 Value JsonNumber(TextView literal) {
   CheckNumber(literal);
-  const TNumberLiteral number = ReadNumberLiteral(literal);
-  Value value;
-  switch (number.kind) {
-    case TNumberLiteral::kInt32: value.SetInt(int32_t(number.integer)); break;
-    case TNumberLiteral::kUInt32: value.SetUInt32(uint32_t(number.integer)); break;
-    case TNumberLiteral::kInt64: value.SetInt64(number.integer); break;
-    case TNumberLiteral::kDouble: value.SetDouble(number.real); break;
-  }
-  return value;
+  return NumberLiteralValue(literal);
 }
 
 Value JsonWord(TextView word) {

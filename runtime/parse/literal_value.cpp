@@ -82,3 +82,15 @@ Text UnquoteString(TextView token) {
   }
   return text;
 }
+
+Value NumberLiteralValue(TextView text) {
+  const TNumberLiteral number = ReadNumberLiteral(text);
+  Value value;
+  switch (number.kind) {
+    case TNumberLiteral::kInt32: value.SetInt(int32_t(number.integer)); break;
+    case TNumberLiteral::kUInt32: value.SetUInt32(uint32_t(number.integer)); break;
+    case TNumberLiteral::kInt64: value.SetInt64(number.integer); break;
+    case TNumberLiteral::kDouble: value.SetDouble(number.real); break;
+  }
+  return value;
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "../text.h"
+#include "../value/value.h"
 
 struct TNumberLiteral {
   enum Kind { kInt32, kUInt32, kInt64, kDouble };
@@ -14,6 +15,8 @@ struct TNumberLiteral {
 
 // A NUMBER token's text, with the sign of a preceding ADD_OP joined to it.
 TNumberLiteral ReadNumberLiteral(TextView text);
+// The same number as a script value of its kind.
+Value NumberLiteralValue(TextView text);
 
 // The text inside the outer quotes, with each doubled opening quote made single.
 Text UnquoteString(TextView token);
