@@ -46,7 +46,7 @@ void TTreeBuilder::ReportError(const Text& message, const TParseValue*) { Report
 CNode* TTreeBuilder::Take(TParseValue& value) {
   CNode* node = value.node;
   value.node = nullptr;
-  if (node) loose_.erase(node);
+  if (auto held = loose_.find(node); held != loose_.end()) loose_.erase(held);
   return node;
 }
 

@@ -66,7 +66,8 @@ private:
   CCompiler* compiler_;
   // Where the statement being read started: an abandoned one goes back there.
   CNode* statementStart_ = nullptr;
-  // Nodes the parser's values hold a reference to.
-  std::unordered_set<CNode*> loose_;
+  // One entry per reference the parser's values hold: a node may be held
+  // twice (the parameter list that an arrow function reuses).
+  std::unordered_multiset<CNode*> loose_;
   std::unordered_map<CCompound*, Text> openKeywords_;
 };

@@ -36,7 +36,7 @@ CFunction::CFunction()
     : CCompound(nullptr), levels_(new CVarLevels()), localNames_(new CNamedList(false)), result_(nullptr) {}
 
 CFunction::~CFunction() {
-  ReleaseObject(baseFunction_);
+  if (baseCounted_) ReleaseObject(baseFunction_);
   ReleaseObject(base_);
   ReleaseObject(this_);
   ReleaseObject(result_);
@@ -75,9 +75,13 @@ CVariable* CFunction::NewLocal(TextView name) {
 void CFunction::SetBase(CFunction* base) {
   for (CFunction* f = base; f; f = f->baseFunction_)
     if (f == this) RaiseError(QT("A class cannot be its own base"));
-  AddRefObject(base);
-  ReleaseObject(baseFunction_);
+  // A class declared inside its own base is owned by it: a counted
+  // reference back would keep both alive forever.
+  const bool counted = base && !IsOwnedBy(this, base);
+  if (counted) AddRefObject(base);
+  if (baseCounted_) ReleaseObject(baseFunction_);
   baseFunction_ = base;
+  baseCounted_ = counted;
 }
 
 CValue* CFunction::FindInScope(TextView name) {
@@ -116,6 +120,12 @@ const Value& CFunction::CallPlain(CContext& context, CValueList* args) {
   BindArguments(parameters_, args);
   body_->Execute(context);
   return result_->ValueRef();
+}
+
+bool IsOwnedBy(CNode* node, CNode* owner) {
+  for (CNode* n = node ? node->Owner() : nullptr; n; n = n->Owner())
+    if (n == owner) return true;
+  return false;
 }
 
 CFunction* EnclosingFunction(CNode* node) {

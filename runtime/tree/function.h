@@ -57,9 +57,12 @@ private:
   CVariable* result_;
   CVariable* this_ = nullptr;
   CVariable* base_ = nullptr;
-  CFunction* baseFunction_ = nullptr;  // counted
+  CFunction* baseFunction_ = nullptr;  // counted unless it owns this function
+  bool baseCounted_ = false;
   bool isClass_ = false;
 };
 
+// Whether the owner chain of the node reaches the owner.
+bool IsOwnedBy(CNode* node, CNode* owner);
 // The nearest owner of the node that is a function, or null.
 CFunction* EnclosingFunction(CNode* node);

@@ -62,6 +62,7 @@ void CFunctionStreamer::ReadFields(int32_t group, int32_t index) {
       break;
     case kBaseFunction:
       function->baseFunction_ = ReadCountedRef<CFunction>();
+      function->baseCounted_ = function->baseFunction_ != nullptr;
       break;
     case kLocalNames:
       ReadConsumedRef<CNamedList>();
