@@ -5,13 +5,12 @@
 
 #include <string>
 
+#include "bad_format_message.h"
 #include "base/base.h"
 #include "error.h"
 #include "image/compiled_file.h"
 #include "image_writer.h"
 #include "probe_nodes.h"
-
-inline const std::string kBadFormat = "Bad file format!";
 
 class ImageTest : public ::testing::Test {
 protected:

@@ -2,13 +2,13 @@
 // and read back: the image must run as the compiled module does.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "../parse/text_util.h"
 #include "../runtime/recording_context.h"
+#include "../support/corpus_files.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "error.h"
@@ -17,7 +17,6 @@
 #include "node_fixture.h"
 #include "node_writer.h"
 #include "parse/key_alias.h"
-#include "platform/dirs.h"
 #include "platform/files.h"
 #include "sys/os_text.h"
 #include "tree/module.h"
@@ -36,16 +35,6 @@ public:
 };
 
 CCompiler* NewQuietCompiler() { return new CQuietCompiler(); }
-
-std::vector<std::string> ScriptNames() {
-  std::vector<platform::DirEntry> entries;
-  platform::ListFolder(kFolder, u"*.qel", entries);
-  std::vector<std::string> names;
-  for (const platform::DirEntry& entry : entries)
-    if (!entry.folder) names.push_back(Narrow(TextFromUtf16(entry.name.substr(0, entry.name.size() - 4))));
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // What the module prints with the runner's libraries, then the message of
 // the error that stops it.
@@ -86,7 +75,7 @@ TEST_P(CorpusImage, RunsAsTheCompiledModule) {
   ClearKeyAliases();
   const std::string image = NodeImage(compiled);
   if (kModulesUsingEachOther.contains(GetParam())) {
-    EXPECT_EQ(LoadAndRun(image), "refused: " + kBadFileFormat);
+    EXPECT_EQ(LoadAndRun(image), "refused: " + kBadFormat);
   } else {
     CModule* loaded = LoadModuleImage(image);
     EXPECT_EQ(RunWithLibraries(loaded), RunWithLibraries(compiled));
@@ -95,7 +84,7 @@ TEST_P(CorpusImage, RunsAsTheCompiledModule) {
   UnloadModules(compiled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, CorpusImage, testing::ValuesIn(ScriptNames()),
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusImage, testing::ValuesIn(ScriptCaseNames(kFolder)),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

@@ -6,13 +6,12 @@
 
 #include <string>
 
+#include "bad_format_message.h"
 #include "lib/context.h"
 #include "text.h"
 #include "tree/node.h"
 
 class CModule;
-
-inline const std::string kBadFileFormat = "Bad file format!";
 
 // Prints into a text; raises once its statements are spent, so that a
 // damaged tree that loops forever still ends.

@@ -310,20 +310,20 @@ using NodeRecords = NodeImageTest;
 TEST_F(NodeRecords, RefusesTreesMissingWhatTheyRunOn) {
   for (const Damage& damage : kMissingParts) {
     EXPECT_EQ(LoadAndRun(damage.image(false)).find("refused"), std::string::npos) << damage.what;
-    EXPECT_EQ(LoadAndRun(damage.image(true)), "refused: " + kBadFileFormat) << damage.what;
+    EXPECT_EQ(LoadAndRun(damage.image(true)), "refused: " + kBadFormat) << damage.what;
   }
 }
 
 TEST_F(NodeRecords, RefusesNodesOfTheWrongKindOrShape) {
   for (const Damage& damage : kWrongParts) {
     EXPECT_EQ(LoadAndRun(damage.image(false)).find("refused"), std::string::npos) << damage.what;
-    EXPECT_EQ(LoadAndRun(damage.image(true)), "refused: " + kBadFileFormat) << damage.what;
+    EXPECT_EQ(LoadAndRun(damage.image(true)), "refused: " + kBadFormat) << damage.what;
   }
 }
 
 TEST_F(NodeRecords, OwnerChainsStopAtTheDepthLimit) {
   EXPECT_EQ(LoadAndRun(OwnerChain(CNodeStreamer::kMaxOwnerDepth)), "");
-  EXPECT_EQ(LoadAndRun(OwnerChain(CNodeStreamer::kMaxOwnerDepth + 1)), "refused: " + kBadFileFormat);
+  EXPECT_EQ(LoadAndRun(OwnerChain(CNodeStreamer::kMaxOwnerDepth + 1)), "refused: " + kBadFormat);
 }
 
 // Any node record may carry only its name and owner; the node then has the
@@ -369,7 +369,7 @@ TEST_F(NodeRecords, EveryClassRefusesFieldsItDoesNotHave) {
       ImageWriter image;
       image.Add(kListClassId, ListBody(true, {2}));
       image.Add(id, RecordBody().Field(group, 9).Int(0));
-      EXPECT_EQ(LoadError(image.Build()), kBadFileFormat) << "class " << id << " group " << group;
+      EXPECT_EQ(LoadError(image.Build()), kBadFormat) << "class " << id << " group " << group;
     }
   }
 }
@@ -402,7 +402,7 @@ TEST_F(NodeRecords, TheModuleLoaderReadsImagesOfModulesOnly) {
   }
   ImageWriter listRoot;
   listRoot.Add(kListClassId, ListBody(true, {}));
-  EXPECT_EQ(LoadAndRun(listRoot.Build()), "refused: " + kBadFileFormat);
+  EXPECT_EQ(LoadAndRun(listRoot.Build()), "refused: " + kBadFormat);
   EXPECT_FALSE(HoldsModuleImage("no image here"));
 }
 

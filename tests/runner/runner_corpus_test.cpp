@@ -1,9 +1,8 @@
 // The script corpus and the examples through the built runners: what each
 // script prints must be the bytes its .out file holds, as in the in-process
 // corpus test, now through the runner's own output, options and shutdown.
-#include <algorithm>
-
 #include "../parse/text_util.h"
+#include "../support/corpus_files.h"
 #include "compile/module_search.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
@@ -12,16 +11,6 @@
 #include "sys/os_text.h"
 
 namespace {
-
-std::vector<std::u16string> ScriptNames(const std::u16string& folder) {
-  std::vector<platform::DirEntry> entries;
-  platform::ListFolder(folder, u"*.qel", entries);
-  std::vector<std::u16string> names;
-  for (const platform::DirEntry& entry : entries)
-    if (!entry.folder) names.push_back(entry.name.substr(0, entry.name.size() - 4));
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Paths in messages differ between machines.
 std::string WithFolderHidden(std::string shown, const std::u16string& folder) {

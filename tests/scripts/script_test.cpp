@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "../parse/text_util.h"
 #include "../runtime/recording_context.h"
+#include "../support/corpus_files.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "compile/module_search.h"
@@ -13,7 +13,6 @@
 #include "lib/current_context.h"
 #include "lib/runtime_init.h"
 #include "parse/key_alias.h"
-#include "platform/dirs.h"
 #include "platform/files.h"
 #include "sys/os_text.h"
 #include "tree/module.h"
@@ -38,16 +37,6 @@ public:
 };
 
 CCompiler* NewListingCompiler() { return new CListingCompiler(); }
-
-std::vector<std::string> ScriptNames() {
-  std::vector<platform::DirEntry> entries;
-  platform::ListFolder(kFolder, u"*.qel", entries);
-  std::vector<std::string> names;
-  for (const platform::DirEntry& entry : entries)
-    if (!entry.folder) names.push_back(Narrow(TextFromUtf16(entry.name.substr(0, entry.name.size() - 4))));
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 bool ReadBytes(const std::u16string& path, std::string& bytes) { return platform::ReadWholeFile(path, bytes); }
 
@@ -101,7 +90,7 @@ TEST_P(Script, ShowsWhatItsOutFileHolds) {
   EXPECT_EQ(CNode::LiveCount(), nodesBefore) << "nodes left alive";
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, Script, testing::ValuesIn(ScriptNames()),
+INSTANTIATE_TEST_SUITE_P(Corpus, Script, testing::ValuesIn(ScriptCaseNames(kFolder)),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace
