@@ -11,7 +11,13 @@ namespace {
 
 std::string Pairs(std::string_view file) {
   std::string pairs;
-  for (const CKeyAlias& pair : ReadKeyAliases(Widen(file))) pairs += "<" + Narrow(pair.name) + "|" + Narrow(pair.value) + ">";
+  for (const CKeyAlias& pair : ReadKeyAliases(Widen(file))) {
+    pairs += '<';
+    pairs += Narrow(pair.name);
+    pairs += '|';
+    pairs += Narrow(pair.value);
+    pairs += '>';
+  }
   return pairs;
 }
 

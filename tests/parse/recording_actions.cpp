@@ -23,7 +23,10 @@ std::string Joined(const std::vector<std::string>& parts) {
 Text Shape(const TRuleValues& values) {
   std::vector<std::string> parts;
   for (int i = 1; i <= values.Length(); ++i) parts.push_back(Narrow(values[i].text));
-  return Widen("[" + Joined(parts) + "]");
+  std::string shape = "[";
+  shape += Joined(parts);
+  shape += ']';
+  return Widen(shape);
 }
 
 }  // namespace
