@@ -23,5 +23,8 @@ public:
   CList& Items() { return *items_; }
 
 private:
+  // The trie's own Put would store a raw value, not a position.
+  using CTrie::Put;
+
   CList* items_;
 };

@@ -32,6 +32,10 @@ public:
   static bool GetBool(CValueList* list, TextView name, bool fallback, int32_t position);
   static int32_t GetInt(CValueList* list, TextView name, int32_t fallback, int32_t position);
   static Text GetText(CValueList* list, TextView name, TextView fallback, int32_t position);
+
+private:
+  // Items are values: the list's plain Add would skip the name handling.
+  using CNamedList::Add;
 };
 
 // ASCII letters compare without regard to case, as in the name tables.

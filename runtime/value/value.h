@@ -92,7 +92,7 @@ private:
   void Forget() { type_ = varEmpty; bits_ = 0; }
 
   VarType type_;
-  uint16_t reserved_[3];
+  [[maybe_unused]] uint16_t reserved_[3];
   union {
     uint64_t bits_;
     int32_t i32_;
