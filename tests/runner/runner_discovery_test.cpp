@@ -8,6 +8,10 @@
 #include "runner_fixture.h"
 #include "script_image.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 using RunnerDiscovery = RunnerTest;
@@ -70,6 +74,21 @@ TEST_P(RunnerDiscovery, ResourceDizHoldsTheScript) {
   ASSERT_TRUE(platform::FileCopy(BesideThisProgram(Utf16(GetParam().name) + u"_diz.exe"), diz, true));
   const RunResult run = RunProgram(diz, {});
   EXPECT_EQ(run.output, "from the resource Diz\r\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+// A compiled image in the resource runs like source text there.
+TEST_P(RunnerDiscovery, ResourceDizMayHoldACompiledImage) {
+  const std::u16string runner = CopyRunner(u"dizimage.exe");
+  std::string image = ScriptImage("?. \"from an image in Diz\";\n");
+  const auto path = reinterpret_cast<const wchar_t*>(runner.c_str());
+  HANDLE update = BeginUpdateResourceW(path, FALSE);
+  ASSERT_NE(update, nullptr);
+  ASSERT_TRUE(UpdateResourceW(update, L"Qel", L"Diz", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), image.data(),
+                              static_cast<DWORD>(image.size())));
+  ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+  const RunResult run = RunProgram(runner, {});
+  EXPECT_EQ(run.output, "from an image in Diz\r\n");
   EXPECT_EQ(run.status, 0);
 }
 #endif
