@@ -13,7 +13,9 @@ public:
   virtual ~CBase() = default;
 
   int32_t AddRef() { return ++refCount_; }
-  // Destroys the object once the count reaches 0 or below.
+  // Destroys the object once the count reaches 0 or below. Objects that a
+  // destructor releases to 0 are destroyed after it has returned, before the
+  // outermost Release returns, so nesting depth never costs stack.
   int32_t Release();
   int32_t RefCount() const { return refCount_; }
 
