@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Times each benchmark with the native qelu, Lua 5.4 and Python 3 (best of
 # three runs each) and prints the ratios. Build the native preset first.
+# QELU, LUA and PYTHON pick other programs.
 set -euo pipefail
 cd "$(dirname "$0")"
 QELU=${QELU:-../build/native/runner/qelu}
-LUA=$(command -v lua5.4 || true)
-PY=$(command -v python3 || true)
+LUA=${LUA:-$(command -v lua5.4 || true)}
+PY=${PYTHON:-$(command -v python3 || true)}
+# A pyenv shim runs a shell script before the interpreter: time the interpreter.
+if [[ "$PY" == */shims/* ]] && command -v pyenv >/dev/null; then PY=$(pyenv which python3); fi
 
 best_of_three() {
   local best=""

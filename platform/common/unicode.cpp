@@ -105,7 +105,12 @@ std::u16string Utf8ToUtf16(std::string_view bytes, BadBytes mode) {
 std::string Utf16ToUtf8(std::u16string_view text, BadBytes mode) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  // A leading ASCII run, often the whole text, is copied unit by unit.
+  std::size_t ascii = 0;
+  while (ascii < text.size() && text[ascii] < 0x80) ++ascii;
+  out.resize(ascii);
+  for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(text[i]);
+  for (std::size_t i = ascii; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
       AppendUtf8(out, 0x10000 + ((c - 0xD800u) << 10) + (text[++i] - 0xDC00u));

@@ -1,5 +1,7 @@
 #include "trie.h"
 
+#include <array>
+
 #include "../error.h"
 
 namespace {
@@ -7,7 +9,26 @@ namespace {
 // Enough for any code unit of up to 32 bits in base 39, plus the escape.
 constexpr int kMaxSymbolsPerUnit = 8;
 
-CTrieNode* ChildAt(CTrieNode* node, int symbol) {
+// The one symbol of an identifier character, or -1 for an escaped one.
+constexpr int DirectSymbol(unsigned c) {
+  if (c >= '0' && c <= '9') return int(c - '0');
+  if (c == '@') return 10;
+  if (c >= 'A' && c <= 'Z') return int(11 + c - 'A');
+  if (c >= 'a' && c <= 'z') return int(11 + c - 'a');
+  if (c == '_') return 37;
+  if (c == '$') return 38;
+  return -1;
+}
+
+constexpr std::array<int8_t, 128> MakeDirectSymbols() {
+  std::array<int8_t, 128> table{};
+  for (unsigned c = 0; c < 128; ++c) table[c] = int8_t(DirectSymbol(c));
+  return table;
+}
+
+constexpr std::array<int8_t, 128> kDirectSymbols = MakeDirectSymbols();
+
+CTrieNode* ChildAt(const CTrieNode* node, int symbol) {
   uint8_t k = node->index[symbol];
   return k ? static_cast<CTrieNode*>(node->entries[k - 1]) : nullptr;
 }
@@ -29,12 +50,7 @@ CTrieNode* Step(CTrieNode* node, int symbol, bool insert) {
 }  // namespace
 
 int TrieSymbols(unsigned c, uint8_t* symbols) {
-  if (c >= '0' && c <= '9') return symbols[0] = uint8_t(c - '0'), 1;
-  if (c == '@') return symbols[0] = 10, 1;
-  if (c >= 'A' && c <= 'Z') return symbols[0] = uint8_t(11 + c - 'A'), 1;
-  if (c >= 'a' && c <= 'z') return symbols[0] = uint8_t(11 + c - 'a'), 1;
-  if (c == '_') return symbols[0] = 37, 1;
-  if (c == '$') return symbols[0] = 38, 1;
+  if (c < 128 && kDirectSymbols[c] >= 0) return symbols[0] = uint8_t(kDirectSymbols[c]), 1;
   int n = 0;
   symbols[n++] = CTrieNode::kEscapeSymbol;
   do {
@@ -48,7 +64,24 @@ CTrie::~CTrie() { CTrie::Clear(); }
 
 void CTrie::ReleaseItem(void* value) { ReleaseObject(static_cast<CBase*>(value)); }
 
-void* CTrie::IndexOf(TextView key) { return FindOrInsert(key, nullptr, false, false); }
+void* CTrie::IndexOf(TextView key) { return Lookup(key); }
+
+void* CTrie::Lookup(TextView key) const {
+  const CTrieNode* node = root_;
+  for (size_t i = 0; node && i < key.size(); ++i) {
+    const unsigned c = CodeUnit(key[i]);
+    if (c < 128 && kDirectSymbols[c] >= 0) {
+      node = ChildAt(node, kDirectSymbols[c]);
+      continue;
+    }
+    uint8_t symbols[kMaxSymbolsPerUnit];
+    const int n = TrieSymbols(c, symbols);
+    for (int j = 0; node && j < n; ++j) node = ChildAt(node, symbols[j]);
+  }
+  if (!node) return nullptr;
+  const uint8_t k = node->index[CTrieNode::kValueSymbol];
+  return k ? node->entries[k - 1] : nullptr;
+}
 
 void* CTrie::Put(TextView key, void* value) { return FindOrInsert(key, value, false, false); }
 

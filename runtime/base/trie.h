@@ -34,6 +34,8 @@ public:
 
   // A null value only looks up. In raw-symbol mode each code unit is a symbol.
   void* FindOrInsert(TextView key, void* value, bool rawSymbols, bool replace);
+  // FindOrInsert's lookup of a name, on the short path every name read takes.
+  void* Lookup(TextView key) const;
   void ForEach(ForEachCallback callback, void* userData) const;
   bool Empty() const { return root_ == nullptr; }
 

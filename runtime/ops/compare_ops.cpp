@@ -5,12 +5,17 @@
 #include "../tree/value_list.h"
 #include "../tree/value_ops.h"
 #include "../value/compare.h"
+#include "fast_numbers.h"
 #include "op_routines.h"
 
 namespace {
 
+// Int32 and Double pairs are compared here, as the general rule would.
 int Compare(CContext& context, const Value& value, const Value& other) {
-  return CompareValues(value, other, context.IsCaseSensitive());
+  double x, y;
+  if (!ReadDoubles(value, other, x, y)) return CompareValues(value, other, context.IsCaseSensitive());
+  if (x == y) return kCompareEqual;
+  return x < y ? kCompareLess : kCompareGreater;  // unordered doubles give "greater"
 }
 
 }  // namespace

@@ -19,22 +19,12 @@ constexpr CodeRoutine kRoutines[] = {
     {'X', &BitXorValues},     {'L', &ShiftLeftValues},  {'R', &ShiftRightValues},
 };
 
-// Filled at compile time, so the table is ready before any script exists.
 constexpr OperatorTable InitOperatorTable() {
   OperatorTable table{};
   for (const CodeRoutine& entry : kRoutines) table[size_t(entry.code)] = entry.routine;
   return table;
 }
 
-constexpr OperatorTable kOperatorTable = InitOperatorTable();
-
 }  // namespace
 
-OperatorRoutine OperatorFor(char16_t code) { return code < kOperatorTable.size() ? kOperatorTable[code] : nullptr; }
-
-void ApplyOperator(CContext& context, Value& value, const Value& other, char16_t code) {
-  if (OperatorRoutine routine = OperatorFor(code))
-    routine(context, value, other);
-  else
-    value = DefaultValue();
-}
+constexpr OperatorTable kOperatorTable = InitOperatorTable();

@@ -4,13 +4,13 @@
 
 #ifdef QEL_ANSI
 
-std::string EngineBytes(const Text& text) { return text; }
+std::string EngineBytes(TextView text) { return std::string(text); }
 Text EngineText(std::string_view bytes) { return Text(bytes); }
 
 #else
 
 // A lone surrogate becomes U+FFFD, so the bytes are always valid UTF-8.
-std::string EngineBytes(const Text& text) {
+std::string EngineBytes(TextView text) {
   std::string bytes;
   platform::EncodeCodePage(platform::kCodePageUtf8, text, bytes);
   return bytes;

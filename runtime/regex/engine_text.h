@@ -6,7 +6,7 @@
 
 #include "text.h"
 
-std::string EngineBytes(const Text& text);
+std::string EngineBytes(TextView text);
 Text EngineText(std::string_view bytes);
 
 // Whether EngineBytes always gives valid UTF-8, so PCRE need not check it.

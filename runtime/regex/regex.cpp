@@ -8,12 +8,15 @@
 #include "regex/regex_errors.h"
 #include "regex/regex_options.h"
 
-CRegex::~CRegex() { DropCode(); }
+namespace {
 
-void CRegex::DropCode() {
-  if (code_) pcre_free(code_);
-  code_ = nullptr;
-}
+void FreeCode(real_pcre* code) { pcre_free(code); }
+
+}  // namespace
+
+CRegex::~CRegex() = default;
+
+void CRegex::DropCode() { code_.reset(); }
 
 void CRegex::ChangePattern(std::string&& bytes, bool valid) {
   if (bytes == pattern_) {
@@ -52,7 +55,7 @@ void CRegex::ChangeSubject(std::string bytes, bool valid) {
 
 void CRegex::SetSubject(std::string bytes) { ChangeSubject(std::move(bytes), false); }
 
-void CRegex::SetSubjectText(const Text& text) { ChangeSubject(EngineBytes(text), kEngineBytesAreUtf8); }
+void CRegex::SetSubjectText(TextView text) { ChangeSubject(EngineBytes(text), kEngineBytesAreUtf8); }
 
 void CRegex::SetTemplateText(const Text& text) { template_ = EngineBytes(text); }
 
@@ -67,10 +70,30 @@ void CRegex::Compile() {
   DropCode();
   const std::size_t nul = pattern_.find('\0');
   if (nul != std::string::npos) RaiseCompileError(static_cast<int>(nul), "NUL character in the pattern");
-  int options = CompileOptions(optionByte_);
-  if (patternValid_) options |= PCRE_NO_UTF8_CHECK;
   const char* message = nullptr;
   int offset = 0;
-  code_ = pcre_compile(pattern_.c_str(), options, &message, &offset, nullptr);
-  if (!code_) RaiseCompileError(offset, message);
+  if (!CompileCode(message, offset)) RaiseCompileError(offset, message);
+}
+
+bool CRegex::CompileCode(const char*& message, int& offset) {
+  int options = CompileOptions(optionByte_);
+  if (patternValid_) options |= PCRE_NO_UTF8_CHECK;
+  real_pcre* code = pcre_compile(pattern_.c_str(), options, &message, &offset, nullptr);
+  if (!code) return false;
+  code_.reset(code, FreeCode);
+  return true;
+}
+
+void CRegex::Precompile() {
+  if (code_ || pattern_.empty() || pattern_.find('\0') != std::string::npos) return;
+  const char* message = nullptr;
+  int offset = 0;
+  CompileCode(message, offset);
+}
+
+void CRegex::SharePattern(const CRegex& other) {
+  pattern_ = other.pattern_;
+  patternValid_ = other.patternValid_;
+  optionByte_ = other.optionByte_;
+  code_ = other.code_;
 }

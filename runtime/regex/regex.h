@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,7 +48,7 @@ public:
 
   // Starts the walk again from the beginning.
   void SetSubject(std::string bytes);
-  void SetSubjectText(const Text& text);
+  void SetSubjectText(TextView text);
   const std::string& Subject() const { return subject_; }
   void SetTemplate(std::string bytes) { template_ = std::move(bytes); }
   void SetTemplateText(const Text& text);
@@ -58,6 +59,12 @@ public:
   // Runs by itself before the first search after a change; raises
   // "RE Compile() - ..." for an empty or a bad pattern.
   void Compile();
+  // Compiles a good pattern now and raises nothing: a bad one raises when an
+  // engine needs its code.
+  void Precompile();
+  // Takes another engine's pattern and options with its compiled code, so
+  // that a pattern used again and again is compiled once.
+  void SharePattern(const CRegex& other);
   // Searches from where the last match ended; false when nothing is left.
   // Raises "RE Exec() - ..." when PCRE cannot finish the search.
   bool MatchNext();
@@ -106,6 +113,7 @@ private:
   void ChangeSubject(std::string bytes, bool valid);
   static void CheckSubjectLength(std::size_t length);
   void DropCode();
+  bool CompileCode(const char*& message, int& offset);
   bool Utf8Mode() const;
   bool SubjectIsUtf8() const;
   int Exec();
@@ -121,7 +129,8 @@ private:
   uint8_t optionByte_ = 0;
   uint8_t execFlags_ = 0;
   MatchCallback callback_;
-  real_pcre* code_ = nullptr;
+  // Shared by the engines made from one pattern; PCRE only reads it.
+  std::shared_ptr<real_pcre> code_;
   // Whether the bytes are known to be valid UTF-8 (made by EngineBytes in
   // qelu, or passed by PCRE's own check), so PCRE may skip its check.
   bool patternValid_ = false;

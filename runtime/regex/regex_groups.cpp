@@ -18,7 +18,7 @@ std::string CRegex::Group(int32_t index) const {
 int32_t CRegex::NamedGroup(std::string_view name) {
   if (name.find('\0') != std::string_view::npos) return PCRE_ERROR_NOSUBSTRING;
   if (!code_) Compile();
-  return pcre_get_stringnumber(code_, std::string(name).c_str());
+  return pcre_get_stringnumber(code_.get(), std::string(name).c_str());
 }
 
 std::string CRegex::NamedGroupText(std::string_view name) { return Group(NamedGroup(name)); }
@@ -26,7 +26,7 @@ std::string CRegex::NamedGroupText(std::string_view name) { return Group(NamedGr
 int32_t CRegex::CaptureCount() {
   if (!code_) Compile();
   int count = 0;
-  pcre_fullinfo(code_, nullptr, PCRE_INFO_CAPTURECOUNT, &count);
+  pcre_fullinfo(code_.get(), nullptr, PCRE_INFO_CAPTURECOUNT, &count);
   return count;
 }
 
@@ -37,9 +37,9 @@ std::vector<RegexGroupName> CRegex::NameTable() {
   int count = 0;
   int entrySize = 0;
   const unsigned char* table = nullptr;
-  pcre_fullinfo(code_, nullptr, PCRE_INFO_NAMECOUNT, &count);
-  pcre_fullinfo(code_, nullptr, PCRE_INFO_NAMEENTRYSIZE, &entrySize);
-  pcre_fullinfo(code_, nullptr, PCRE_INFO_NAMETABLE, &table);
+  pcre_fullinfo(code_.get(), nullptr, PCRE_INFO_NAMECOUNT, &count);
+  pcre_fullinfo(code_.get(), nullptr, PCRE_INFO_NAMEENTRYSIZE, &entrySize);
+  pcre_fullinfo(code_.get(), nullptr, PCRE_INFO_NAMETABLE, &table);
   std::vector<RegexGroupName> names;
   for (int i = 0; i < count; ++i) {
     const unsigned char* entry = table + static_cast<std::ptrdiff_t>(i) * entrySize;

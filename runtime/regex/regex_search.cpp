@@ -31,7 +31,7 @@ int CRegex::Exec() {
   int options = ExecOptions(execFlags_);
   if (subjectValid_ && (offset == length || !IsUtf8Continuation(subject_[offset]))) options |= PCRE_NO_UTF8_CHECK;
   const pcre_extra limits = ExecLimits();
-  const int rc = pcre_exec(code_, &limits, subject_.data(), length, offset, options, offsets_.data(),
+  const int rc = pcre_exec(code_.get(), &limits, subject_.data(), length, offset, options, offsets_.data(),
                            static_cast<int>(offsets_.size()));
   if (Utf8Mode() && rc >= PCRE_ERROR_NOMATCH) subjectValid_ = true;
   return rc;

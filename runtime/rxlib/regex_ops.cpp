@@ -29,7 +29,7 @@ void SetMatchValue(Value& result, CRegex* engine) {
 }  // namespace
 
 // The regex value is read before any action runs: an action may release it.
-void RegexMatch(CContext& context, const CRegexValue& regex, const Text& subject, CValue* action, Value& result) {
+void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, CValue* action, Value& result) {
   const bool global = regex.IsGlobal();
   CRegex* engine = regex.NewEngine(subject);
   CBaseRef keepEngine(engine);
@@ -43,7 +43,7 @@ void RegexMatch(CContext& context, const CRegexValue& regex, const Text& subject
   SetMatchValue(result, engine);
 }
 
-void RegexReplace(CContext& context, const CRegexValue& regex, const Text& subject, CValue* replacement,
+void RegexReplace(CContext& context, const CRegexValue& regex, TextView subject, CValue* replacement,
                   Value& result) {
   const bool global = regex.IsGlobal();
   CRegex* engine = regex.NewEngine(subject);

@@ -11,9 +11,9 @@ class Value;
 // With a callable action: the action's text for the first match ("" when
 // there is none), or for every match joined with "g". Without one: with
 // "g" a new list of every match's text, else a match value after one search.
-void RegexMatch(CContext& context, const CRegexValue& regex, const Text& subject, CValue* action, Value& result);
+void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, CValue* action, Value& result);
 // The subject with the first match, or every match with "g", replaced by the
 // action's text or by the replacement's text as a template; an 8-bit text
 // of the engine's bytes.
-void RegexReplace(CContext& context, const CRegexValue& regex, const Text& subject, CValue* replacement,
+void RegexReplace(CContext& context, const CRegexValue& regex, TextView subject, CValue* replacement,
                   Value& result);

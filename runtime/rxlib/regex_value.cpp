@@ -3,7 +3,22 @@
 #include "../regex/regex.h"
 #include "regex_flags.h"
 
+namespace {
+
+// An engine without a subject, compiled when the pattern is good.
+CRegex* NewPrototype(uint8_t optionByte, const Text& pattern) {
+  auto* prototype = new CRegex();
+  prototype->SetOptions(optionByte);
+  prototype->SetPatternText(pattern);
+  prototype->Precompile();
+  return prototype;
+}
+
+}  // namespace
+
 CRegexValue::CRegexValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
+
+CRegexValue::~CRegexValue() { ReleaseObject(prototype_); }
 
 void CRegexValue::FromLiteral(TextView literal) {
   if (!literal.empty() && literal.front() == '$') literal.remove_prefix(1);
@@ -19,13 +34,20 @@ void CRegexValue::Init(TextView pattern, TextView flags) {
   flags_ = flags;
   optionByte_ = OptionByteOfFlags(flags);
   global_ = IsGlobalFlags(flags);
+  ReleaseObject(prototype_);
+  prototype_ = nullptr;
 }
 
-CRegex* CRegexValue::NewEngine(const Text& subject) const {
+CRegex* CRegexValue::NewEngine(TextView subject) const {
+  if (!prototype_) prototype_ = NewPrototype(optionByte_, pattern_);
   auto* engine = new CRegex();
-  engine->SetOptions(optionByte_);
-  engine->SetPatternText(pattern_);
-  engine->SetSubjectText(subject);
+  engine->SharePattern(*prototype_);
+  try {
+    engine->SetSubjectText(subject);
+  } catch (...) {
+    engine->Release();
+    throw;
+  }
   return engine;
 }
 

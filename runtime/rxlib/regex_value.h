@@ -11,6 +11,7 @@ class CRegex;
 class CRegexValue : public CValue {
 public:
   explicit CRegexValue(CNode* owner);
+  ~CRegexValue() override;
 
   ClassId Id() const override { return ClassId::kRegexValue; }
 
@@ -25,10 +26,13 @@ public:
   uint8_t OptionByte() const { return optionByte_; }
   bool IsGlobal() const { return global_; }
 
-  // A fresh engine (one reference) set to walk the subject.
-  CRegex* NewEngine(const Text& subject) const;
+  // A fresh engine (one reference) set to walk the subject. Engines share
+  // the pattern's compiled code.
+  CRegex* NewEngine(TextView subject) const;
 
 private:
+  // The pattern's engine without a subject, made by the first NewEngine.
+  mutable CRegex* prototype_ = nullptr;
   Text pattern_;
   Text flags_;
   uint8_t optionByte_ = 0;

@@ -13,6 +13,12 @@ Text ReceiverText(CNode* receiver) {
   return value ? ToText(value->ValueRef()) : Text();
 }
 
+// The receiver's text without a copy when it is a text of the build's kind.
+TextView ReceiverView(CNode* receiver, Text& buffer) {
+  CValue* value = receiver ? receiver->AsValue() : nullptr;
+  return value ? BuildTextView(value->ValueRef(), buffer) : TextView();
+}
+
 CValue* Pattern(CValueList* args) { return CValueList::GetArg(args, QT(""), 0); }
 
 }  // namespace
@@ -20,8 +26,10 @@ CValue* Pattern(CValueList* args) { return CValueList::GetArg(args, QT(""), 0); 
 void DoTextMatch(CContext& context, CNode* receiver, CValueList* args, Value& result) {
   CValue* pattern = Pattern(args);
   if (!pattern) return;
+  Text buffer;
   if (CRegexValue* regex = RegexValueOf(pattern))
-    return RegexMatch(context, *regex, ReceiverText(receiver), CValueList::GetArg(args, QT("action"), 1), result);
+    return RegexMatch(context, *regex, ReceiverView(receiver, buffer), CValueList::GetArg(args, QT("action"), 1),
+                      result);
   result.SetBool(ReceiverText(receiver).find(ToText(pattern->ValueRef())) != Text::npos);
 }
 
@@ -29,8 +37,9 @@ void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& 
   CValue* pattern = Pattern(args);
   if (!pattern) return;
   CValue* replacement = CValueList::GetArg(args, QT(""), 1);
+  Text buffer;
   if (CRegexValue* regex = RegexValueOf(pattern))
-    return RegexReplace(context, *regex, ReceiverText(receiver), replacement, result);
+    return RegexReplace(context, *regex, ReceiverView(receiver, buffer), replacement, result);
   const Text with = replacement ? ToText(replacement->ValueRef()) : Text();
   result.SetText(ReplaceText(ReceiverText(receiver), ToText(pattern->ValueRef()), with,
                              kReplaceAll | kReplaceIgnoreCase));

@@ -18,4 +18,8 @@ private:
 
   CValue* target_;
   CValue* expression_;
+  // The variable of "x = x & ..." found on the first run (the image reader
+  // fills the fields after construction).
+  CValue* joinBase_ = nullptr;
+  bool shapeKnown_ = false;
 };

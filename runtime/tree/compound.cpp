@@ -9,8 +9,8 @@ CCompound::~CCompound() {
   ReleaseObject(body_);
 }
 
-CBlock* CCompound::Body() {
-  if (!body_) body_ = new CBlock(this);
+CBlock* CCompound::NewBody() {
+  body_ = new CBlock(this);
   return body_;
 }
 
@@ -18,7 +18,3 @@ void CCompound::AddCondition(CValue* condition) {
   if (!conditions_) conditions_ = new CList(true);
   conditions_->Put(condition, -1);
 }
-
-int32_t CCompound::ConditionCount() const { return conditions_ ? conditions_->Count() : 0; }
-
-CValue* CCompound::Condition(int32_t index) const { return static_cast<CValue*>(conditions_->Get(index)); }

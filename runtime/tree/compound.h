@@ -2,9 +2,9 @@
 // and not one of the owner's children) and a list of branch conditions.
 // Base of functions and control statements.
 #pragma once
+#include "../base/list.h"
 #include "statement.h"
-
-class CList;
+#include "value_node.h"
 
 class CCompound : public CLineStatement {
 public:
@@ -13,11 +13,11 @@ public:
 
   ClassId Id() const override { return ClassId::kCompound; }
 
-  CBlock* Body();
+  CBlock* Body() { return body_ ? body_ : NewBody(); }
   // Takes over one reference of the condition.
   void AddCondition(CValue* condition);
-  int32_t ConditionCount() const;
-  CValue* Condition(int32_t index) const;
+  int32_t ConditionCount() const { return conditions_ ? conditions_->Count() : 0; }
+  CValue* Condition(int32_t index) const { return static_cast<CValue*>(conditions_->Get(index)); }
 
 protected:
   friend class CCompoundStreamer;
@@ -26,5 +26,7 @@ protected:
   CBlock* body_ = nullptr;
 
 private:
+  CBlock* NewBody();
+
   CList* conditions_ = nullptr;  // owning
 };

@@ -27,7 +27,7 @@ void CJumpStmt::BreakUpToTarget(bool stopLoops) {
 
 void CReturnStmt::Execute(CContext& context) {
   if (CValue* value = ValueExpr()) {
-    Value result = Eval(value, context);
+    Value result = value->Take(context);
     if (CValue* variable = ResultVariable()) variable->Assign(context, result);
   }
   BreakUpToTarget(true);

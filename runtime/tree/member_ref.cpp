@@ -22,7 +22,7 @@ CMemberRef::~CMemberRef() {
   ReleaseObject(object_);
 }
 
-CValue* CMemberRef::Target() { return target_ ? target_ : Spare(); }
+CValue* CMemberRef::Unresolved() { return Spare(); }
 
 void CMemberRef::Compute(CContext& context) {
   target_ = nullptr;

@@ -22,8 +22,8 @@ public:
   const Value& Call(CContext& context, CValueList* args) override;
 
 protected:
-  // The last target found by Compute.
-  CValue* Target() override;
+  // Before Compute finds a target: the spare empty node.
+  CValue* Unresolved() override;
   // Computes the object (and key) and finds the member, creating it for an assignment.
   virtual CValue* Resolve(CContext& context, bool forAssign);
   // The member of a computed object value.

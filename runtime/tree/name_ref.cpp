@@ -9,12 +9,10 @@ CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
 
 CNameRef::~CNameRef() { ReleaseObject(spare_); }
 
-CValue* CNameRef::Target() {
-  if (!target_) {
-    // Found once, then cached; a failed lookup leaves it to the next evaluation.
-    CValue* found = Owner() ? Owner()->Lookup(refName_) : nullptr;
-    target_ = found ? found : Missing(refName_ + QT(" not found"));
-  }
+CValue* CNameRef::Unresolved() {
+  // Found once, then cached; a failed lookup leaves it to the next evaluation.
+  CValue* found = Owner() ? Owner()->Lookup(refName_) : nullptr;
+  target_ = found ? found : Missing(refName_ + QT(" not found"));
   return target_;
 }
 

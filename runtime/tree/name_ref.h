@@ -39,8 +39,11 @@ protected:
   friend class CNameRefStreamer;
   friend class CMemberRefStreamer;
 
-  // The node the operations go to.
-  virtual CValue* Target();
+  // The node the operations go to: the cached target, else what Unresolved
+  // gives. Inline, as every operation of a reference passes through it.
+  CValue* Target() { return target_ ? target_ : Unresolved(); }
+  // Looks the name up and caches what it finds.
+  virtual CValue* Unresolved();
   // Raises "not found" messages, or for an optional reference gives the spare node.
   CValue* Missing(TextView message);
   // An owned empty node, emptied again whenever it is handed out.

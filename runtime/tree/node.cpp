@@ -17,8 +17,3 @@ CNode* CNode::Root() {
   while (node->owner_) node = node->owner_;
   return node;
 }
-
-CNode* NodeOf(const Value& value) {
-  CBase* object = value.AsObject();
-  return object ? object->AsNode() : nullptr;
-}

@@ -65,4 +65,7 @@ T* NewNode(CNode* owner, bool registerWithOwner, Args&&... args) {
 }
 
 // The node a value refers to, or null.
-CNode* NodeOf(const Value& value);
+inline CNode* NodeOf(const Value& value) {
+  CBase* object = value.AsObject();
+  return object ? object->AsNode() : nullptr;
+}

@@ -5,6 +5,11 @@
 
 COpNode::~COpNode() { ReleaseObject(operand_); }
 
+Value COpNode::Take(CContext& context) {
+  Compute(context);
+  return std::move(value_);
+}
+
 void CUnaryOp::Init(CValue* operand, char16_t code) {
   ReleaseObject(operand_);
   operand_ = operand;
@@ -27,7 +32,7 @@ void CBinaryOp::Init(CValue* left, char16_t code, CValue* right) {
 }
 
 void CBinaryOp::Compute(CContext& context) {
-  Value left = Eval(operand_, context);
+  Value left = operand_->Take(context);
   const Value& right = Eval(right_, context);
   value_ = std::move(left);
   ApplyOperator(context, value_, right, code_);

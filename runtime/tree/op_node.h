@@ -11,6 +11,9 @@ public:
 
   ClassId Id() const override { return ClassId::kOpNode; }
   CValue* Operand() const { return operand_; }
+  // Only the parent reads an operator's result, so it is handed over: a
+  // text made here can then grow in place further up.
+  Value Take(CContext& context) override;
 
 protected:
   CValue* operand_ = nullptr;  // owned

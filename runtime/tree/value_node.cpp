@@ -16,16 +16,14 @@ void CValue::Assign(CContext&, const Value& value) { SetValue(value); }
 
 void CValue::Compute(CContext&) {}
 
+Value CValue::Take(CContext& context) {
+  Compute(context);
+  return ValueRef();
+}
+
 CValue* CValue::Deref(CContext& context) {
   if (CObjectValue* object = ScriptObjectOf(ValueRef())) return object->Deref(context);
   return new CValue(nullptr, ValueRef());
 }
 
 int32_t CValue::Count() { return 0; }
-
-const Value& Eval(CValue* node, CContext& context) {
-  node->Compute(context);
-  return node->ValueRef();
-}
-
-bool EvalBool(CValue* node, CContext& context) { return ValueToBool(Eval(node, context)); }

@@ -3,6 +3,7 @@
 // another node's value (by-reference arguments, instance members, recursion
 // levels).
 #pragma once
+#include "../value/predicates.h"
 #include "node.h"
 
 class CValue : public CNode {
@@ -22,6 +23,9 @@ public:
   virtual void Assign(CContext& context, const Value& value);
   // Brings the value up to date.
   virtual void Compute(CContext& context);
+  // Computes the value for a consumer that keeps it: a copy, except where
+  // nothing else reads the node's value afterwards.
+  virtual Value Take(CContext& context);
   // A new node (count 1) holding a copy; a script object is copied deeply.
   virtual CValue* Deref(CContext& context);
   virtual int32_t Count();
@@ -43,5 +47,12 @@ protected:
 };
 
 // Value helpers for the statements and operators.
-const Value& Eval(CValue* node, CContext& context);
-bool EvalBool(CValue* node, CContext& context);
+inline const Value& Eval(CValue* node, CContext& context) {
+  node->Compute(context);
+  return node->ValueRef();
+}
+// Inline for the Booleans that comparisons give.
+inline bool EvalBool(CValue* node, CContext& context) {
+  const Value& value = Eval(node, context);
+  return value.Type() == varBoolean ? value.AsBoolRaw() != 0 : ValueToBool(value);
+}

@@ -37,7 +37,7 @@ void CStackVariable::SetValue(const Value& value) {
   *slot_ = value;
 }
 
-void CStackVariable::Assign(CContext&, const Value& value) { SetValue(value); }
+void CStackVariable::Assign(CContext&, const Value& value) { CStackVariable::SetValue(value); }
 
 Value& CStackVariable::WritableRef() {
   Value* designated = slot_;

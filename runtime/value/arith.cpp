@@ -112,6 +112,17 @@ void ValueArith(Value& left, const Value& right, char op) {
 }
 
 void ValueConcat(Value& left, const Value& right) {
-  Text joined = ToText(left) + ToText(right);
-  left.SetText(joined);
+  Text leftBuffer, rightBuffer;
+  const bool inPlace = &left != &right && left.OwnsText();
+  // The left operand is converted first, so a failure names it as before.
+  const TextView head = inPlace ? TextView() : BuildTextView(left, leftBuffer);
+  const TextView tail = BuildTextView(right, rightBuffer);
+  if (inPlace) return left.AppendOwnText(tail);
+  left.AdoptText(BuildTextRep::Join(head, tail));
+}
+
+void AppendText(Value& text, TextView tail) {
+  if (text.OwnsText()) return text.AppendOwnText(tail);
+  Text buffer;
+  text.AdoptText(BuildTextRep::Join(BuildTextView(text, buffer), tail));
 }

@@ -7,5 +7,8 @@
 // right may be left itself.
 void ValueArith(Value& left, const Value& right, char op);
 
-// "&": both values as text, joined, as the build's text.
+// "&": both values as text, joined, as the build's text. A left text of the
+// build's kind that no other value shares grows in place.
 void ValueConcat(Value& left, const Value& right);
+// "&" with a right operand already in text; text holds the build's kind.
+void AppendText(Value& text, TextView tail);

@@ -157,3 +157,13 @@ std::string ToAnsi(const Value& v) {
 Text ToText(const Value& v) {
   return IsStringType(v.Type()) ? BuildTextOf(v) : TextFromAscii(AsciiText(v));
 }
+
+TextView BuildTextView(const Value& v, Text& buffer) {
+#ifdef QEL_ANSI
+  if (v.Type() == varString && v.Text8() && IsSystemCodePage(v.Text8()->codePage)) return v.Text8()->View();
+#else
+  if ((v.Type() == varUString || v.Type() == varOleStr) && v.Text16()) return v.Text16()->View();
+#endif
+  buffer = ToText(v);
+  return buffer;
+}

@@ -17,6 +17,9 @@ double ToDate(const Value& v);
 bool ToBool(const Value& v);
 // The build's text: UTF-16 in qelu, the system code page in qel.
 Text ToText(const Value& v);
+// ToText without copying a text of the build's width: other values are
+// converted into buffer.
+TextView BuildTextView(const Value& v, Text& buffer);
 std::u16string ToUtf16(const Value& v);
 // 8-bit text in the system code page.
 std::string ToAnsi(const Value& v);

@@ -45,6 +45,8 @@ bool IsEmptyOrZero(const Value& v) {
 }
 
 bool ValueToBool(const Value& v) {
+  // Conditions are mostly comparisons: their Boolean is read directly.
+  if (v.Type() == varBoolean) return v.AsBoolRaw() != 0;
   if (!IsStringType(v.Type())) return ToBool(v);
   std::optional<bool> b = BoolOfText(v);
   return b ? *b : !IsEmptyOrZero(v);

@@ -15,6 +15,12 @@ struct TextRep {
 
   static TextRep* Make(std::basic_string_view<C> text, uint16_t codePage = 0, size_t capacity = 0);
   static TextRep* Allocate(size_t length, uint16_t codePage, size_t capacity);
+  // A new buffer holding head then tail, with no spare room.
+  static TextRep* Join(std::basic_string_view<C> head, std::basic_string_view<C> tail, uint16_t codePage = 0);
+  // Appends to a buffer of one owner, which may move: the room grows by half
+  // each time, so repeated appends copy the text a bounded number of times.
+  // tail must not lie in the buffer.
+  static TextRep* Append(TextRep* rep, std::basic_string_view<C> tail);
   void AddRef() { ++refs; }
   void Release();
   std::basic_string_view<C> View() const { return {data, size_t(length)}; }

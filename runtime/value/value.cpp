@@ -3,7 +3,7 @@
 #include "../error.h"
 #include "array_rep.h"
 
-Value& Value::operator=(const Value& other) {
+Value& Value::AssignSlow(const Value& other) {
   if (this != &other) {
     Value copy(other);
     *this = static_cast<Value&&>(copy);
@@ -11,19 +11,7 @@ Value& Value::operator=(const Value& other) {
   return *this;
 }
 
-Value& Value::operator=(Value&& other) noexcept {
-  if (this != &other) {
-    Clear();
-    type_ = other.type_;
-    bits_ = other.bits_;
-    other.Forget();
-  }
-  return *this;
-}
-
-void Value::CopyFrom(const Value& other) {
-  type_ = other.type_;
-  bits_ = other.bits_;
+void Value::TakeReference() {
   switch (type_) {
     case varOleStr:
     case varUString:
@@ -95,6 +83,16 @@ void Value::AdoptText(TextRep8* rep) {
   ptr_ = rep;
 }
 
+#ifdef QEL_ANSI
+bool Value::HoldsBuildText() const { return type_ == varString && ptr_ && Text8()->codePage == 0; }
+#else
+bool Value::HoldsBuildText() const { return type_ == varUString && ptr_; }
+#endif
+
+bool Value::OwnsText() const { return HoldsBuildText() && static_cast<BuildTextRep*>(ptr_)->refs == 1; }
+
+void Value::AppendOwnText(TextView tail) { ptr_ = BuildTextRep::Append(static_cast<BuildTextRep*>(ptr_), tail); }
+
 void Value::SetObject(CBase* object) { SetObjectRef(object, varObject); }
 
 void Value::SetCountedObject(CBase* object) { SetObjectRef(object, varCountedObject); }
@@ -124,12 +122,7 @@ ArrayRep* Value::MutableArray() {
   return Array();
 }
 
-CBase* Value::AsObject() const { return VariantObject(*this); }
-
-CBase* VariantObject(const Value& value) {
-  VarType t = value.Type();
-  return t == varObject || t == varCountedObject ? static_cast<CBase*>(value.Pointer()) : nullptr;
-}
+CBase* VariantObject(const Value& value) { return value.AsObject(); }
 
 void ClearCountedObject(Value& value) {
   if (value.Type() == varCountedObject) value.Clear();

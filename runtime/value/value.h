@@ -10,6 +10,9 @@
 
 class ArrayRep;
 
+// The text buffer of the build's own kind.
+using BuildTextRep = TextRep<Char>;
+
 // Array value types: a variant array and a byte array.
 inline constexpr VarType varVariantArray = varArray | varVariant;
 inline constexpr VarType varByteArray = varArray | varByte;
@@ -17,12 +20,30 @@ inline constexpr VarType varByteArray = varArray | varByte;
 class Value {
 public:
   Value() : type_(varEmpty), reserved_{}, bits_(0) {}
-  Value(const Value& other) : type_(varEmpty), reserved_{}, bits_(0) { CopyFrom(other); }
+  Value(const Value& other) : type_(other.type_), reserved_{}, bits_(other.bits_) {
+    if (NeedsClear(type_)) TakeReference();
+  }
   Value(Value&& other) noexcept : type_(other.type_), reserved_{}, bits_(other.bits_) { other.Forget(); }
   ~Value() { if (NeedsClear(type_)) ClearSlow(); }
 
-  Value& operator=(const Value& other);
-  Value& operator=(Value&& other) noexcept;
+  Value& operator=(const Value& other) {
+    // Numbers and plain references are copied inline: they own nothing.
+    if (!NeedsClear(type_) && !NeedsClear(other.type_)) {
+      type_ = other.type_;
+      bits_ = other.bits_;
+      return *this;
+    }
+    return AssignSlow(other);
+  }
+  Value& operator=(Value&& other) noexcept {
+    if (this != &other) {
+      Clear();
+      type_ = other.type_;
+      bits_ = other.bits_;
+      other.Forget();
+    }
+    return *this;
+  }
 
   VarType Type() const { return type_; }
   bool IsEmpty() const { return type_ == varEmpty; }
@@ -48,6 +69,13 @@ public:
   // Takes over one reference of a buffer.
   void AdoptText(TextRep16* rep, VarType type = varUString);
   void AdoptText(TextRep8* rep);
+  // A text of the kind concatenation makes: UTF-16 in qelu, 8-bit in the
+  // default code page in qel.
+  bool HoldsBuildText() const;
+  // Such a text whose buffer no other value shares, so it may grow in place.
+  bool OwnsText() const;
+  // Appends in place to a text the value owns; tail must not lie in it.
+  void AppendOwnText(TextView tail);
 
   // Object references: plain ones do not keep the object alive.
   void SetObject(CBase* object);
@@ -78,16 +106,19 @@ public:
   TextRep8* Text8() const { return static_cast<TextRep8*>(ptr_); }
   void* Pointer() const { return ptr_; }
   // The object of a 2010 or 2011 value, else null.
-  CBase* AsObject() const;
+  CBase* AsObject() const {
+    return type_ == varObject || type_ == varCountedObject ? static_cast<CBase*>(ptr_) : nullptr;
+  }
 
 private:
-  // Types whose payload owns nothing.
-  static bool IsPlain(VarType t) {
-    return t < varOleStr || t == varError || t == varBoolean || (t >= varShortInt && t <= varUInt64) ||
-           t == varObject;
-  }
+  // Types whose payload owns nothing: below varOleStr, varError, varBoolean,
+  // varShortInt to varUInt64 (a bit mask, as every copy asks), and varObject.
+  static constexpr uint32_t kPlainBelow32 = 0xFFu | 1u << varError | 1u << varBoolean | 0x3Fu << varShortInt;
+  static bool IsPlain(VarType t) { return t < 32 ? (kPlainBelow32 >> t) & 1 : t == varObject; }
   static bool NeedsClear(VarType t) { return !IsPlain(t); }
-  void CopyFrom(const Value& other);
+  // The copy's own reference to what the payload points at.
+  void TakeReference();
+  Value& AssignSlow(const Value& other);
   void ClearSlow();
   void Forget() { type_ = varEmpty; bits_ = 0; }
 

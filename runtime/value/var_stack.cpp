@@ -1,7 +1,5 @@
 #include "var_stack.h"
 
-#include <algorithm>
-
 #include "../error.h"
 
 void CVarLevels::LeaveLevel() {
@@ -11,10 +9,9 @@ void CVarLevels::LeaveLevel() {
     if (stack->TopLevel() == leaving) stack->Pop();
 }
 
-void CVarLevels::Register(CVarStack* stack) {
-  if (depth_ <= baseLevel_ || stack->TopLevel() == depth_) return;
-  stack->Push(depth_);
-  if (std::find(stacks_.begin(), stacks_.end(), stack) == stacks_.end()) stacks_.push_back(stack);
+void CVarLevels::List(CVarStack* stack) {
+  stacks_.push_back(stack);
+  stack->listed_ = true;
 }
 
 void CVarLevels::Forget(CVarStack* stack) { std::erase(stacks_, stack); }
@@ -35,17 +32,4 @@ void CVarStack::Bind(Value** valuePointerSlot, Value* homeValue) {
   home_ = homeValue;
 }
 
-void CVarStack::Push(int32_t level) {
-  if (size_t(count_) == entries_.size())
-    entries_.emplace_back();
-  else
-    entries_[count_].value.Clear();
-  entries_[count_].level = level;
-  *slot_ = &entries_[count_++].value;
-}
-
-void CVarStack::Pop() {
-  if (count_ == 0) return;
-  --count_;
-  *slot_ = count_ ? &entries_[count_ - 1].value : home_;
-}
+void CVarStack::Grow() { entries_.push_back(std::make_unique<Entry>()); }

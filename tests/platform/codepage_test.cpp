@@ -60,6 +60,7 @@ TEST(CodePageTest, BadInputIsReplacedNotRefused) {
       {1252, u"\U0001D11E", "??"},
       {28591, u"\u0100", "?"},
       {65001, u"a\xD800" "b", "a\xEF\xBF\xBD" "b"},
+      {65001, u"ab\u00E9\u4E2D\U0001D11E" "c", "ab\xC3\xA9\xE4\xB8\xAD\xF0\x9D\x84\x9E" "c"},
   };
   for (const Encode& c : encodes) {
     std::string bytes;

@@ -3,6 +3,7 @@
 #include "alloc_counter.h"
 #include "tree_fixture.h"
 #include "value/convert.h"
+#include "value/text_access.h"
 
 using TreeSpeed = TreeTest;
 
@@ -35,4 +36,32 @@ TEST_F(TreeSpeed, OperatorsAndLoopPassesAllocateNothing) {
   const int64_t manyPasses = allocationsOfARun(300);
   EXPECT_EQ(manyPasses, onePass);
   EXPECT_EQ(ToInt32(Module()->FindOwn(T("hits"))->ValueRef()), 6 * 300);
+}
+
+// "s = s & ..." and "t &= ..." grow the variable's own buffer: longer texts
+// cost no more allocations, and the lengths come out right.
+TEST_F(TreeSpeed, AppendingToAVariablesTextAllocatesNothingPerPass) {
+  CVariable* passes = Var("passes");
+  Var("s");
+  Var("t");
+  CNameRef* t = Name("t");
+  t->AddRef();
+  For("i", Const(1), Name("passes"), [&] {
+    Set("s", Op('&', Op('&', Name("s"), Const("x")), Name("i")));
+    Assign(t, Op('&', t, Op('&', Const("y"), Name("i"))));
+  });
+  auto allocationsOfARun = [&](int32_t count) {
+    passes->OwnValue().SetInt(count);
+    Module()->FindOwn(T("s"))->SetValue(Value());
+    Module()->FindOwn(T("t"))->SetValue(Value());
+    const int64_t before = AllocationCount();
+    Module()->Call(Context(), nullptr);
+    return AllocationCount() - before;
+  };
+  allocationsOfARun(2);
+  const int64_t onePass = allocationsOfARun(1);
+  const int64_t manyPasses = allocationsOfARun(3000);
+  EXPECT_EQ(manyPasses, onePass);
+  EXPECT_EQ(TextLength(Module()->FindOwn(T("s"))->ValueRef()), 3000 + 9 + 180 + 2700 + 8004);
+  EXPECT_EQ(TextLength(Module()->FindOwn(T("t"))->ValueRef()), 3000 + 9 + 180 + 2700 + 8004);
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "live_object.h"
+#include "value/arith.h"
 #include "value/array_rep.h"
 #include "value_fixtures.h"
 
@@ -35,6 +36,45 @@ TEST(ValueSharing, TextCopiesShareOneBufferAndGiveItBack) {
   Value moved = std::move(a);
   EXPECT_TRUE(a.IsEmpty());
   EXPECT_EQ(Refs(moved), 1);
+}
+
+TEST(ValueSharing, ConcatenationGrowsOnlyATextNoOtherValueHolds) {
+  Value a = Txt("ab");
+  Value b = a;
+  ValueConcat(a, Txt("c"));
+  EXPECT_TRUE(SameValue(b, Txt("ab")));
+  EXPECT_TRUE(SameValue(a, Txt("abc")));
+  EXPECT_EQ(Refs(a), 1);
+  ValueConcat(a, Int(1));
+  EXPECT_TRUE(SameValue(a, Txt("abc1")));
+  ValueConcat(a, a);
+  EXPECT_TRUE(SameValue(a, Txt("abc1abc1")));
+  AppendText(b, TextFromAscii("x"));
+  EXPECT_TRUE(SameValue(b, Txt("abx")));
+  // Texts of another kind become the build's text rather than growing.
+  for (Value other : {Ole("ab"), Wide("ab"), Ansi("ab", 1252), Ansi("ab", 0)}) {
+    SCOPED_TRACE(Show(other));
+    ValueConcat(other, Txt("c"));
+    EXPECT_TRUE(SameValue(other, Txt("abc")));
+    if (other.Type() == varString) {
+      EXPECT_EQ(other.Text8()->codePage, 0);
+    }
+  }
+}
+
+TEST(ValueSharing, AppendedTextsGainRoomByHalves) {
+  BuildTextRep* rep = BuildTextRep::Make(TextFromAscii("a"));
+  int32_t moves = 0;
+  for (int i = 0; i < 100000; ++i) {
+    const int32_t capacity = rep->capacity;
+    rep = BuildTextRep::Append(rep, TextFromAscii("b"));
+    moves += rep->capacity != capacity;
+  }
+  EXPECT_LE(moves, 30);
+  EXPECT_EQ(rep->length, 100001);
+  EXPECT_EQ(rep->data[100000], Char('b'));
+  EXPECT_EQ(rep->data[100001], Char(0));
+  rep->Release();
 }
 
 TEST(ValueSharing, ArrayCopiesShareUntilOneIsWritten) {

@@ -74,6 +74,24 @@ TEST_F(RegexMatch, PatternErrorsAreScriptErrors) {
   EXPECT_EQ(RunError(), "RE Compile() - Error in regex at offset 1: missing )");
 }
 
+// A regex compiles once; every use still gets an engine, and so a match
+// value, of its own, and a bad pattern fails every use.
+TEST_F(RegexMatch, EachUseHasItsOwnEngine) {
+  for (const char* name : {"re", "first", "second", "bad"}) Var(name);
+  Set("re", Regex("/(\\d+)/"));
+  Set("first", Method("re", "match", {Const("a1")}));
+  Set("second", Method("re", "match", {Const("b22")}));
+  for (const char* name : {"first", "second"}) {
+    PrintComma(Method(name, "value"));
+    PrintComma(Method(name, "missed"));
+  }
+  Set("bad", Regex("/(/"));
+  for (int i = 0; i < 2; ++i)
+    Try([&] { Do(Method("bad", "match", {Const("a")})); }, [&] { Print(Name("@")); });
+  EXPECT_EQ(Run(), "1 a 22 b RE Compile() - Error in regex at offset 1: missing )\n"
+                   "RE Compile() - Error in regex at offset 1: missing )\n");
+}
+
 TEST_F(RegexMatch, AnEmptyPatternIsAScriptError) {
   Do(Method(Method(Const(""), "toRegex"), "match", {Const("a")}));
   EXPECT_EQ(RunError(), "RE Compile() - Please specify a regular expression in Pattern first");
