@@ -5,7 +5,18 @@
 #include "value/convert.h"
 #include "value/text_access.h"
 
-using TreeSpeed = TreeTest;
+class TreeSpeed : public TreeTest {
+protected:
+  // Allocations of one run of the module with the variable set to the count
+  // of passes; the named variables are emptied first.
+  int64_t AllocationsOfARun(CVariable* passes, int32_t count, std::initializer_list<const char*> emptied = {}) {
+    passes->OwnValue().SetInt(count);
+    for (const char* name : emptied) Module()->FindOwn(T(name))->SetValue(Value());
+    const int64_t before = AllocationCount();
+    Module()->Call(Context(), nullptr);
+    return AllocationCount() - before;
+  }
+};
 
 TEST_F(TreeSpeed, OperatorsAndLoopPassesAllocateNothing) {
   CVariable* passes = Var("passes");
@@ -25,15 +36,9 @@ TEST_F(TreeSpeed, OperatorsAndLoopPassesAllocateNothing) {
     Set("x", Name("i"));
     While(Op('<', Const(0), Name("x")), [&] { Set("x", Op('-', Name("x"), Const(1))); });
   });
-  auto allocationsOfARun = [&](int32_t count) {
-    passes->OwnValue().SetInt(count);
-    const int64_t before = AllocationCount();
-    Module()->Call(Context(), nullptr);
-    return AllocationCount() - before;
-  };
-  allocationsOfARun(2);
-  const int64_t onePass = allocationsOfARun(1);
-  const int64_t manyPasses = allocationsOfARun(300);
+  AllocationsOfARun(passes, 2);
+  const int64_t onePass = AllocationsOfARun(passes, 1);
+  const int64_t manyPasses = AllocationsOfARun(passes, 300);
   EXPECT_EQ(manyPasses, onePass);
   EXPECT_EQ(ToInt32(Module()->FindOwn(T("hits"))->ValueRef()), 6 * 300);
 }
@@ -50,17 +55,9 @@ TEST_F(TreeSpeed, AppendingToAVariablesTextAllocatesNothingPerPass) {
     Set("s", Op('&', Op('&', Name("s"), Const("x")), Name("i")));
     Assign(t, Op('&', t, Op('&', Const("y"), Name("i"))));
   });
-  auto allocationsOfARun = [&](int32_t count) {
-    passes->OwnValue().SetInt(count);
-    Module()->FindOwn(T("s"))->SetValue(Value());
-    Module()->FindOwn(T("t"))->SetValue(Value());
-    const int64_t before = AllocationCount();
-    Module()->Call(Context(), nullptr);
-    return AllocationCount() - before;
-  };
-  allocationsOfARun(2);
-  const int64_t onePass = allocationsOfARun(1);
-  const int64_t manyPasses = allocationsOfARun(3000);
+  AllocationsOfARun(passes, 2, {"s", "t"});
+  const int64_t onePass = AllocationsOfARun(passes, 1, {"s", "t"});
+  const int64_t manyPasses = AllocationsOfARun(passes, 3000, {"s", "t"});
   EXPECT_EQ(manyPasses, onePass);
   EXPECT_EQ(TextLength(Module()->FindOwn(T("s"))->ValueRef()), 3000 + 9 + 180 + 2700 + 8004);
   EXPECT_EQ(TextLength(Module()->FindOwn(T("t"))->ValueRef()), 3000 + 9 + 180 + 2700 + 8004);
