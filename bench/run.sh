@@ -3,8 +3,14 @@
 # three runs each) and prints the ratios. Build the native preset first.
 # QELU, LUA and PYTHON pick other programs.
 set -euo pipefail
+# A run that fails stops the script instead of being timed.
+shopt -s inherit_errexit
 cd "$(dirname "$0")"
 QELU=${QELU:-../build/native/runner/qelu}
+if [ ! -x "$QELU" ]; then
+  echo "bench: no qelu at $QELU; build the native preset first (bash scripts/build.sh native)" >&2
+  exit 1
+fi
 LUA=${LUA:-$(command -v lua5.4 || true)}
 PY=${PYTHON:-$(command -v python3 || true)}
 # A pyenv shim runs a shell script before the interpreter: time the interpreter.
