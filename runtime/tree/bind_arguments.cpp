@@ -1,5 +1,6 @@
 #include "bind_arguments.h"
 
+#include "slot_saver.h"
 #include "value_list.h"
 
 namespace {
@@ -23,17 +24,19 @@ void BindByReference(CValue* parameter, CValue* variable) {
 
 }  // namespace
 
-void BindArguments(CValueList* parameters, CValueList* args) {
+void BindArguments(CValueList* parameters, CValueList* args, CSlotSaver* saver) {
   const int32_t count = CValueList::ArgCount(parameters);
   for (int32_t i = 0; i < count; ++i) {
     CValue* parameter = parameters->At(i);
     if (!parameter) continue;
     CValue* arg = ArgumentFor(parameter->Name(), i, args);
-    if (!arg)
+    if (!arg) {
       parameter->SetValue(Value());
-    else if (arg->IsVariable())
+    } else if (arg->IsVariable()) {
+      if (saver) saver->Save(parameter);
       BindByReference(parameter, arg);
-    else
+    } else {
       parameter->SetValue(arg->ValueRef());
+    }
   }
 }

@@ -18,7 +18,7 @@ const Value& CFunction::CallClass(CContext& context, CValueList* args) {
   CSlotSaver saver;
   for (CFunction* f = this; f; f = f->BaseFunction()) f->SaveParameterSlots(saver);
   CInstanceBinding binding(instance);
-  for (CFunction* f = this; f; f = f->BaseFunction()) BindArguments(f->parameters_, args);
+  for (CFunction* f = this; f; f = f->BaseFunction()) BindArguments(f->parameters_, args, nullptr);
   result_->SetCountedObject(instance);
   ExecuteBodies(context);
   return result_->ValueRef();

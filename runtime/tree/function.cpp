@@ -113,11 +113,13 @@ void CFunction::SaveParameterSlots(CSlotSaver& saver) {
 const Value& CFunction::CallPlain(CContext& context, CValueList* args) {
   CCallDepth depth;
   CSlotSaver saver;
-  SaveParameterSlots(saver);
+  // With no binding active, every parameter's slot is the one leaving the
+  // level restores; bindings by reference made here save their own slots.
+  if (saver.BindingsActive()) SaveParameterSlots(saver);
   CLevel level(levels_);
   // Each call starts with no result, so a call that sets none yields null.
   result_->SetValue(Value());
-  BindArguments(parameters_, args);
+  BindArguments(parameters_, args, &saver);
   body_->Execute(context);
   return result_->ValueRef();
 }

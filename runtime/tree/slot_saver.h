@@ -17,6 +17,10 @@ public:
   void Save(CValue* node);
   // Restores the saved slots, latest first.
   void Restore();
+  // Whether slots saved by enclosing savers wait to be restored. Every
+  // binding saves the slots it redirects first, so with none waiting no
+  // slot is redirected.
+  bool BindingsActive() const { return mark_ > 0; }
 
 private:
   size_t mark_;
