@@ -8,11 +8,6 @@
 
 namespace {
 
-Text ReceiverText(CNode* receiver) {
-  CValue* value = receiver ? receiver->AsValue() : nullptr;
-  return value ? ToText(value->ValueRef()) : Text();
-}
-
 // The receiver's text without a copy when it is a text of the build's kind.
 TextView ReceiverView(CNode* receiver, Text& buffer) {
   CValue* value = receiver ? receiver->AsValue() : nullptr;
@@ -27,10 +22,10 @@ void DoTextMatch(CContext& context, CNode* receiver, CValueList* args, Value& re
   CValue* pattern = Pattern(args);
   if (!pattern) return;
   Text buffer;
+  const TextView subject = ReceiverView(receiver, buffer);
   if (CRegexValue* regex = RegexValueOf(pattern))
-    return RegexMatch(context, *regex, ReceiverView(receiver, buffer), CValueList::GetArg(args, QT("action"), 1),
-                      result);
-  result.SetBool(ReceiverText(receiver).find(ToText(pattern->ValueRef())) != Text::npos);
+    return RegexMatch(context, *regex, subject, CValueList::GetArg(args, QT("action"), 1), result);
+  result.SetBool(subject.find(ToText(pattern->ValueRef())) != TextView::npos);
 }
 
 void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& result) {
@@ -41,12 +36,13 @@ void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& 
   if (CRegexValue* regex = RegexValueOf(pattern))
     return RegexReplace(context, *regex, ReceiverView(receiver, buffer), replacement, result);
   const Text with = replacement ? ToText(replacement->ValueRef()) : Text();
-  result.SetText(ReplaceText(ReceiverText(receiver), ToText(pattern->ValueRef()), with,
+  result.SetText(ReplaceText(ReceiverView(receiver, buffer), ToText(pattern->ValueRef()), with,
                              kReplaceAll | kReplaceIgnoreCase));
 }
 
 void DoToRegex(CContext&, CNode* receiver, CValueList* args, Value& result) {
-  const Text pattern = ReceiverText(receiver);
+  Text buffer;
+  const TextView pattern = ReceiverView(receiver, buffer);
   const Text flags = CValueList::GetText(args, QT(""), QT(""), 0);
   auto* regex = new CRegexValue(nullptr);
   regex->Init(pattern, flags);

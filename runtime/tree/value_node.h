@@ -51,8 +51,4 @@ inline const Value& Eval(CValue* node, CContext& context) {
   node->Compute(context);
   return node->ValueRef();
 }
-// Inline for the Booleans that comparisons give.
-inline bool EvalBool(CValue* node, CContext& context) {
-  const Value& value = Eval(node, context);
-  return value.Type() == varBoolean ? value.AsBoolRaw() != 0 : ValueToBool(value);
-}
+inline bool EvalBool(CValue* node, CContext& context) { return ValueToBool(Eval(node, context)); }

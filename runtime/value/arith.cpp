@@ -113,12 +113,10 @@ void ValueArith(Value& left, const Value& right, char op) {
 
 void ValueConcat(Value& left, const Value& right) {
   Text leftBuffer, rightBuffer;
-  const bool inPlace = &left != &right && left.OwnsText();
+  if (&left != &right && left.OwnsText()) return left.AppendOwnText(BuildTextView(right, rightBuffer));
   // The left operand is converted first, so a failure names it as before.
-  const TextView head = inPlace ? TextView() : BuildTextView(left, leftBuffer);
-  const TextView tail = BuildTextView(right, rightBuffer);
-  if (inPlace) return left.AppendOwnText(tail);
-  left.AdoptText(BuildTextRep::Join(head, tail));
+  const TextView head = BuildTextView(left, leftBuffer);
+  left.AdoptText(BuildTextRep::Join(head, BuildTextView(right, rightBuffer)));
 }
 
 void AppendText(Value& text, TextView tail) {

@@ -44,9 +44,7 @@ bool IsEmptyOrZero(const Value& v) {
   }
 }
 
-bool ValueToBool(const Value& v) {
-  // Conditions are mostly comparisons: their Boolean is read directly.
-  if (v.Type() == varBoolean) return v.AsBoolRaw() != 0;
+bool ValueToBoolSlow(const Value& v) {
   if (!IsStringType(v.Type())) return ToBool(v);
   std::optional<bool> b = BoolOfText(v);
   return b ? *b : !IsEmptyOrZero(v);

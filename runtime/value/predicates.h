@@ -14,4 +14,8 @@ bool IsDispatchValue(const Value& v);
 bool IsEmptyOrZero(const Value& v);
 // Truthiness: texts by the boolean words or as numbers, and any other
 // non-empty text is true; other values by ToBool.
-bool ValueToBool(const Value& v);
+bool ValueToBoolSlow(const Value& v);
+// Inline for the Booleans that comparisons give: conditions are mostly those.
+inline bool ValueToBool(const Value& v) {
+  return v.Type() == varBoolean ? v.AsBoolRaw() != 0 : ValueToBoolSlow(v);
+}
