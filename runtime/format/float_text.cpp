@@ -5,7 +5,7 @@
 namespace {
 
 // "NaN", "INF" or "-INF"; empty for a finite number.
-std::string SpecialText(const Decimal& d) {
+std::string SpecialFloatText(const Decimal& d) {
   if (d.kind == Decimal::kNaN) return std::string("NaN");
   if (d.kind == Decimal::kInfinite) return std::string(d.negative ? "-INF" : "INF");
   return std::string();
@@ -34,7 +34,7 @@ int Exponent(const Decimal& d) { return d.IsZero() ? 0 : d.point - 1; }
 }  // namespace
 
 std::string FixedText(Decimal d, int decimals, bool grouped) {
-  if (d.kind != Decimal::kFinite) return SpecialText(d);
+  if (d.kind != Decimal::kFinite) return SpecialFloatText(d);
   RoundToDecimals(d, decimals);
   std::string whole = d.point > 0 ? WholeDigits(d) : std::string(1, '0');
   std::string out = Sign(d) + (grouped ? Grouped(whole) : whole);
@@ -42,7 +42,7 @@ std::string FixedText(Decimal d, int decimals, bool grouped) {
 }
 
 std::string ScientificText(Decimal d, int digits) {
-  if (d.kind != Decimal::kFinite) return SpecialText(d);
+  if (d.kind != Decimal::kFinite) return SpecialFloatText(d);
   RoundToSignificant(d, digits);
   int exponent = Exponent(d);
   std::string power = std::to_string(std::abs(exponent));
@@ -51,7 +51,7 @@ std::string ScientificText(Decimal d, int digits) {
 }
 
 std::string GeneralText(Decimal d, int digits) {
-  if (d.kind != Decimal::kFinite) return SpecialText(d);
+  if (d.kind != Decimal::kFinite) return SpecialFloatText(d);
   RoundToSignificant(d, digits);
   if (d.IsZero()) return "0";
   int exponent = Exponent(d);

@@ -16,11 +16,11 @@ enum FunctionField : int32_t {
   kResult = 1,
   kMethod = 2,
   kParameters = 3,
-  kLevels = 4,
+  kFunctionLevels = 4,
   kThis = 5,
   kBaseFunction = 6,
   kLocalNames = 7,
-  kName = 8,
+  kFunctionName = 8,
 };
 
 CVariable* NewLocal(CFunction* function, TextView name) {
@@ -51,7 +51,7 @@ void CFunctionStreamer::ReadFields(int32_t group, int32_t index) {
       function->parameters_ = ReadRefAndRecord<CValueList>(ReferenceKind::kCounted, record);
       if (record) ValueListStreamerOf(*this, record).RequireVariables();
       break;
-    case kLevels:
+    case kFunctionLevels:
       if (auto* levels = ReadCountedRef<CVarLevels>()) {
         function->levels_->Release();
         function->levels_ = levels;
@@ -67,7 +67,7 @@ void CFunctionStreamer::ReadFields(int32_t group, int32_t index) {
     case kLocalNames:
       ReadConsumedRef<CNamedList>();
       break;
-    case kName:
+    case kFunctionName:
       function->SetName(ReadText());
       break;
     default:

@@ -8,7 +8,7 @@
 
 namespace {
 
-enum NameRefField : int32_t { kTarget = 0, kName = 1, kOptional = 2 };
+enum NameRefField : int32_t { kTarget = 0, kRefName = 1, kOptional = 2 };
 enum MemberRefField : int32_t { kPlaceholder = 0, kComValue = 1, kObject = 2 };
 enum CallField : int32_t { kCallee = 0, kDeferred = 1, kArguments = 2 };
 
@@ -25,7 +25,7 @@ void CNameRefStreamer::ReadFields(int32_t group, int32_t index) {
     case kTarget:
       reference->target_ = ReadRecordRef<CVariable>();
       break;
-    case kName:
+    case kRefName:
       reference->refName_ = ReadText();
       break;
     case kOptional:

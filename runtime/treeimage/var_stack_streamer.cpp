@@ -6,7 +6,7 @@
 
 namespace {
 
-enum VarStackField : int32_t { kCount = 0, kLevels = 1 };
+enum VarStackField : int32_t { kCount = 0, kStackLevels = 1 };
 
 }  // namespace
 
@@ -16,7 +16,7 @@ void CVarStackStreamer::ReadFields(int32_t group, int32_t index) {
     case kCount:
       if (ReadCompactInt() != 0) RaiseBadFormat();
       break;
-    case kLevels:
+    case kStackLevels:
       NodeAs<CVarStack>()->levels_ = ReadCountedRef<CVarLevels>();
       break;
     default:
