@@ -1,18 +1,10 @@
 # Installed dependencies: PCRE 8-bit, libffi and libcrypto natively; PCRE built
-# by scripts/setup.sh for MinGW; GoogleTest from Debian's package or its sources.
+# by scripts/setup.sh for MinGW (QEL_DEPS comes from the toolchain file); GoogleTest from Debian's package or its sources.
 if(WIN32)
-  set(QEL_DEPS "$ENV{QEL_DEPS}")
-  if(NOT QEL_DEPS)
-    if(DEFINED ENV{XDG_CACHE_HOME})
-      set(QEL_DEPS "$ENV{XDG_CACHE_HOME}/qel-deps")
-    else()
-      set(QEL_DEPS "$ENV{HOME}/.cache/qel-deps")
-    endif()
-  endif()
   add_library(qel_pcre STATIC IMPORTED)
   set_target_properties(qel_pcre PROPERTIES
-    IMPORTED_LOCATION "${QEL_DEPS}/pcre-i686/lib/libpcre.a"
-    INTERFACE_INCLUDE_DIRECTORIES "${QEL_DEPS}/pcre-i686/include"
+    IMPORTED_LOCATION "${QEL_DEPS}/pcre-${CMAKE_SYSTEM_PROCESSOR}/lib/libpcre.a"
+    INTERFACE_INCLUDE_DIRECTORIES "${QEL_DEPS}/pcre-${CMAKE_SYSTEM_PROCESSOR}/include"
     INTERFACE_COMPILE_DEFINITIONS PCRE_STATIC)
   # Native calls of the 64-bit build go through libffi, built by setup.sh.
   if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")

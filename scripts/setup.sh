@@ -4,7 +4,6 @@
 set -euo pipefail
 
 CACHE="${QEL_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/qel-deps}"
-PCRE_PREFIX="$CACHE/pcre-i686"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
@@ -13,24 +12,67 @@ packages=(
   build-essential cmake ninja-build bison pkg-config dpkg-dev
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
-  wine wine32 xvfb xauth clang libclang-rt-14-dev lua5.4
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4
 )
 
 add_sources() {
-  # deb-src is needed once, for PCRE's source package.
+  # deb-src is needed once, for the source packages built for MinGW. Its
+  # entries are the machine's own deb entries with the type changed.
   local src=/etc/apt/sources.list.d/qel-deb-src.sources
-  if [ ! -f "$src" ]; then
-    $SUDO tee "$src" >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  if [ ! -f "$src" ] && ! has_deb_src; then
+    derive_deb_src | $SUDO tee "$src" >/dev/null
+    [ -s "$src" ] || { echo "setup: no deb entry in the apt sources to derive deb-src from" >&2; exit 1; }
   fi
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
+}
+
+apt_source_files() {
+  ls /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true
+}
+
+has_deb_src() {
+  local f
+  for f in $(apt_source_files); do
+    grep -Eq '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' "$f" && return 0
+  done
+  return 1
+}
+
+# Prints a deb822 stanza of type deb-src for every enabled Debian deb entry.
+derive_deb_src() {
+  local f
+  for f in $(apt_source_files); do
+    case "$f" in
+      *.sources)
+        awk 'BEGIN { RS=""; FS="\n" }
+          {
+            deb = 0; debian = 0; enabled = 1
+            for (i = 1; i <= NF; i++) {
+              if ($i ~ /^Types:/ && (" " $i " ") ~ /[ \t]deb[ \t]/) deb = 1
+              if ($i ~ /^URIs:/ && $i ~ /debian/) debian = 1
+              if ($i ~ /^Enabled:[ \t]*no/) enabled = 0
+            }
+            if (!deb || !debian || !enabled) next
+            for (i = 1; i <= NF; i++) {
+              if ($i ~ /^#/) continue
+              if ($i ~ /^Types:/) $i = "Types: deb-src"
+              print $i
+            }
+            print ""
+          }' "$f" ;;
+      *)
+        awk '$1 == "deb" && $0 ~ /debian/ {
+            uri = ""; opts = ""; n = 2
+            if ($2 ~ /^\[/) { opts = $2; n = 3; while ($(n-1) !~ /\]$/) { opts = opts " " $n; n++ } }
+            uri = $n; suite = $(n+1); comps = ""
+            for (i = n + 2; i <= NF; i++) comps = comps (comps == "" ? "" : " ") $i
+            printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n\n", uri, suite, comps
+          }' "$f" ;;
+    esac
+  done
 }
 
 install_packages() {
@@ -43,8 +85,12 @@ install_packages() {
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Builds Debian's pcre3 source package as a static library for one MinGW
+# target (i686 or x86_64) into $CACHE/pcre-<arch>.
 build_pcre_mingw() {
-  [ -f "$PCRE_PREFIX/lib/libpcre.a" ] && return 0
+  local arch=$1 host=$1-w64-mingw32
+  local prefix="$CACHE/pcre-$arch"
+  [ -f "$prefix/lib/libpcre.a" ] && return 0
   local work
   work=$(mktemp -d)
   (
@@ -52,28 +98,39 @@ build_pcre_mingw() {
     apt-get source -q --download-only pcre3 >/dev/null 2>&1 || { $SUDO apt-get update -q; apt-get source -q --download-only pcre3; }
     dpkg-source -x pcre3_*.dsc src >/dev/null
     cd src
-    ./configure --host=i686-w64-mingw32 --prefix="$PCRE_PREFIX" \
-      CC=i686-w64-mingw32-gcc-posix CXX=i686-w64-mingw32-g++-posix \
+    ./configure --host="$host" --prefix="$prefix" \
+      CC="$host-gcc-posix" CXX="$host-g++-posix" \
       --enable-static --disable-shared --disable-cpp --enable-utf8 \
       --enable-unicode-properties >/dev/null
     # The patched sources carry newer time stamps than the generated files.
     make -j"$(nproc)" ACLOCAL=true AUTOMAKE=true AUTOCONF=true AUTOHEADER=true libpcre.la >/dev/null
-    mkdir -p "$PCRE_PREFIX/lib" "$PCRE_PREFIX/include"
-    cp .libs/libpcre.a "$PCRE_PREFIX/lib/"
-    cp pcre.h "$PCRE_PREFIX/include/"
+    mkdir -p "$prefix/lib" "$prefix/include"
+    cp .libs/libpcre.a "$prefix/lib/"
+    cp pcre.h "$prefix/include/"
   )
   rm -rf "$work"
 }
 
+# A private prefix per loader, made once, keeps test runs from paying for its
+# creation. The 32-bit one only where this machine runs 32-bit programs.
 init_wine() {
-  # A prefix made once keeps later test runs from paying for its creation.
-  WINEDEBUG=-all wineboot -i >/dev/null 2>&1 || true
-  wineserver -k 2>/dev/null || true
+  local arch loader
+  for arch in x86_64 i686; do
+    loader=/usr/lib/wine/wine64
+    if [ "$arch" = i686 ]; then
+      loader=/usr/lib/wine/wine
+      "$loader" --version >/dev/null 2>&1 || continue
+    fi
+    [ -f "$CACHE/wine-$arch/system.reg" ] && continue
+    WINEPREFIX="$CACHE/wine-$arch" WINEDEBUG=-all "$loader" wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX="$CACHE/wine-$arch" wineserver -w 2>/dev/null || true
+  done
 }
 
 add_sources
 install_packages
 mkdir -p "$CACHE"
-build_pcre_mingw
+build_pcre_mingw i686
+build_pcre_mingw x86_64
 init_wine
-echo "setup done; MinGW PCRE in $PCRE_PREFIX"
+echo "setup done; MinGW libraries in $CACHE"
