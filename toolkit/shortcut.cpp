@@ -45,8 +45,17 @@ void ShortCutToKey(ShortCut shortCut, std::uint16_t& key, ShiftState& shift) {
 
 String KeyName(std::uint16_t key) {
   if ((key >= u'0' && key <= u'9') || (key >= u'A' && key <= u'Z')) return String(1, static_cast<Char>(key));
-  if (key >= 0x60 && key <= 0x69) return u"Num " + String(1, static_cast<Char>(u'0' + key - 0x60));
-  if (key >= 0x70 && key <= 0x87) return u"F" + IntToString(key - 0x6F);
+  // Built by appending: MinGW's g++ warns falsely about prefix + text.
+  if (key >= 0x60 && key <= 0x69) {
+    String name = u"Num ";
+    name += static_cast<Char>(u'0' + key - 0x60);
+    return name;
+  }
+  if (key >= 0x70 && key <= 0x87) {
+    String name = u"F";
+    name += IntToString(key - 0x6F);
+    return name;
+  }
   for (const NamedKey& named : kNamedKeys)
     if (named.key == key) return named.name;
   return String();

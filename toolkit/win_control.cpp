@@ -57,7 +57,8 @@ WindowHandle WinControl::ParentHandle() {
 
 void WinControl::CreateParams(toolkit::CreateParams& params) {
   params.caption = Caption();
-  params.windowClassName = u"Toolkit" + ClassName();
+  params.windowClassName = u"Toolkit";
+  params.windowClassName += ClassName();
   params.style = ws::ClipChildren | ws::ClipSiblings;
   if (Parent() || parentWindow_) params.style |= ws::Child;
   if (TabStop) params.style |= ws::TabStop;

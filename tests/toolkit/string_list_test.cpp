@@ -10,7 +10,10 @@ namespace {
 
 std::string Lines(const Strings& list) {
   std::string out;
-  for (int i = 0; i < list.Count(); ++i) out += (i ? "|" : "") + ToUtf8(list.Get(i));
+  for (int i = 0; i < list.Count(); ++i) {
+    if (i) out += '|';
+    out += ToUtf8(list.Get(i));
+  }
   return out;
 }
 
