@@ -1,6 +1,9 @@
 // A windowed control that paints itself: its canvas is attached to the
 // window during each paint cycle and Paint draws the content.
 #pragma once
+#include <functional>
+#include <memory>
+
 #include "toolkit/win_control.h"
 
 namespace toolkit {
@@ -12,6 +15,9 @@ class CustomControl : public WinControl {
 
   // Valid for drawing only inside Paint.
   Canvas& GetCanvas() { return canvas_; }
+  // Paints the content onto another canvas (a bitmap's, say) as a paint
+  // cycle would; the target keeps its device.
+  void PaintTo(Canvas& target);
 
  protected:
   // The paint hook; the canvas has the control's font and a brush in its colour.
@@ -21,6 +27,8 @@ class CustomControl : public WinControl {
   Rect UpdateRect() const { return updateRect_; }
 
  private:
+  void RunPaint();
+
   Canvas canvas_;
   Rect updateRect_;
 };

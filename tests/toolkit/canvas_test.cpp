@@ -53,6 +53,21 @@ TEST_F(HeadlessTest, RecordsWhatACustomControlPaints) {
   EXPECT_EQ(backend->Drawing(badge->Handle()).size(), 4u);
 }
 
+TEST_F(HeadlessTest, ACustomControlPaintsIntoABitmap) {
+  Badge badge(nullptr);
+  Bitmap bitmap(60, 30);
+  bitmap.GetCanvas().SetOrigin({5, 5});  // the target's own state comes back afterwards
+  badge.PaintTo(bitmap.GetCanvas());
+  EXPECT_EQ(bitmap.Pixel(0, 0), clYellow);
+  EXPECT_EQ(bitmap.Pixel(2, 2), clNavy);
+  EXPECT_EQ(bitmap.Pixel(57, 27), clNavy);
+  EXPECT_EQ(bitmap.Pixel(58, 28), clYellow);
+  EXPECT_EQ(bitmap.Pixel(29, 29), clNavy);  // the line, inside the clip
+  EXPECT_EQ(bitmap.Pixel(30, 29), clYellow);
+  EXPECT_EQ(bitmap.GetCanvas().Origin(), (Point{5, 5}));
+  EXPECT_FALSE(badge.HandleAllocated());  // no window was needed
+}
+
 TEST_F(HeadlessTest, FixedMetricsMakeLayoutExact) {
   Canvas canvas;
   canvas.SetDevice(backend->MeasuringDevice());
