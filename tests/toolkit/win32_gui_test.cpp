@@ -5,7 +5,9 @@
 #include "toolkit/application.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/clipboard.h"
+#include "toolkit/exceptions.h"
 #include "toolkit/form.h"
+#include "toolkit/win32/bitmap_resource.h"
 #include "toolkit/win32/windows_api.h"
 
 using namespace toolkit;
@@ -121,6 +123,22 @@ TEST(Win32Gui, ATimerFires) {
   timer.SetOnTimer(NotifyEvent(&count, &Count::Tick));
   EXPECT_TRUE(PumpUntil([&] { return count.ticks >= 2; }));
   timer.SetEnabled(false);
+}
+
+TEST(Win32Gui, BitmapsLoadFromTheProgramsResources) {
+  Bitmap bitmap;
+  win32::LoadBitmapResource(bitmap, ::GetModuleHandleW(nullptr), u"TOOLKIT_SWATCH");
+  ASSERT_EQ(bitmap.Width(), 2);
+  EXPECT_EQ(bitmap.Pixel(0, 0), clRed);
+  EXPECT_EQ(bitmap.Pixel(1, 0), clWhite);
+  EXPECT_EQ(bitmap.Pixel(0, 1), clBlue);
+  EXPECT_EQ(bitmap.Pixel(1, 1), clLime);
+  try {
+    win32::LoadBitmapResource(bitmap, ::GetModuleHandleW(nullptr), u"NOPE");
+    FAIL();
+  } catch (const Exception& error) {
+    EXPECT_STREQ(error.what(), "Resource NOPE not found");
+  }
 }
 
 TEST(Win32Gui, AHintWindowPopsUpWithoutTakingTheFocus) {
