@@ -182,7 +182,16 @@ void Application::CancelHint() {
   hintControl_ = nullptr;
 }
 
+void Application::MouseOver(Control* control) {
+  if (control == mouseControl_) return;
+  Control* old = mouseControl_;
+  mouseControl_ = control;
+  if (old) old->Perform(cm::MouseLeave, 0, reinterpret_cast<std::intptr_t>(control));
+  if (control && mouseControl_ == control) control->Perform(cm::MouseEnter, 0, reinterpret_cast<std::intptr_t>(old));
+}
+
 void Application::ControlDestroyed(Control* control) {
+  if (control == mouseControl_) mouseControl_ = nullptr;
   if (control == hintControl_) CancelHint();
   if (control == hintWindow_) hintWindow_ = nullptr;
   if (control == mainForm_) mainForm_ = nullptr;

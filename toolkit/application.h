@@ -70,6 +70,11 @@ class Application : public Component {
   Control* HintControl() const { return hintControl_; }
   bool HintShowing() const { return hintWindow_ && hintWindow_->Active(); }
 
+  // Sends cm::MouseLeave to the control the mouse was over and cm::MouseEnter
+  // to the new one; only moves between toolkit controls are seen.
+  void MouseOver(Control* control);
+  Control* MouseControl() const { return mouseControl_; }
+
   // Controls going away leave the hint machinery.
   void ControlDestroyed(Control* control);
 
@@ -86,6 +91,7 @@ class Application : public Component {
   HintWindow* hintWindow_ = nullptr;
   HintWindowClass hintWindowFactoryUsed_ = nullptr;
   Control* hintControl_ = nullptr;
+  Control* mouseControl_ = nullptr;
   Rect hintCursorRect_;  // screen
   Timer* showTimer_;
   Timer* hideTimer_;

@@ -119,7 +119,10 @@ std::intptr_t Control::Perform(std::uint32_t msg, std::uintptr_t wParam, std::in
 void Control::WindowProc(Message& message) {
   if (message.msg >= msg::MouseMove && message.msg <= msg::MButtonDblClk) {
     const Point client{PointX(message.lParam), PointY(message.lParam)};
-    if (message.msg == msg::MouseMove) TheApplication().HintMouseMessage(this, client);
+    if (message.msg == msg::MouseMove) {
+      TheApplication().MouseOver(this);
+      TheApplication().HintMouseMessage(this, client);
+    }
     if (DragTracker::Source() == this) {
       if (message.msg == msg::MouseMove) {
         DragTracker::Move(ClientToScreen(client));
@@ -198,9 +201,13 @@ void Control::Dispatch(Message& message) {
     case cm::TextChanged:
       Invalidate();
       return;
-    case cm::HintShow:
     case cm::MouseEnter:
+      OnMouseEnter(this);
+      return;
     case cm::MouseLeave:
+      OnMouseLeave(this);
+      return;
+    case cm::HintShow:
     case cm::CursorChanged:
     case cm::ShowHintChanged:
       return;

@@ -115,6 +115,8 @@ class Control : public Component {
   NotifyEvent OnClick;
   NotifyEvent OnDblClick;
   NotifyEvent OnResize;
+  NotifyEvent OnMouseEnter;
+  NotifyEvent OnMouseLeave;
   MouseEvent OnMouseDown;
   MouseEvent OnMouseUp;
   MouseMoveEvent OnMouseMove;

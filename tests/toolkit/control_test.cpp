@@ -119,6 +119,46 @@ TEST_F(FormFixture, RecreatingTheWindowAppliesNewCreateParams) {
   EXPECT_EQ(record->bounds, (Rect{10, 10, 110, 60}));
 }
 
+TEST_F(FormFixture, MouseEnterAndLeaveFollowTheMouseBetweenControls) {
+  struct Log {
+    std::string text;
+    void Enter(Object* sender) { text += sender == this->first ? "enter1;" : "enter2;"; }
+    void Leave(Object* sender) { text += sender == this->first ? "leave1;" : "leave2;"; }
+    Object* first = nullptr;
+  } log;
+  log.first = first;
+  for (Probe* probe : {first, second}) {
+    probe->OnMouseEnter = NotifyEvent(&log, &Log::Enter);
+    probe->OnMouseLeave = NotifyEvent(&log, &Log::Leave);
+  }
+  backend->MouseMove({115, 115});
+  backend->MouseMove({116, 115});
+  backend->MouseMove({305, 115});
+  EXPECT_EQ(log.text, "enter1;leave1;enter2;");
+}
+
+TEST_F(FormFixture, KeysReachTheFocusedControlAndMayBeSwallowed) {
+  struct Keys {
+    std::string text;
+    void Down(Object*, std::uint16_t& key, ShiftState shift) {
+      text += "down" + std::to_string(key) + ((shift & ssCtrl) ? "c" : "") + ";";
+      if (key == 'X') key = 0;
+    }
+    void Press(Object*, Char& key) {
+      text += "press" + std::to_string(static_cast<int>(key)) + ";";
+      key = u'b';
+    }
+  } keys;
+  first->OnKeyDown = KeyEvent(&keys, &Keys::Down);
+  first->OnKeyPress = KeyPressEvent(&keys, &Keys::Press);
+  backend->SetShiftState(ssCtrl);
+  first->Perform(msg::KeyDown, 'X');
+  backend->SetShiftState(0);
+  first->Perform(msg::KeyDown, 'Y');
+  first->Perform(msg::Character, 'a');
+  EXPECT_EQ(keys.text, "down88c;down89;press97;");
+}
+
 TEST_F(FormFixture, ScrollInfoIsKeptInItsRange) {
   first->SetScrollInfo(ScrollBarKind::Vertical, {0, 99, 10, 500});
   EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Vertical), (ScrollInfo{0, 99, 10, 90}));
