@@ -251,18 +251,16 @@ void Control::Update() {
 }
 
 bool Control::MouseCapture() const {
-  WinControl* host = const_cast<Control*>(this)->HostWindow();
-  if (auto* self = dynamic_cast<const WinControl*>(this)) host = const_cast<WinControl*>(self);
-  return host && host->HandleAllocated() && CurrentBackend().Capture() == host->Handle();
+  WinControl* window = HostWindow();
+  return window && window->HandleAllocated() && CurrentBackend().Capture() == window->Handle();
 }
 
 void Control::SetMouseCapture(bool capture) {
-  WinControl* host = HostWindow();
-  if (auto* self = dynamic_cast<WinControl*>(this)) host = self;
-  if (!host || !host->HandleAllocated()) return;
+  WinControl* window = HostWindow();
+  if (!window || !window->HandleAllocated()) return;
   if (capture) {
-    CurrentBackend().SetCapture(host->Handle());
-  } else if (CurrentBackend().Capture() == host->Handle()) {
+    CurrentBackend().SetCapture(window->Handle());
+  } else if (CurrentBackend().Capture() == window->Handle()) {
     CurrentBackend().ReleaseCapture();
   }
 }

@@ -142,7 +142,8 @@ class Control : public Component {
   virtual void DblClick();
   virtual void Resize();
   virtual void FontChanged();
-  // The window whose client area this control paints on.
+  // The window whose client area this control paints on (its own for a
+  // windowed control); it also holds the mouse for the control.
   virtual WinControl* HostWindow() const;
 
   Font font_;

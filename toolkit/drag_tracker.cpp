@@ -9,7 +9,7 @@ namespace toolkit {
 
 namespace {
 
-struct DragState_ {
+struct DragSession {
   Control* source = nullptr;
   Control* target = nullptr;
   bool active = false;
@@ -19,19 +19,19 @@ struct DragState_ {
   Point last;
 };
 
-DragState_& State() {
-  static DragState_ state;
+DragSession& State() {
+  static DragSession state;
   return state;
 }
 
 void Start() {
-  DragState_& s = State();
+  DragSession& s = State();
   s.active = true;
   s.source->DoStartDrag();
 }
 
 void Offer(Control* target, Point screen, DragState kind) {
-  DragState_& s = State();
+  DragSession& s = State();
   const Point client = target->ScreenToClient(screen);
   bool accept = false;
   target->DragOver(s.source, client.x, client.y, kind, accept);
@@ -63,15 +63,15 @@ Control* FindControlAt(Point screen) {
 }
 
 void DragTracker::Begin(Control* source, bool immediate, int threshold, Point screenStart) {
-  DragState_& s = State();
+  DragSession& s = State();
   if (s.source) Finish(false);
-  s = DragState_{source, nullptr, false, false, threshold, screenStart, screenStart};
+  s = DragSession{source, nullptr, false, false, threshold, screenStart, screenStart};
   source->SetMouseCapture(true);
   if (immediate) Start();
 }
 
 void DragTracker::Move(Point screen) {
-  DragState_& s = State();
+  DragSession& s = State();
   if (!s.source) return;
   s.last = screen;
   if (!s.active) {
@@ -92,8 +92,8 @@ void DragTracker::Move(Point screen) {
 }
 
 void DragTracker::Finish(bool drop) {
-  DragState_ s = State();
-  State() = DragState_{};
+  DragSession s = State();
+  State() = DragSession{};
   if (!s.source) return;
   s.source->SetMouseCapture(false);
   if (!s.active) return;
@@ -110,9 +110,9 @@ void DragTracker::Finish(bool drop) {
 }
 
 void DragTracker::Forget(Control* control) {
-  DragState_& s = State();
+  DragSession& s = State();
   if (s.source == control) {
-    State() = DragState_{};
+    State() = DragSession{};
   } else if (s.target == control) {
     s.target = nullptr;
     s.accepted = false;

@@ -16,7 +16,8 @@ std::string ToUtf8(StringView text);
 // A text from a decimal number.
 String IntToString(long long value);
 
-// Replaces each %d and %s in the pattern, in order; "%%" stands for "%".
+// Puts the value in place of the pattern's first %d or %s; "%%" stands for
+// "%". Patterns with two values take two calls.
 String FormatText(StringView pattern, long long number);
 String FormatText(StringView pattern, StringView text);
 
