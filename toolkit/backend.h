@@ -124,6 +124,8 @@ class Backend {
   virtual WindowHandle CreateWindow(WindowClient& client, const CreateParams& params) = 0;
   virtual void DestroyWindow(WindowHandle window) = 0;
   virtual void SetWindowBounds(WindowHandle window, const Rect& bounds) = 0;
+  // In the parent's client coordinates (screen coordinates without a parent).
+  virtual Rect WindowBounds(WindowHandle window) = 0;
   virtual void ShowWindow(WindowHandle window, bool visible) = 0;
   virtual void EnableWindow(WindowHandle window, bool enabled) = 0;
   virtual void SetWindowText(WindowHandle window, StringView text) = 0;

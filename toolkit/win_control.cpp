@@ -208,6 +208,18 @@ void WinControl::Dispatch(Message& message) {
     case msg::Paint:
       PaintHandler(message);
       return;
+    case msg::Move:
+    case msg::Size: {
+      // The window may have been moved or sized by the user or the system.
+      const Rect actual = backend.WindowBounds(handle_);
+      if (actual != bounds_) {
+        const bool resized = actual.Width() != bounds_.Width() || actual.Height() != bounds_.Height();
+        bounds_ = actual;
+        if (resized) Resize();
+      }
+      DefaultHandler(message);
+      return;
+    }
     case msg::SetFocus:
       DoEnter();
       DefaultHandler(message);

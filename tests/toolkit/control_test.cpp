@@ -159,6 +159,22 @@ TEST_F(FormFixture, KeysReachTheFocusedControlAndMayBeSwallowed) {
   EXPECT_EQ(keys.text, "down88c;down89;press97;");
 }
 
+TEST_F(FormFixture, BoundsFollowTheWindowWhenTheSystemChangesThem) {
+  struct Count {
+    int resizes = 0;
+    void Resized(Object*) { ++resizes; }
+  } count;
+  form->OnResize = NotifyEvent(&count, &Count::Resized);
+  backend->SetWindowBounds(form->Handle(), {50, 60, 450, 260});
+  EXPECT_EQ(form->BoundsRect(), (Rect{50, 60, 450, 260}));
+  EXPECT_EQ(count.resizes, 1);
+  backend->SetWindowBounds(form->Handle(), {0, 0, 400, 200});
+  EXPECT_EQ(form->Left(), 0);
+  EXPECT_EQ(count.resizes, 1);  // a move alone is no resize
+  form->SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(count.resizes, 2);
+}
+
 TEST_F(FormFixture, ScrollInfoIsKeptInItsRange) {
   first->SetScrollInfo(ScrollBarKind::Vertical, {0, 99, 10, 500});
   EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Vertical), (ScrollInfo{0, 99, 10, 90}));

@@ -90,7 +90,13 @@ void HeadlessBackend::SetWindowBounds(WindowHandle window, const Rect& bounds) {
   const bool resized = bounds.Width() != record->bounds.Width() || bounds.Height() != record->bounds.Height();
   record->bounds = bounds;
   record->invalid = {0, 0, bounds.Width(), bounds.Height()};
+  SendMessage(window, msg::Move, 0, PackPoint(bounds.left, bounds.top));
   if (resized) SendMessage(window, msg::Size, 0, PackPoint(bounds.Width(), bounds.Height()));
+}
+
+Rect HeadlessBackend::WindowBounds(WindowHandle window) {
+  WindowRecord* record = Window(window);
+  return record ? record->bounds : Rect{};
 }
 
 void HeadlessBackend::ShowWindow(WindowHandle window, bool visible) {

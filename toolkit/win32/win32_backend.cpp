@@ -108,6 +108,14 @@ void Win32Backend::SetWindowBounds(WindowHandle window, const Rect& bounds) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+Rect Win32Backend::WindowBounds(WindowHandle window) {
+  RECT r{};
+  ::GetWindowRect(H(window), &r);
+  HWND parent = (::GetWindowLongPtrW(H(window), GWL_STYLE) & WS_CHILD) ? ::GetParent(H(window)) : nullptr;
+  if (parent) ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return FromRECT(r);
+}
+
 void Win32Backend::ShowWindow(WindowHandle window, bool visible) {
   const bool popup = (::GetWindowLongPtrW(H(window), GWL_STYLE) & WS_POPUP) != 0;
   ::ShowWindow(H(window), !visible ? SW_HIDE : popup ? SW_SHOWNOACTIVATE : SW_SHOW);

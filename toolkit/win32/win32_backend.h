@@ -21,6 +21,7 @@ class Win32Backend : public Backend {
   WindowHandle CreateWindow(WindowClient& client, const CreateParams& params) override;
   void DestroyWindow(WindowHandle window) override;
   void SetWindowBounds(WindowHandle window, const Rect& bounds) override;
+  Rect WindowBounds(WindowHandle window) override;
   void ShowWindow(WindowHandle window, bool visible) override;
   void EnableWindow(WindowHandle window, bool enabled) override;
   void SetWindowText(WindowHandle window, StringView text) override;
