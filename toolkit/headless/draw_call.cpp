@@ -1,0 +1,80 @@
+#include "toolkit/headless/draw_call.h"
+
+namespace toolkit::headless {
+
+namespace {
+
+std::string Number(int value) { return std::to_string(value); }
+
+std::string RectText(const Rect& r) {
+  return Number(r.left) + "," + Number(r.top) + "," + Number(r.right) + "," + Number(r.bottom);
+}
+
+std::string ColorText(Color color) { return ToUtf8(ColorToString(color)); }
+
+std::string BrushText(const DrawCall& call) {
+  return call.brushStyle == BrushStyle::Clear ? " brush=clear" : " brush=" + ColorText(call.brushColor);
+}
+
+std::string PenText(const DrawCall& call) {
+  return call.penStyle == PenStyle::Clear ? " pen=clear" : " pen=" + ColorText(call.penColor);
+}
+
+std::string FontText(const DrawCall& call) {
+  std::string text = " font=" + ToUtf8(call.fontName) + "/" + Number(call.fontHeight) + "/" + ColorText(call.fontColor);
+  if (call.fontStyle & fsBold) text += "/bold";
+  if (call.fontStyle & fsItalic) text += "/italic";
+  if (call.fontStyle & fsUnderline) text += "/underline";
+  if (call.fontStyle & fsStrikeOut) text += "/strikeout";
+  return text;
+}
+
+std::string PointsText(const std::vector<Point>& points) {
+  std::string text;
+  for (const Point& p : points) {
+    if (!text.empty()) text += " ";
+    text += Number(p.x) + "," + Number(p.y);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string DrawCall::ToString() const {
+  std::string text = op + "(";
+  if (op == "FillRect" || op == "FrameRect") {
+    text += RectText(rect) + ")" + BrushText(*this);
+  } else if (op == "Rectangle") {
+    text += RectText(rect) + ")" + PenText(*this) + BrushText(*this);
+  } else if (op == "Polyline") {
+    text += PointsText(points) + ")" + PenText(*this);
+  } else if (op == "Polygon") {
+    text += PointsText(points) + ")" + PenText(*this) + BrushText(*this);
+  } else if (op == "TextOut") {
+    text += PointsText(points) + " \"" + ToUtf8(this->text) + "\")" + FontText(*this);
+    if (flags & toOpaque) text += BrushText(*this);
+    if (flags & toClipped) text += " in=" + RectText(rect);
+  } else if (op == "DrawText") {
+    text += RectText(rect) + " \"" + ToUtf8(this->text) + "\" flags=" + Number(static_cast<int>(flags)) + ")" +
+            FontText(*this);
+  } else if (op == "Pixel") {
+    text += PointsText(points) + ") " + ColorText(penColor);
+  } else if (op == "Draw") {
+    text += RectText(rect) + " from " + PointsText(points) + ")";
+  } else if (op == "Themed") {
+    text += Number(static_cast<int>(flags)) + " " + PointsText(points) + " " + RectText(rect) + ")";
+  } else {
+    text += ")";
+  }
+  if (clipped) text += " clip=" + RectText(clip);
+  if (origin.x != 0 || origin.y != 0) text += " origin=" + Number(origin.x) + "," + Number(origin.y);
+  return text;
+}
+
+std::string Summaries(const std::vector<DrawCall>& calls) {
+  std::string text;
+  for (const DrawCall& call : calls) text += call.ToString() + "\n";
+  return text;
+}
+
+}  // namespace toolkit::headless

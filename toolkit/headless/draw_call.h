@@ -1,0 +1,40 @@
+// One recorded drawing call: what was called, with which arguments, and the
+// canvas state (pen, brush, font, clip, origin) it was called in.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "toolkit/canvas_device.h"
+#include "toolkit/graphics_objects.h"
+
+namespace toolkit::headless {
+
+struct DrawCall {
+  // FillRect, FrameRect, Rectangle, Polyline, Polygon, TextOut, DrawText,
+  // Pixel, Draw or Themed.
+  std::string op;
+  Rect rect;
+  std::vector<Point> points;
+  String text;
+  unsigned flags = 0;
+  Color penColor = clBlack;
+  PenStyle penStyle = PenStyle::Solid;
+  Color brushColor = clWhite;
+  BrushStyle brushStyle = BrushStyle::Solid;
+  String fontName;
+  int fontHeight = 0;
+  Color fontColor = clBlack;
+  FontStyles fontStyle = 0;
+  bool clipped = false;
+  Rect clip;
+  Point origin;
+
+  // A one-line summary, e.g. `FillRect(0,0,10,10) brush=clWindow`; only the
+  // state that the call uses is shown.
+  std::string ToString() const;
+};
+
+// All summaries, one per line.
+std::string Summaries(const std::vector<DrawCall>& calls);
+
+}  // namespace toolkit::headless

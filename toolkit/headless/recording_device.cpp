@@ -1,0 +1,270 @@
+#include "toolkit/headless/recording_device.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "toolkit/bitmap.h"
+
+namespace toolkit::headless {
+
+Size CellSize(const Font& font) {
+  const int height = std::abs(font.Height());
+  return {std::max(1, height / 2), height};
+}
+
+std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags) {
+  std::vector<String> paragraphs;
+  if (flags & dtSingleLine) {
+    paragraphs.emplace_back(text);
+  } else {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+      if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
+      paragraphs.emplace_back(text.substr(start, i - start));
+      if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (!(flags & dtWordBreak) || (flags & dtSingleLine)) return paragraphs;
+  const int cell = CellSize(font).cx;
+  const std::size_t perLine = static_cast<std::size_t>(std::max(1, width / cell));
+  std::vector<String> lines;
+  for (const String& paragraph : paragraphs) {
+    String rest = paragraph;
+    while (rest.size() > perLine) {
+      // Break at the last blank that fits; a longer word keeps its own line.
+      std::size_t cut = rest.rfind(u' ', perLine);
+      std::size_t next = cut + 1;
+      if (cut == String::npos || cut == 0) {
+        cut = rest.find(u' ');
+        if (cut == String::npos) break;
+        next = cut + 1;
+      }
+      lines.push_back(rest.substr(0, cut));
+      rest = rest.substr(next);
+    }
+    lines.push_back(rest);
+  }
+  return lines;
+}
+
+RecordingDevice::RecordingDevice(std::vector<DrawCall>* log, std::uint32_t* pixels, int width, int height)
+    : log_(log), pixels_(pixels), width_(width), height_(height) {}
+
+DrawCall& RecordingDevice::Record(const Canvas& canvas, const char* op) {
+  DrawCall call;
+  call.op = op;
+  call.penColor = canvas.GetPen().PenColor();
+  call.penStyle = canvas.GetPen().Style();
+  call.brushColor = canvas.GetBrush().BrushColor();
+  call.brushStyle = canvas.GetBrush().Style();
+  call.fontName = canvas.GetFont().Name();
+  call.fontHeight = canvas.GetFont().Height();
+  call.fontColor = canvas.GetFont().FontColor();
+  call.fontStyle = canvas.GetFont().Style();
+  call.clipped = clipped_;
+  call.clip = clip_;
+  call.origin = origin_;
+  if (!log_) {
+    scratch_ = call;
+    return scratch_;
+  }
+  log_->push_back(call);
+  return log_->back();
+}
+
+void RecordingDevice::Plot(int x, int y, std::uint32_t pixel, const Rect* extraClip) {
+  if (!pixels_) return;
+  if (clipped_ && !clip_.Contains({x, y})) return;
+  if (extraClip && !extraClip->Contains({x, y})) return;
+  const int dx = x - origin_.x;
+  const int dy = y - origin_.y;
+  if (dx < 0 || dy < 0 || dx >= width_ || dy >= height_) return;
+  pixels_[static_cast<std::size_t>(dy) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(dx)] = pixel;
+}
+
+void RecordingDevice::Fill(const Rect& rect, std::uint32_t pixel, const Rect* extraClip) {
+  if (!pixels_) return;
+  // Limit the loop to the surface so huge rectangles cost nothing.
+  Rect area = rect.Intersect(Rect{0, 0, width_, height_}.Offset(origin_.x, origin_.y));
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) Plot(x, y, pixel, extraClip);
+}
+
+void RecordingDevice::Line(Point from, Point to, std::uint32_t pixel) {
+  // Bresenham; the end point is left out, as the platform does.
+  int x = from.x;
+  int y = from.y;
+  const int dx = std::abs(to.x - x);
+  const int dy = -std::abs(to.y - y);
+  const int sx = x < to.x ? 1 : -1;
+  const int sy = y < to.y ? 1 : -1;
+  int error = dx + dy;
+  while (x != to.x || y != to.y) {
+    Plot(x, y, pixel);
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += sy;
+    }
+  }
+}
+
+void RecordingDevice::Polyline(const Canvas& canvas, const Point* points, int count) {
+  DrawCall& call = Record(canvas, "Polyline");
+  call.points.assign(points, points + count);
+  if (canvas.GetPen().Style() == PenStyle::Clear) return;
+  const std::uint32_t pixel = Bitmap::ToPixel(canvas.GetPen().PenColor());
+  for (int i = 1; i < count; ++i) Line(points[i - 1], points[i], pixel);
+}
+
+void RecordingDevice::Polygon(const Canvas& canvas, const Point* points, int count) {
+  DrawCall& call = Record(canvas, "Polygon");
+  call.points.assign(points, points + count);
+  if (!pixels_) return;
+  if (canvas.GetBrush().Style() != BrushStyle::Clear) {
+    // Even-odd fill sampled at pixel centres.
+    const std::uint32_t pixel = Bitmap::ToPixel(canvas.GetBrush().BrushColor());
+    int top = points[0].y;
+    int bottom = points[0].y;
+    for (int i = 1; i < count; ++i) {
+      top = std::min(top, points[i].y);
+      bottom = std::max(bottom, points[i].y);
+    }
+    for (int y = top; y < bottom; ++y) {
+      std::vector<double> crossings;
+      const double cy = y + 0.5;
+      for (int i = 0; i < count; ++i) {
+        const Point a = points[i];
+        const Point b = points[(i + 1) % count];
+        if ((a.y <= cy) == (b.y <= cy)) continue;
+        crossings.push_back(a.x + (cy - a.y) * (b.x - a.x) / (b.y - a.y));
+      }
+      std::sort(crossings.begin(), crossings.end());
+      for (std::size_t k = 0; k + 1 < crossings.size(); k += 2)
+        for (int x = static_cast<int>(crossings[k] + 0.5); x < static_cast<int>(crossings[k + 1] + 0.5); ++x)
+          Plot(x, y, pixel);
+    }
+  }
+  if (canvas.GetPen().Style() != PenStyle::Clear) {
+    const std::uint32_t pen = Bitmap::ToPixel(canvas.GetPen().PenColor());
+    for (int i = 0; i < count; ++i) Line(points[i], points[(i + 1) % count], pen);
+  }
+}
+
+void RecordingDevice::Rectangle(const Canvas& canvas, const Rect& rect) {
+  Record(canvas, "Rectangle").rect = rect;
+  if (canvas.GetBrush().Style() != BrushStyle::Clear)
+    Fill(rect, Bitmap::ToPixel(canvas.GetBrush().BrushColor()));
+  if (canvas.GetPen().Style() != PenStyle::Clear) {
+    const std::uint32_t pen = Bitmap::ToPixel(canvas.GetPen().PenColor());
+    Fill({rect.left, rect.top, rect.right, rect.top + 1}, pen);
+    Fill({rect.left, rect.bottom - 1, rect.right, rect.bottom}, pen);
+    Fill({rect.left, rect.top, rect.left + 1, rect.bottom}, pen);
+    Fill({rect.right - 1, rect.top, rect.right, rect.bottom}, pen);
+  }
+}
+
+void RecordingDevice::FillRect(const Canvas& canvas, const Rect& rect) {
+  Record(canvas, "FillRect").rect = rect;
+  if (canvas.GetBrush().Style() != BrushStyle::Clear) Fill(rect, Bitmap::ToPixel(canvas.GetBrush().BrushColor()));
+}
+
+void RecordingDevice::FrameRect(const Canvas& canvas, const Rect& rect) {
+  Record(canvas, "FrameRect").rect = rect;
+  const std::uint32_t pixel = Bitmap::ToPixel(canvas.GetBrush().BrushColor());
+  Fill({rect.left, rect.top, rect.right, rect.top + 1}, pixel);
+  Fill({rect.left, rect.bottom - 1, rect.right, rect.bottom}, pixel);
+  Fill({rect.left, rect.top, rect.left + 1, rect.bottom}, pixel);
+  Fill({rect.right - 1, rect.top, rect.right, rect.bottom}, pixel);
+}
+
+void RecordingDevice::TextOut(const Canvas& canvas, int x, int y, StringView text, const Rect* clip,
+                              unsigned options) {
+  DrawCall& call = Record(canvas, "TextOut");
+  call.points = {{x, y}};
+  call.text = String(text);
+  call.flags = options;
+  if (clip) call.rect = *clip;
+  if (!(options & toOpaque)) return;
+  const Size extent = TextExtent(canvas, text);
+  const std::uint32_t pixel = Bitmap::ToPixel(canvas.GetBrush().BrushColor());
+  // With a clip rectangle the platform fills all of it; without, the text box.
+  if (clip) {
+    Fill(*clip, pixel);
+  } else {
+    Fill(MakeBounds(x, y, extent.cx, extent.cy), pixel);
+  }
+}
+
+void RecordingDevice::DrawText(const Canvas& canvas, StringView text, Rect& rect, unsigned flags) {
+  const Size cell = CellSize(canvas.GetFont());
+  const std::vector<String> lines = LayoutLines(canvas.GetFont(), text, rect.Width(), flags);
+  if (flags & dtCalcRect) {
+    std::size_t longest = 0;
+    for (const String& line : lines) longest = std::max(longest, line.size());
+    rect.right = rect.left + static_cast<int>(longest) * cell.cx;
+    rect.bottom = rect.top + static_cast<int>(lines.size()) * cell.cy;
+    return;
+  }
+  DrawCall& call = Record(canvas, "DrawText");
+  call.rect = rect;
+  call.text = String(text);
+  call.flags = flags;
+}
+
+Size RecordingDevice::TextExtent(const Canvas& canvas, StringView text) {
+  const Size cell = CellSize(canvas.GetFont());
+  return {cell.cx * static_cast<int>(text.size()), cell.cy};
+}
+
+void RecordingDevice::SetPixel(const Canvas& canvas, Point point, Color color) {
+  DrawCall& call = Record(canvas, "Pixel");
+  call.points = {point};
+  call.penColor = color;
+  Plot(point.x, point.y, Bitmap::ToPixel(color));
+}
+
+Color RecordingDevice::GetPixel(const Canvas&, Point point) {
+  const int dx = point.x - origin_.x;
+  const int dy = point.y - origin_.y;
+  if (!pixels_ || dx < 0 || dy < 0 || dx >= width_ || dy >= height_) return clNone;
+  return Bitmap::FromPixel(pixels_[static_cast<std::size_t>(dy) * static_cast<std::size_t>(width_) +
+                                   static_cast<std::size_t>(dx)]);
+}
+
+void RecordingDevice::DrawBitmap(const Canvas& canvas, const Rect& dest, const Bitmap& bitmap, const Rect& source,
+                                 Color transparentColor) {
+  DrawCall& call = Record(canvas, "Draw");
+  call.rect = dest;
+  call.points = {source.TopLeft(), {source.right, source.bottom}};
+  if (!pixels_ || dest.IsEmpty() || source.IsEmpty()) return;
+  const Color skip = transparentColor == clNone ? clNone : ColorToRgb(transparentColor);
+  for (int y = dest.top; y < dest.bottom; ++y) {
+    const int sy = source.top + (y - dest.top) * source.Height() / dest.Height();
+    for (int x = dest.left; x < dest.right; ++x) {
+      const int sx = source.left + (x - dest.left) * source.Width() / dest.Width();
+      const Color color = bitmap.Pixel(sx, sy);
+      if (color == clNone || color == skip) continue;
+      Plot(x, y, Bitmap::ToPixel(color));
+    }
+  }
+}
+
+void RecordingDevice::DrawThemed(const Canvas& canvas, const ThemedPart& part, const Rect& rect) {
+  DrawCall& call = Record(canvas, "Themed");
+  call.flags = static_cast<unsigned>(part.element);
+  call.points = {{part.part, part.state}};
+  call.rect = rect;
+}
+
+void RecordingDevice::SetClip(const Rect* clip) {
+  clipped_ = clip != nullptr;
+  clip_ = clip ? *clip : Rect{};
+}
+
+}  // namespace toolkit::headless
