@@ -15,13 +15,13 @@ CCallbackBinding::~CCallbackBinding() {
   ReleaseObject(function_);
 }
 
-void CCallbackBinding::Bind(const Value& function, CValueList* options, CContext& calling) {
+void CCallbackBinding::Bind(const Value& function, CValueList* options, CContext& calling, int32_t objectPosition) {
   CFunction* bound = FunctionOf(function);
   if (!bound) RaiseError(QT("A callback needs a script function"));
   bound->AddRef();
   ReleaseObject(function_);
   function_ = bound;
-  CValue* object = CValueList::GetArg(options, QT("obj"), -1);
+  CValue* object = CValueList::GetArg(options, QT("obj"), objectPosition);
   object_ = object ? object->ValueRef() : Value();
   CContext* context = CValueList::GetBool(options, QT("thread"), false, -1) ? calling.NewContext() : &calling;
   if (context == &calling) calling.AddRef();

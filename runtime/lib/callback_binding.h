@@ -10,9 +10,9 @@ public:
   CCallbackBinding() : CNode(nullptr) {}
   ~CCallbackBinding() override;
 
-  // Options: "obj" gives the object, "thread" true a new context instead of
-  // the calling one.
-  void Bind(const Value& function, CValueList* options, CContext& calling);
+  // Options: "obj" (by name, or at objectPosition when that is not -1) gives
+  // the object, "thread" true a new context instead of the calling one.
+  void Bind(const Value& function, CValueList* options, CContext& calling, int32_t objectPosition = -1);
   // A bound class instance is "this" for the call; any other bound object is
   // not treated as one.
   const Value& Call(CContext& context, CValueList* args) override;

@@ -1,0 +1,10 @@
+// Puts the host bridge into the runner's library chain: "GetApi" among the
+// built-ins, "@toCallback" on script functions and the library of native
+// function objects. Called once at start-up, after InitRuntimeLibraries.
+#pragma once
+
+namespace host {
+
+void InitHostLibraries();
+
+}  // namespace host

@@ -1,0 +1,33 @@
+// The arguments of a native call as words, with the temporary copies they
+// point at; the copies live as long as this object, so until the export has
+// returned.
+#pragma once
+#include <list>
+#include <string>
+#include <vector>
+
+#include "native_call.h"
+
+class CValue;
+class CValueList;
+
+namespace host {
+
+class CNativeArgs {
+public:
+  CNativeArgs(TextView signature, CValueList* args);
+
+  const std::vector<NativeArg>& Words() const { return words_; }
+
+private:
+  NativeArg Convert(ArgKind kind, CValue* node);
+  NativeWord OwnStorage(CValue* node);
+
+  std::vector<NativeArg> words_;
+  // Lists: the addresses handed out must not move as copies are added.
+  std::list<std::string> bytes_;
+  std::list<std::u16string> systemStrings_;
+  std::list<Value> values_;
+};
+
+}  // namespace host

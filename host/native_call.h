@@ -1,0 +1,29 @@
+// The machine side of native calls and callbacks, one implementation per
+// backend: the 32-bit Windows build pushes words and writes 13-byte thunks
+// itself, x86-64 (Linux and 64-bit Windows) goes through libffi.
+#pragma once
+#include <vector>
+
+#include "signature.h"
+
+namespace host {
+
+class CNativeCallback;
+
+struct NativeArg {
+  NativeWord word;
+  bool int32;  // a 32-bit integer; else a whole word
+};
+
+// Calls the export with the arguments, first argument first, and returns
+// its result word (the low 32 bits only for a 32-bit result letter).
+NativeWord CallExport(void* address, const std::vector<NativeArg>& args, Char resultLetter);
+
+// Machine code that native code calls like a function of the callback's
+// signature; it hands the argument words to CNativeCallback::Dispatch.
+class CThunk;
+CThunk* NewThunk(CNativeCallback& callback);
+void* ThunkAddress(const CThunk* thunk);
+void DeleteThunk(CThunk* thunk);
+
+}  // namespace host
