@@ -10,6 +10,7 @@
 #ifdef _WIN32
 #include <objbase.h>
 
+#include "com/dispatch_enumerator.h"
 #include "com/event_sink.h"
 #include "com/new_obj.h"
 #include "com/ole_library.h"
@@ -53,6 +54,7 @@ void InitHostLibraries() {
   static const HRESULT com = CoInitialize(nullptr);
   (void)com;
   RegisterLibrary(LibrarySlot::kCom, &NewOleLibrary);
+  RegisterDispatchEnumerator(&NewDispatchEnumerator);
 #endif
   RegisterLibrary(LibrarySlot::kBuiltin, &NewBuiltinLibrary);
   RegisterLibrary(LibrarySlot::kEvent, &NewEventLibrary);

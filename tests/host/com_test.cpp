@@ -28,6 +28,13 @@ TEST_F(Com, DictionaryCallsReadsAndIndexedProperties) {
             "2 True False\r\ntwo\r\n11\r\n2:\r\na\r\nb\r\n");
 }
 
+TEST_F(Com, ForEachWalksACollectionsEnumerator) {
+  EXPECT_EQ(Run(kDictionary + "d.Add(\"x\", 1); d.Add(\"y\", 2);\nfor k in d loop ?. k & \"=\" & d.@Item(k); end loop;\n"),
+            "x=1\r\ny=2\r\n");
+  EXPECT_EQ(Run("var f = \"StdFont\".NewObj();\nfor x in f loop end loop;"),
+            "error: for each: the COM object has no enumerator (OLE error 80020003)");
+}
+
 TEST_F(Com, PropertyReadsAndAssignments) {
   EXPECT_EQ(Run(kDictionary + "?. d.CompareMode;\nd.CompareMode = 1;\n?. d.CompareMode;\n"), "0\r\n1\r\n");
 }
