@@ -5,7 +5,9 @@
 #include <ole2.h>
 
 #include <cstdint>
+#include <string>
 
+#include "host/com/ole_error.h"
 #include "host_fixture.h"
 
 namespace {
@@ -149,9 +151,10 @@ TEST_F(Com, SinkResultsCrossAsOleValues) {
             "error: Only script objects can be passed to a COM object, not functions or other references");
 }
 
-// A server method that adds one to its argument in place: Wine has no
-// automation object with a typed by-reference parameter.
-class CBumper : public IDispatch {
+// A server of the test's own for what Wine's objects cannot show: "Bump"
+// adds one to a typed by-reference argument, "Fail" fails with an empty
+// description, "Fire" invokes the object it gets and notes the answer.
+class CTestServer : public IDispatch {
 public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
     if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch)) return E_NOINTERFACE;
@@ -163,34 +166,77 @@ public:
   ULONG STDMETHODCALLTYPE Release() override { return --refs; }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID* ids) override {
-    ids[0] = 1;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+    const std::wstring name = names[0];
+    ids[0] = name == L"Bump" ? 1 : name == L"Fail" ? 2 : 3;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                   UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                   EXCEPINFO* exception, UINT*) override {
     VARIANT& arg = params->rgvarg[0];
-    seen = arg.vt;
-    if (arg.vt == (VT_BYREF | VT_I4)) ++*arg.plVal;
+    if (id == 1) {
+      seen = arg.vt;
+      if (arg.vt == (VT_BYREF | VT_I4)) ++*arg.plVal;
+      return S_OK;
+    }
+    if (id == 2) {
+      *exception = EXCEPINFO{};
+      exception->scode = E_INVALIDARG;
+      return DISP_E_EXCEPTION;
+    }
+    VARIANT text;
+    text.vt = VT_BSTR;
+    text.bstrVal = SysAllocString(L"three");
+    DISPPARAMS one{&text, nullptr, 1, 0};
+    EXCEPINFO info{};
+    fired = arg.pdispVal->Invoke(0, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &one, nullptr, &info, nullptr);
+    VariantClear(&text);
+    if (info.bstrDescription) description.assign(info.bstrDescription);
+    SysFreeString(info.bstrSource);
+    SysFreeString(info.bstrDescription);
+    SysFreeString(info.bstrHelpFile);
     return S_OK;
   }
   ULONG refs = 2;  // the test's and the one NewObj takes over
   VARTYPE seen = VT_EMPTY;
+  HRESULT fired = S_OK;
+  std::wstring description;
 };
 
+std::string NewObjOf(CTestServer& server) {
+  return "var server = " + std::to_string(reinterpret_cast<uintptr_t>(static_cast<IDispatch*>(&server))) +
+         ".NewObj();\n";
+}
+
 TEST_F(Com, AnIntegerVariableGoesByReference) {
-  CBumper bumper;
-  const std::string pointer = std::to_string(reinterpret_cast<uintptr_t>(static_cast<IDispatch*>(&bumper)));
-  EXPECT_EQ(Run("var b = " + pointer + ".NewObj();\n"
+  CTestServer server;
+  EXPECT_EQ(Run(NewObjOf(server) +
                 "var n = 41;\n"
-                "b.Bump(var n);\n"
+                "server.Bump(var n);\n"
                 "?. n;\n"
-                "b.Bump(n);\n"
+                "server.Bump(n);\n"
                 "?. n;\n"
-                "b = null;\n"),
+                "server = null;\n"),
             "42\r\n42\r\n");
-  EXPECT_EQ(bumper.seen, VT_I4) << "a plain value goes by value";
-  EXPECT_EQ(bumper.refs, 1u) << "clearing the value releases the interface";
+  EXPECT_EQ(server.seen, VT_I4) << "a plain value goes by value";
+  EXPECT_EQ(server.refs, 1u) << "clearing the value releases the interface";
+}
+
+TEST_F(Com, AFailureWithoutDescriptionRaisesTheTextOfItsStatus) {
+  CTestServer server;
+  EXPECT_EQ(Run(NewObjOf(server) + "server.Fail(1);\n"), "error: " + Narrow(host::OleErrorText(E_INVALIDARG)));
+  EXPECT_NE(host::OleErrorText(E_INVALIDARG), host::OleErrorText(DISP_E_EXCEPTION));
+}
+
+TEST_F(Com, ASinkTellsItsCallerTheScriptErrorAndTheScriptRaisesItToo) {
+  CTestServer server;
+  EXPECT_EQ(Run(NewObjOf(server) +
+                "qel bad(a) raise \"bad \" & a; end qel;\n"
+                "server.Fire(bad.@toEvent());\n"
+                "?. \"not reached\";\n"),
+            "error: bad three");
+  EXPECT_EQ(server.fired, DISP_E_EXCEPTION);
+  EXPECT_EQ(server.description, L"bad three");
 }
 
 }  // namespace
