@@ -37,8 +37,18 @@ TEST_F(Com, ForEachWalksACollectionsEnumerator) {
             "error: for each: the COM object has no enumerator (OLE error 80020003)");
 }
 
+TEST_F(Com, AClassIdInBracesNamesTheClass) {
+  EXPECT_EQ(Run("var f = \"{0BE35203-8F91-11CE-9DE3-00AA004BB851}\".NewObj();\nf.Size = 9;\n?. f.Size;\n"), "9\r\n");
+}
+
 TEST_F(Com, PropertyReadsAndAssignments) {
   EXPECT_EQ(Run(kDictionary + "?. d.CompareMode;\nd.CompareMode = 1;\n?. d.CompareMode;\n"), "0\r\n1\r\n");
+}
+
+std::string ManyArguments(int count) {
+  std::string list = "0";
+  for (int i = 1; i < count; ++i) list += ", 0";
+  return list;
 }
 
 TEST_F(Com, ServerAndBridgeErrors) {
@@ -58,6 +68,11 @@ TEST_F(Com, ServerAndBridgeErrors) {
       // Windows: "Invalid class string".
       {"\"No.Such.Class\".NewObj();", "OLE error 800401f3"},
       {"0.NewObj();", "NewObj: 0 is not an interface pointer"},
+      {"\"\".NewObj();", "OLE error 800401f3"},
+      {"\"{0BE35203-8F91-11CE\".NewObj();", "OLE error 800401f3"},
+      // "get": no such object is running (Windows: "Operation unavailable").
+      {"\"Scripting.Dictionary\".NewObj(true);", "OLE error 800401e3"},
+      {kDictionary + "d.Add(" + ManyArguments(65) + ");", "Dispatch methods do not support more than 64 parameters"},
       {"(x -> x).@toEvent(1, 2, 3, 4);", "Invalid variant type conversion"},
   };
   for (const Case& c : cases) EXPECT_EQ(Run(c.source), "error: " + c.error) << c.source;
