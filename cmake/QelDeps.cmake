@@ -1,5 +1,5 @@
-# Installed dependencies: PCRE 8-bit, libffi and libcrypto natively; PCRE built
-# by scripts/setup.sh for MinGW (QEL_DEPS comes from the toolchain file); GoogleTest from Debian's package or its sources.
+# Installed dependencies: PCRE 8-bit, libffi and libcrypto natively; PCRE (and
+# libffi for x86_64) built by scripts/setup.sh for MinGW (QEL_DEPS comes from the toolchain file); GoogleTest from Debian's package or its sources.
 if(WIN32)
   add_library(qel_pcre STATIC IMPORTED)
   set_target_properties(qel_pcre PROPERTIES
@@ -11,8 +11,7 @@ if(WIN32)
     add_library(qel_ffi STATIC IMPORTED)
     set_target_properties(qel_ffi PROPERTIES
       IMPORTED_LOCATION "${QEL_DEPS}/libffi-x86_64/lib/libffi.a"
-      INTERFACE_INCLUDE_DIRECTORIES "${QEL_DEPS}/libffi-x86_64/include"
-      INTERFACE_COMPILE_DEFINITIONS FFI_STATIC_BUILD)
+      INTERFACE_INCLUDE_DIRECTORIES "${QEL_DEPS}/libffi-x86_64/include")
   endif()
 else()
   find_package(PkgConfig REQUIRED)

@@ -1,6 +1,5 @@
 // Native calls and callback thunks through libffi (x86-64: Linux and 64-bit
-// Windows). 32-bit letters travel as 32-bit integers, everything else as
-// whole words.
+// Windows).
 #include <ffi.h>
 
 #include <memory>
@@ -32,22 +31,13 @@ void PrepareCif(ffi_cif& cif, std::vector<ffi_type*>& types, ffi_type* result) {
 
 }  // namespace
 
-NativeWord CallExport(void* address, const std::vector<NativeArg>& args, Char resultLetter) {
-  std::vector<ffi_type*> types;
-  std::vector<int32_t> ints(args.size());
+// Every argument is a whole word: a callee reads the low 32 bits of an
+// integer's, and varargs take them as they are.
+NativeWord CallExport(void* address, const std::vector<NativeWord>& args, Char resultLetter) {
+  std::vector<ffi_type*> types(args.size(), &ffi_type_pointer);
   std::vector<void*> values;
-  types.reserve(args.size());
   values.reserve(args.size());
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i].int32) {
-      ints[i] = int32_t(uint32_t(args[i].word));
-      types.push_back(&ffi_type_sint32);
-      values.push_back(&ints[i]);
-    } else {
-      types.push_back(&ffi_type_pointer);
-      values.push_back(const_cast<NativeWord*>(&args[i].word));
-    }
-  }
+  for (const NativeWord& word : args) values.push_back(const_cast<NativeWord*>(&word));
   ffi_cif cif;
   PrepareCif(cif, types, WordType(resultLetter));
   ffi_arg result = 0;

@@ -14,10 +14,15 @@ namespace host {
 namespace {
 
 // An integer's own 32 bits; any other value converted (doubles rounded,
-// a value that cannot convert raises).
-uint32_t Int32Word(const Value& value) {
-  if (IsIntegerType(value.Type())) return uint32_t(ToInt64(value));
-  return uint32_t(ToInt32(value));
+// a value that cannot convert raises). On x86-64 the 32 bits are widened
+// with their sign, and a 64-bit integer, the form addresses travel in, is
+// passed whole.
+NativeWord IntegerWord(const Value& value) {
+  const VarType type = value.Type();
+  if (sizeof(NativeWord) > sizeof(int32_t) && (type == varInt64 || type == varUInt64))
+    return NativeWord(value.AsUInt64Raw());
+  const int32_t bits = IsIntegerType(type) ? int32_t(uint32_t(ToInt64(value))) : ToInt32(value);
+  return NativeWord(intptr_t(bits));
 }
 
 NativeWord AddressOf(const void* data) { return reinterpret_cast<NativeWord>(data); }
@@ -40,21 +45,21 @@ CNativeArgs::CNativeArgs(TextView signature, CValueList* args) {
   for (int32_t i = 0; i < count; ++i) words_.push_back(Convert(ArgKindAt(signature, size_t(i)), args->At(i)));
 }
 
-NativeArg CNativeArgs::Convert(ArgKind kind, CValue* node) {
+NativeWord CNativeArgs::Convert(ArgKind kind, CValue* node) {
   const Value& value = node ? node->ValueRef() : DefaultValue();
   switch (kind) {
-    case ArgKind::kZero: return {0, false};
-    case ArgKind::kInteger: return {Int32Word(value), true};
-    case ArgKind::kAnsiCopy: return {AddressOf(bytes_.emplace_back(ToAnsi(value)).c_str()), false};
-    case ArgKind::kWideCopy: return {AddressOf(systemStrings_.emplace_back(SystemStringOf(value)).c_str() + 2), false};
-    case ArgKind::kLowBytes: return {AddressOf(bytes_.emplace_back(WideToBytes(ToUtf16(value))).c_str()), false};
-    case ArgKind::kOwnStorage: return {node ? OwnStorage(node) : 0, false};
+    case ArgKind::kZero: return 0;
+    case ArgKind::kInteger: return IntegerWord(value);
+    case ArgKind::kAnsiCopy: return AddressOf(bytes_.emplace_back(ToAnsi(value)).c_str());
+    case ArgKind::kWideCopy: return AddressOf(systemStrings_.emplace_back(SystemStringOf(value)).c_str() + 2);
+    case ArgKind::kLowBytes: return AddressOf(bytes_.emplace_back(WideToBytes(ToUtf16(value))).c_str());
+    case ArgKind::kOwnStorage: return node ? OwnStorage(node) : 0;
     case ArgKind::kCallback: {
       CNativeCallback* callback = NativeCallbackOf(value);
-      return {callback ? AddressOf(callback->Thunk()) : 0, false};
+      return callback ? AddressOf(callback->Thunk()) : 0;
     }
   }
-  return {0, false};
+  return 0;
 }
 
 // The export may write there. A text gets a buffer of its own first, so no

@@ -17,13 +17,13 @@ class CNativeArgs {
 public:
   CNativeArgs(TextView signature, CValueList* args);
 
-  const std::vector<NativeArg>& Words() const { return words_; }
+  const std::vector<NativeWord>& Words() const { return words_; }
 
 private:
-  NativeArg Convert(ArgKind kind, CValue* node);
+  NativeWord Convert(ArgKind kind, CValue* node);
   NativeWord OwnStorage(CValue* node);
 
-  std::vector<NativeArg> words_;
+  std::vector<NativeWord> words_;
   // Lists: the addresses handed out must not move as copies are added.
   std::list<std::string> bytes_;
   std::list<std::u16string> systemStrings_;

@@ -10,14 +10,9 @@ namespace host {
 
 class CNativeCallback;
 
-struct NativeArg {
-  NativeWord word;
-  bool int32;  // a 32-bit integer; else a whole word
-};
-
-// Calls the export with the arguments, first argument first, and returns
-// its result word (the low 32 bits only for a 32-bit result letter).
-NativeWord CallExport(void* address, const std::vector<NativeArg>& args, Char resultLetter);
+// Calls the export with one word per argument, first argument first, and
+// returns its result word (the low 32 bits only for a 32-bit result letter).
+NativeWord CallExport(void* address, const std::vector<NativeWord>& args, Char resultLetter);
 
 // Machine code that native code calls like a function of the callback's
 // signature; it hands the argument words to CNativeCallback::Dispatch.

@@ -1,6 +1,7 @@
 #include "signature.h"
 
 #include <array>
+#include <utility>
 
 #include "native_text.h"
 #include "runtime/error.h"
@@ -28,8 +29,6 @@ constexpr std::array<ArgKind, 23> kArgKinds = [] {
   set('c', ArgKind::kCallback);
   return kinds;
 }();
-
-Text Quoted(TextView signature) { return QT("\"") + Text(signature) + QT("\""); }
 
 // A word that is not a 32-bit letter's: the whole word, unsigned.
 void SetWord(NativeWord word, Value& value) {
@@ -60,8 +59,12 @@ void CheckCallSignature(TextView signature) {
 }
 
 void CheckCallbackSignature(TextView signature) {
-  if (signature.size() < 2)
-    RaiseError(QT("@toCallback: the type ") + Quoted(signature) + QT(" needs at least two letters"));
+  if (signature.size() >= 2) return;
+  // Built by appending: MinGW's -Wrestrict misreads a chain of + here.
+  Text message = QT("@toCallback: the type \"");
+  message += signature;
+  message += QT("\" needs at least two letters");
+  RaiseError(std::move(message));
 }
 
 void SetCallResult(Char letter, NativeWord word, Value& result) {

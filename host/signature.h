@@ -4,9 +4,11 @@
 // its result letter last.
 //
 // A native word is 32 bits in the 32-bit build and 64 bits on x86-64. The
-// integer letters "i", "l" and "n" always stand for 32-bit values; address
-// letters and every other letter of a result or of a callback argument stand
-// for the whole word, so that addresses survive on x86-64.
+// integer letters "i", "l" and "n" stand for 32-bit values (as arguments on
+// x86-64: widened with their sign, while a 64-bit integer, the form
+// addresses travel in, goes whole); address letters and every other letter
+// of a result or of a callback argument stand for the whole word, so that
+// addresses survive on x86-64.
 #pragma once
 #include <cstdint>
 
@@ -20,7 +22,7 @@ using NativeWord = uintptr_t;
 // How an argument of a native call becomes a word.
 enum class ArgKind {
   kZero,        // no letter for it: 0
-  kInteger,     // "i", "l", "n": a 32-bit integer
+  kInteger,     // "i", "l", "n": an integer
   kAnsiCopy,    // "a": a zero-terminated copy in the system code page
   kWideCopy,    // "w", "s": the characters of a system-string copy
   kLowBytes,    // "r": the low byte of each UTF-16 unit, zero-terminated

@@ -111,6 +111,33 @@ build_pcre_mingw() {
   rm -rf "$work"
 }
 
+# Builds Debian's libffi source package as a static library for 64-bit
+# MinGW into $CACHE/libffi-x86_64 (lib/ and include/): native calls and
+# callbacks of the x86_64 Windows build go through it. The i686 build makes
+# its own calls and thunks.
+build_libffi_mingw() {
+  local arch=x86_64 host=x86_64-w64-mingw32
+  local prefix="$CACHE/libffi-$arch"
+  [ -f "$prefix/lib/libffi.a" ] && return 0
+  local work
+  work=$(mktemp -d)
+  (
+    cd "$work"
+    apt-get source -q --download-only libffi >/dev/null 2>&1 || { $SUDO apt-get update -q; apt-get source -q --download-only libffi; }
+    dpkg-source -x libffi_*.dsc src >/dev/null
+    cd src
+    ./configure --host="$host" --prefix="$prefix" CC="$host-gcc-posix" \
+      --enable-static --disable-shared --disable-docs --disable-multi-os-directory >/dev/null
+    # Its own warnings are not ours to read; a failure still stops the setup.
+    make -j"$(nproc)" ACLOCAL=true AUTOMAKE=true AUTOCONF=true AUTOHEADER=true >/dev/null 2>&1 ||
+      { echo "libffi: the MinGW build failed" >&2; exit 1; }
+    mkdir -p "$prefix/lib" "$prefix/include"
+    cp "$host/.libs/libffi.a" "$prefix/lib/"
+    cp "$host/include/ffi.h" "$host/include/ffitarget.h" "$prefix/include/"
+  )
+  rm -rf "$work"
+}
+
 # A private prefix per loader, made once, keeps test runs from paying for its
 # creation. The 32-bit one only where this machine runs 32-bit programs.
 init_wine() {
@@ -132,5 +159,6 @@ install_packages
 mkdir -p "$CACHE"
 build_pcre_mingw i686
 build_pcre_mingw x86_64
+build_libffi_mingw
 init_wine
 echo "setup done; MinGW libraries in $CACHE"
