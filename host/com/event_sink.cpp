@@ -18,10 +18,11 @@ namespace host {
 
 namespace {
 
+// ASCII letters without regard to case, as script names.
 bool SameNameIgnoringCase(const std::u16string& a, const std::u16string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
-           return (x < 0x80 && y < 0x80 ? towlower(x) == towlower(y) : x == y);
-         });
+  auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char16_t x, char16_t y) { return fold(x) == fold(y); });
 }
 
 // The script error as the caller of Invoke reads it.
@@ -29,8 +30,7 @@ void DescribeError(EXCEPINFO* exception, const Text& message) {
   if (!exception) return;
   *exception = EXCEPINFO{};
   exception->bstrSource = SysAllocString(L"Qel");
-  const std::u16string text = Utf16FromText(message);
-  exception->bstrDescription = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), UINT(text.size()));
+  exception->bstrDescription = ToOleStr(Utf16FromText(message));
   exception->scode = DISP_E_EXCEPTION;
 }
 
@@ -126,17 +126,21 @@ HRESULT COleEventSink::CSinkDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) 
 
 HRESULT COleEventSink::CSinkDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!names || !ids) return E_POINTER;
-  for (UINT i = 0; i < count; ++i) {
-    const wchar_t* name = names[i] ? names[i] : L"";
-    ids[i] = sink_.IdOfName(std::u16string(name, name + wcslen(name)));
+  try {
+    for (UINT i = 0; i < count; ++i) {
+      const wchar_t* name = names[i] ? names[i] : L"";
+      ids[i] = sink_.IdOfName(std::u16string(name, name + wcslen(name)));
+    }
+  } catch (...) {
+    return E_OUTOFMEMORY;
   }
   return S_OK;
 }
 
 HRESULT COleEventSink::CSinkDispatch::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
                                              EXCEPINFO* exception, UINT*) {
-  if (!sink_.Fires(id)) return S_OK;
   return ErrorRelay::Guard(HRESULT(DISP_E_EXCEPTION), [&]() -> HRESULT {
+    if (!sink_.Fires(id)) return S_OK;
     try {
       sink_.Fire(params, result);
     } catch (const EScriptError& error) {
