@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "error_relay.h"
 #include "native_call.h"
 #include "native_callback.h"
 #include "runtime/error.h"
@@ -67,16 +68,19 @@ public:
 private:
   static void Entry(ffi_cif* cif, void* result, void** args, void* self) {
     auto* thunk = static_cast<CThunk*>(self);
-    std::vector<NativeWord> words(cif->nargs);
-    for (unsigned i = 0; i < cif->nargs; ++i) {
-      if (cif->arg_types[i] == &ffi_type_sint32)
-        words[i] = NativeWord(*static_cast<int32_t*>(args[i]));
-      else if (cif->arg_types[i] == &ffi_type_uint32)
-        words[i] = *static_cast<uint32_t*>(args[i]);
-      else
-        words[i] = *static_cast<NativeWord*>(args[i]);
-    }
-    const NativeWord word = thunk->callback_.Dispatch(words.data());
+    // Even the words' own memory must not fail across the native frames.
+    const NativeWord word = ErrorRelay::Guard(NativeWord(0), [&] {
+      std::vector<NativeWord> words(cif->nargs);
+      for (unsigned i = 0; i < cif->nargs; ++i) {
+        if (cif->arg_types[i] == &ffi_type_sint32)
+          words[i] = NativeWord(*static_cast<int32_t*>(args[i]));
+        else if (cif->arg_types[i] == &ffi_type_uint32)
+          words[i] = *static_cast<uint32_t*>(args[i]);
+        else
+          words[i] = *static_cast<NativeWord*>(args[i]);
+      }
+      return thunk->callback_.Dispatch(words.data());
+    });
     if (cif->rtype == &ffi_type_sint32)
       *static_cast<ffi_sarg*>(result) = int32_t(uint32_t(word));
     else if (cif->rtype == &ffi_type_uint32)

@@ -30,6 +30,8 @@ TEST_F(Letters, TravelThroughACallAndBackThroughACallback) {
       {"unsigned view", "x -> x", "nvn", "nn", "g(-1)", "4294967295"},
       {"doubles round half to even", "(a, b) -> a * 10 + b", "iivi", "iii", "g(2.5, 3.5)", "24"},
       {"8-bit texts both ways", "(x, y) -> x & \"|\" & y", "awva", "awa", "g(\"one\", \"two\")", "one|two"},
+      {"two texts of one letter, each its own copy", "(x, y) -> x & \"|\" & y", "wwva", "wwa", "g(\"one\", \"two\")",
+       "one|two"},
       {"a system string narrowed", "x -> x & \"/\" & x.length()", "Wva", "wa", "g(\"abcd\")", "abcd/4"},
       {"numbers become texts for text letters", "(x, y) -> x & y", "swva", "swa", "g(12, 3.5)", "123.5"},
       {"low bytes", "x -> x", "ava", "ra", "g(\"low\")", "low"},
