@@ -7,19 +7,40 @@
 #include "runtime/lib/event_library.h"
 #include "runtime/lib/library_registry.h"
 
+#ifdef _WIN32
+#include <objbase.h>
+
+#include "com/dispatch_enumerator.h"
+#include "com/event_sink.h"
+#include "com/new_obj.h"
+#include "com/ole_library.h"
+#else
+#include "runtime/error.h"
+#endif
+
 namespace host {
 
 namespace {
 
+#ifdef _WIN32
+CLibrary* NewOleLibrary() { return new CLole(); }
+#else
+void DoToEvent(CContext&, CNode*, CValueList*, Value&) { RaiseError(QT("@toEvent: COM events need Windows")); }
+#endif
+
 CLibrary* NewBuiltinLibrary() {
   auto* library = new CBuiltinLibrary();
   library->AddHandler(QT("GetApi"), &DoGetApi);
+#ifdef _WIN32
+  library->AddHandler(QT("NewObj"), &DoNewObj);
+#endif
   return library;
 }
 
 CLibrary* NewEventLibrary() {
   auto* library = new CEventLibrary();
   library->AddHandler(QT("@toCallback"), &DoToCallback);
+  library->AddHandler(QT("@toEvent"), &DoToEvent);
   return library;
 }
 
@@ -28,6 +49,13 @@ CLibrary* NewApiLibrary() { return new CApiLibrary(); }
 }  // namespace
 
 void InitHostLibraries() {
+#ifdef _WIN32
+  // Once for the process, apartment-threaded; never undone.
+  static const HRESULT com = CoInitialize(nullptr);
+  (void)com;
+  RegisterLibrary(LibrarySlot::kCom, &NewOleLibrary);
+  RegisterDispatchEnumerator(&NewDispatchEnumerator);
+#endif
   RegisterLibrary(LibrarySlot::kBuiltin, &NewBuiltinLibrary);
   RegisterLibrary(LibrarySlot::kEvent, &NewEventLibrary);
   RegisterLibrary(LibrarySlot::kApi, &NewApiLibrary);

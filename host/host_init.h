@@ -1,6 +1,8 @@
 // Puts the host bridge into the runner's library chain: "GetApi" among the
 // built-ins, "@toCallback" on script functions and the library of native
-// function objects. Called once at start-up, after InitRuntimeLibraries.
+// function objects; on Windows also COM ("NewObj", "@toEvent" and the COM
+// library first in the chain), initialising COM for the main
+// thread. Called once at start-up, after InitRuntimeLibraries.
 #pragma once
 
 namespace host {

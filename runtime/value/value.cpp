@@ -2,6 +2,7 @@
 
 #include "../error.h"
 #include "array_rep.h"
+#include "platform/interfaces.h"
 
 Value& Value::AssignSlow(const Value& other) {
   if (this != &other) {
@@ -22,6 +23,10 @@ void Value::TakeReference() {
       break;
     case varCountedObject:
       AddRefObject(static_cast<CBase*>(ptr_));
+      break;
+    case varDispatch:
+    case varUnknown:
+      if (ptr_) platform::AddRefInterface(ptr_);
       break;
     case varVariantArray:
     case varByteArray:
@@ -49,6 +54,10 @@ void Value::ClearSlow() {
       break;
     case varCountedObject:
       ReleaseObject(static_cast<CBase*>(p));
+      break;
+    case varDispatch:
+    case varUnknown:
+      if (p) platform::ReleaseInterface(p);
       break;
     case varVariantArray:
     case varByteArray:
@@ -104,6 +113,14 @@ void Value::SetObjectRef(CBase* object, VarType type) {
   type_ = type;
   bits_ = 0;
   ptr_ = object;
+}
+
+void Value::AdoptInterface(void* unknown, VarType type) {
+  Clear();
+  if (!unknown) return;
+  type_ = type;
+  bits_ = 0;
+  ptr_ = unknown;
 }
 
 void Value::AdoptArray(ArrayRep* rep) {

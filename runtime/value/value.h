@@ -82,6 +82,10 @@ public:
   void SetCountedObject(CBase* object);
   void SetObjectRef(CBase* object, VarType type);
 
+  // COM interfaces (varDispatch, varUnknown): takes over one reference; a
+  // null interface makes an empty value.
+  void AdoptInterface(void* unknown, VarType type = varDispatch);
+
   // Arrays (varVariantArray, varByteArray): copies share the buffer until one
   // of them asks for a mutable array. Adopting takes over one reference.
   void AdoptArray(ArrayRep* rep);

@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "fake_interface.h"
 #include "tree/element_enumerator.h"
 #include "tree/loop_node.h"
 #include "tree/value_list.h"
@@ -24,6 +25,7 @@ private:
 };
 
 CElementEnumerator* NewFakeEnumerator(const Value&) { return new CFakeEnumerator(); }
+
 
 // An element that counts the living instances of its kind.
 class CCountedElement : public CValue {
@@ -177,7 +179,9 @@ TEST_F(TreeLoop, ForEachKeepsItsCollectionAlive) {
 }
 
 TEST_F(TreeLoop, ForEachOverACOMObjectUsesItsEnumerator) {
-  Var("d")->OwnValue().SetRaw(varDispatch, 0x1000);
+  CFakeInterface collection;
+  CVariable* d = Var("d");
+  d->OwnValue().AdoptInterface(&collection);
   ForEach("v", Name("d"), [&] {
     Next(Op('=', Name("v"), Const(20)));
     PrintComma(Op('&', Name("i"), Name("v")));
@@ -187,6 +191,10 @@ TEST_F(TreeLoop, ForEachOverACOMObjectUsesItsEnumerator) {
   EXPECT_EQ(RunError(), "no error");
   RegisterDispatchEnumerator(nullptr);
   EXPECT_EQ(Context().Output(), "10 30 ");
+  d->OwnValue().Clear();
+#ifdef _WIN32
+  EXPECT_EQ(collection.refs, 0) << "every copy gave its reference back";
+#endif
 }
 
 // A return sets the stop flag of the loop it leaves; when a finally block

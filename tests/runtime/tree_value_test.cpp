@@ -1,4 +1,5 @@
 // Values, variables and references: names, members, indexes, objects, calls.
+#include "fake_interface.h"
 #include "lib/library.h"
 #include "lib/library_registry.h"
 #include "tree/class_instance.h"
@@ -205,7 +206,9 @@ TEST_F(TreeValue, MembersOfComObjectsGoThroughTheCurrentContext) {
   auto* runner = new RecordingContext();
   RegisterLibrary(LibrarySlot::kCom, nullptr);
   SetCurrentContext(runner);
-  Var("d")->OwnValue().SetRaw(varDispatch, 0x1000);
+  CFakeInterface object;
+  CVariable* d = Var("d");
+  d->OwnValue().AdoptInterface(&object);
   Print(Member(Name("d"), "prop"));
   Assign(Member(Name("d"), "prop"), Const(9));
   Print(Member(Name("d"), "other", true));
@@ -216,6 +219,7 @@ TEST_F(TreeValue, MembersOfComObjectsGoThroughTheCurrentContext) {
   EXPECT_EQ(FakeComLibrary::written, 9);
   SetCurrentContext(&Context());
   runner->Release();
+  d->OwnValue().Clear();
 }
 
 TEST_F(TreeValue, ArgumentsAreFoundByNameElseByAnUnnamedOrSameNamedPosition) {

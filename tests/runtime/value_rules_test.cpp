@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "fake_interface.h"
 #include "value/arith.h"
 #include "value/array_rep.h"
 #include "value/compare.h"
@@ -488,8 +489,9 @@ TEST(ValueComparison, ReferencesAndArraysAreEqualOnlyToThemselves) {
 TEST(ValueComparison, DispatchValues) {
   Value nilDispatch;
   nilDispatch.SetRaw(varDispatch, 0);
+  CFakeInterface object;
   Value dispatch;
-  dispatch.SetRaw(varDispatch, 0x1000);
+  dispatch.AdoptInterface(&object);
   EXPECT_EQ(CompareValues(nilDispatch, Value(), false), 0);
   EXPECT_EQ(CompareValues(dispatch, Int(0), false), 3);
   EXPECT_EQ(CompareValues(Txt(""), dispatch, false), 3);

@@ -16,6 +16,9 @@
 #include "platform/files.h"
 #include "sys/os_text.h"
 #include "tree/module.h"
+#ifdef QEL_WITH_HOST
+#include "host/host_init.h"
+#endif
 
 // Every name.qel of the scripts folder runs in-process as the runner runs it,
 // with the runtime's libraries, and what it shows must be the bytes of
@@ -78,6 +81,9 @@ class Script : public testing::TestWithParam<std::string> {};
 
 TEST_P(Script, ShowsWhatItsOutFileHolds) {
   InitRuntimeLibraries();
+#ifdef QEL_WITH_HOST
+  host::InitHostLibraries();
+#endif
   const std::u16string base = kFolder + Utf16FromText(Widen(GetParam()));
   std::string expected;
   ASSERT_TRUE(ReadBytes(base + u".out", expected)) << "no .out file";

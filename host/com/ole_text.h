@@ -1,0 +1,23 @@
+// Texts across the COM boundary: OLE strings (BSTR) made from script texts of
+// any width, and script texts of the build's kind made from OLE strings.
+#pragma once
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+#include <string_view>
+
+#include "runtime/text.h"
+#include "runtime/value/value.h"
+
+namespace host {
+
+// A new OLE string the caller frees with SysFreeString; raises when out of memory.
+BSTR ToOleStr(std::u16string_view text);
+// The text of a text value (types 8, 256, 258) as a new OLE string.
+BSTR ToOleStr(const Value& text);
+// A null BSTR reads as the empty text.
+void SetTextFromOle(Value& target, BSTR text);
+Text TextFromOle(const wchar_t* text, size_t length);
+
+}  // namespace host
