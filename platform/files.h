@@ -24,6 +24,9 @@ bool CloseFile(FileHandle file);
 std::int64_t Seek(FileHandle file, std::int64_t offset, SeekFrom from);
 // Cuts the file at the current position.
 bool Truncate(FileHandle file);
+// An ordinary file on a disk, with a size and positions; devices and pipes
+// are none, and neither is a handle whose kind cannot be told.
+bool IsDiskFile(FileHandle file);
 // One request: may move fewer bytes than asked (0 at the end of a file).
 std::int64_t ReadBytes(FileHandle file, void* buffer, std::size_t count);
 // Writes everything unless an error stops it; returns the count written or -1.

@@ -29,6 +29,7 @@ Text ProgramPath() { return TextFromUtf16(platform::ProgramPath()); }
 
 Text MessageOf(const std::exception& error) {
   if (const auto* script = dynamic_cast<const EScriptError*>(&error)) return script->Message();
+  if (IsOutOfMemory(error)) return OutOfMemoryMessage();
   return TextFromAscii(error.what());
 }
 

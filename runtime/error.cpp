@@ -1,5 +1,8 @@
 #include "error.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "platform/codepage.h"
 
 namespace {
@@ -17,3 +20,9 @@ std::string ToUtf8(const Text& text) {
 EScriptError::EScriptError(Text message) : message_(std::move(message)), utf8_(ToUtf8(message_)) {}
 
 void RaiseError(Text message) { throw EScriptError(std::move(message)); }
+
+Text OutOfMemoryMessage() { return QT("Out of memory"); }
+
+bool IsOutOfMemory(const std::exception& error) {
+  return dynamic_cast<const std::bad_alloc*>(&error) || dynamic_cast<const std::length_error*>(&error);
+}

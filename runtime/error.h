@@ -16,3 +16,9 @@ private:
 };
 
 [[noreturn]] void RaiseError(Text message);
+
+// The script error a failed allocation (std::bad_alloc, or std::length_error
+// from a container asked for more than it can hold) stands for: "Out of
+// memory". Scripts catch it with try like any other.
+Text OutOfMemoryMessage();
+bool IsOutOfMemory(const std::exception& error);

@@ -46,6 +46,11 @@ bool Truncate(FileHandle file) {
   return here >= 0 && ::ftruncate(Native(file), here) == 0;
 }
 
+bool IsDiskFile(FileHandle file) {
+  struct stat st {};
+  return ::fstat(Native(file), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 std::int64_t ReadBytes(FileHandle file, void* buffer, std::size_t count) {
   ssize_t got = 0;
   do {

@@ -48,6 +48,8 @@ std::int64_t Seek(FileHandle file, std::int64_t offset, SeekFrom from) {
 
 bool Truncate(FileHandle file) { return ::SetEndOfFile(detail::Native(file)) != 0; }
 
+bool IsDiskFile(FileHandle file) { return ::GetFileType(detail::Native(file)) == FILE_TYPE_DISK; }
+
 std::int64_t ReadBytes(FileHandle file, void* buffer, std::size_t count) {
   DWORD got = 0;
   if (::ReadFile(detail::Native(file), buffer, Chunk(count), &got, nullptr)) return got;

@@ -1,6 +1,9 @@
 #include "trie.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <utility>
 
 #include "../error.h"
 
@@ -37,14 +40,89 @@ bool IsChildSlot(const CTrieNode* node, size_t entry) {
   return node->index[CTrieNode::kValueSymbol] != entry + 1;
 }
 
-// Steps to the child for a symbol, creating it when insert is set.
-CTrieNode* Step(CTrieNode* node, int symbol, bool insert) {
-  if (CTrieNode* child = ChildAt(node, symbol)) return child;
-  if (!insert) return nullptr;
-  auto* child = new CTrieNode();
-  node->entries.push_back(child);
+int RawSymbol(unsigned c, uint8_t* symbols) {
+  if (c >= CTrieNode::kSymbols || c == CTrieNode::kValueSymbol) RaiseError(QT("Invalid name symbol"));
+  symbols[0] = uint8_t(c);
+  return 1;
+}
+
+// The symbols of a key one by one, mapped from its code units as they are
+// reached.
+class KeySymbols {
+public:
+  KeySymbols(TextView key, bool raw) : key_(key), raw_(raw) {}
+
+  bool Done() const { return next_ == count_ && pos_ == key_.size(); }
+  // The next symbol; the key must not be done.
+  uint8_t Peek() {
+    if (next_ == count_) Fill();
+    return symbols_[next_];
+  }
+  void Skip() { ++next_; }
+  // The symbols not yet taken, one byte each.
+  std::string Rest() {
+    std::string rest;
+    while (!Done()) {
+      rest += char(Peek());
+      Skip();
+    }
+    return rest;
+  }
+
+private:
+  void Fill() {
+    const unsigned c = CodeUnit(key_[pos_++]);
+    if (raw_) {
+      count_ = RawSymbol(c, symbols_);
+    } else if (c < 128 && kDirectSymbols[c] >= 0) {
+      symbols_[0] = uint8_t(kDirectSymbols[c]);
+      count_ = 1;
+    } else {
+      count_ = TrieSymbols(c, symbols_);
+    }
+    next_ = 0;
+  }
+
+  TextView key_;
+  bool raw_;
+  size_t pos_ = 0;
+  int next_ = 0;
+  int count_ = 0;
+  uint8_t symbols_[kMaxSymbolsPerUnit];
+};
+
+// Walks as much of the node's path as the key follows; the count walked.
+size_t FollowPath(const CTrieNode* node, KeySymbols& key) {
+  size_t walked = 0;
+  while (walked < node->path.size() && !key.Done() && key.Peek() == uint8_t(node->path[walked])) {
+    key.Skip();
+    ++walked;
+  }
+  return walked;
+}
+
+// The node keeps the first symbols of its path; a new child takes the rest
+// with the node's children and value, so a key that leaves the path there
+// can branch off.
+void SplitPath(CTrieNode* node, size_t keep) {
+  auto* rest = new CTrieNode();
+  rest->path = node->path.substr(keep + 1);
+  std::copy(std::begin(node->index), std::end(node->index), std::begin(rest->index));
+  rest->entries = std::move(node->entries);
+  const auto symbol = uint8_t(node->path[keep]);
+  node->path.resize(keep);
+  std::fill(std::begin(node->index), std::end(node->index), uint8_t(0));
+  node->entries.assign(1, rest);
+  node->index[symbol] = 1;
+}
+
+// A new leaf under the node for the symbol, holding the rest of the key.
+CTrieNode* AddLeaf(CTrieNode* node, uint8_t symbol, KeySymbols& key) {
+  auto* leaf = new CTrieNode();
+  leaf->path = key.Rest();
+  node->entries.push_back(leaf);
   node->index[symbol] = static_cast<uint8_t>(node->entries.size());
-  return child;
+  return leaf;
 }
 
 }  // namespace
@@ -68,15 +146,13 @@ void* CTrie::IndexOf(TextView key) { return Lookup(key); }
 
 void* CTrie::Lookup(TextView key) const {
   const CTrieNode* node = root_;
-  for (size_t i = 0; node && i < key.size(); ++i) {
-    const unsigned c = CodeUnit(key[i]);
-    if (c < 128 && kDirectSymbols[c] >= 0) {
-      node = ChildAt(node, kDirectSymbols[c]);
-      continue;
-    }
-    uint8_t symbols[kMaxSymbolsPerUnit];
-    const int n = TrieSymbols(c, symbols);
-    for (int j = 0; node && j < n; ++j) node = ChildAt(node, symbols[j]);
+  KeySymbols symbols(key, false);
+  while (node) {
+    if (FollowPath(node, symbols) < node->path.size()) return nullptr;
+    if (symbols.Done()) break;
+    const uint8_t symbol = symbols.Peek();
+    symbols.Skip();
+    node = ChildAt(node, symbol);
   }
   if (!node) return nullptr;
   const uint8_t k = node->index[CTrieNode::kValueSymbol];
@@ -92,21 +168,23 @@ void* CTrie::FindOrInsert(TextView key, void* value, bool rawSymbols, bool repla
     root_ = new CTrieNode();
   }
   CTrieNode* node = root_;
-  uint8_t symbols[kMaxSymbolsPerUnit];
-  for (Char ch : key) {
-    unsigned c = CodeUnit(ch);
-    int n;
-    if (rawSymbols) {
-      if (c >= CTrieNode::kSymbols || c == CTrieNode::kValueSymbol) RaiseError(QT("Invalid name symbol"));
-      symbols[0] = uint8_t(c);
-      n = 1;
-    } else {
-      n = TrieSymbols(c, symbols);
+  KeySymbols symbols(key, rawSymbols);
+  for (;;) {
+    const size_t walked = FollowPath(node, symbols);
+    if (walked < node->path.size()) {
+      if (!insert) return nullptr;
+      SplitPath(node, walked);
     }
-    for (int i = 0; i < n; ++i) {
-      node = Step(node, symbols[i], insert);
-      if (!node) return nullptr;
+    if (symbols.Done()) break;
+    const uint8_t symbol = symbols.Peek();
+    symbols.Skip();
+    CTrieNode* child = ChildAt(node, symbol);
+    if (!child) {
+      if (!insert) return nullptr;
+      node = AddLeaf(node, symbol, symbols);
+      break;
     }
+    node = child;
   }
   uint8_t k = node->index[CTrieNode::kValueSymbol];
   if (k) {

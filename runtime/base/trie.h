@@ -2,11 +2,15 @@
 // for the node's own value and one escape for any other code unit.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "../text.h"
 #include "base.h"
 
+// A chain of nodes that each have one child and no value is kept as one
+// node: the symbols of the chain are its path, walked before its index
+// applies. So a key costs memory in proportion to its symbols, however long.
 struct CTrieNode {
   static constexpr int kSymbols = 41;
   static constexpr int kValueSymbol = 39;
@@ -14,6 +18,8 @@ struct CTrieNode {
 
   // 0: no entry; k: entries[k - 1].
   uint8_t index[kSymbols] = {};
+  // One byte per symbol; empty for the root.
+  std::string path;
   // Children and the node's own value, in the order they were added.
   std::vector<void*> entries;
 };

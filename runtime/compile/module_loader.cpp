@@ -3,23 +3,13 @@
 #include <vector>
 
 #include "../sys/file_encoding.h"
-#include "../sys/file_open.h"
-#include "../sys/os_result.h"
-#include "../sys/transfer.h"
+#include "../sys/file_text.h"
 #include "../tree/module.h"
 #include "image_loader.h"
 #include "module_search.h"
 #include "tree_builder.h"
 
 namespace {
-
-std::string ReadFileBytes(TextView fileName) {
-  FileGuard file(OpenFileChecked(fileName, false));
-  const std::int64_t size = platform::Seek(file.Get(), 0, platform::SeekFrom::End);
-  CheckOSResult(size, QT(""));
-  FileChannel channel(file.Get());
-  return ReadRange(channel, 0, size_t(size));
-}
 
 std::string TextAsBytes(TextView text) {
   std::string bytes;

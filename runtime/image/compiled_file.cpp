@@ -4,7 +4,8 @@
 #include "image/container.h"
 #include "image/image_reader.h"
 #include "sys/file_open.h"
-#include "sys/os_result.h"
+#include "platform/errors.h"
+#include "sys/os_text.h"
 #include "sys/transfer.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::string ReadImageBytes(TextView fileName) {
   FileGuard file(OpenFileChecked(fileName, false));
   FileChannel channel(file.Get());
   const std::int64_t fileSize = platform::Seek(file.Get(), 0, platform::SeekFrom::End);
-  CheckOSResult(fileSize, QT(""));
+  if (fileSize < 0) RaiseFileFailure(QT("Read"), fileName, TextFromUtf16(platform::LastErrorText()));
   if (static_cast<uint64_t>(fileSize) < kImageTrailerSize) RaiseBadFormat();
   const std::int64_t trailerStart = fileSize - static_cast<std::int64_t>(kImageTrailerSize);
   const uint64_t imageSize = ImageSizeFromTrailer(ReadRange(channel, trailerStart, kImageTrailerSize));

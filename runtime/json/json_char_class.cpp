@@ -13,8 +13,7 @@ constexpr void Mark(ClassTable& table, const char* chars, JsonCharClass charClas
 constexpr ClassTable MakeTable() {
   ClassTable table{};
   Mark(table, "\"'`", JsonCharClass::kQuote);
-  Mark(table, "0", JsonCharClass::kZero);
-  Mark(table, "-.123456789", JsonCharClass::kNumber);
+  Mark(table, "-.0123456789", JsonCharClass::kNumber);
   Mark(table, "@", JsonCharClass::kAt);
   Mark(table, "$_ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", JsonCharClass::kWord);
   Mark(table, ":=", JsonCharClass::kNameSeparator);
@@ -36,8 +35,6 @@ bool IsJsonWordChar(unsigned c) {
   return c == '$' || (c >= '0' && c <= '9') || (c >= '@' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z');
 }
 
-bool IsJsonNumberChar(unsigned c) {
-  return c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 'E' || c == 'e';
-}
+bool IsJsonNumberChar(unsigned c) { return c == '+' || c == '-' || c == '.' || IsJsonWordChar(c); }
 
 bool IsHexDigit(unsigned c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }

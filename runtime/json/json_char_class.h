@@ -4,8 +4,7 @@
 enum class JsonCharClass {
   kSkipped,
   kQuote,             // " ' `
-  kZero,              // a number, or hex after "0x"
-  kNumber,            // - . 1..9
+  kNumber,            // - . 0..9
   kAt,                // a date marker before a quote, else a word
   kWord,              // $ A..Z _ a..z
   kNameSeparator,     // : =
@@ -17,6 +16,7 @@ enum class JsonCharClass {
 JsonCharClass JsonClassOf(unsigned codeUnit);
 // Characters that continue a bare word: $ 0..9 @..Z _ a..z.
 bool IsJsonWordChar(unsigned codeUnit);
-// Characters of a number run: + - . 0..9 E e.
+// Characters of a number run: + - . and the word characters, so that a run
+// such as "0b101" or "1a" is read whole, as a number or as an error.
 bool IsJsonNumberChar(unsigned codeUnit);
 bool IsHexDigit(unsigned codeUnit);

@@ -3,15 +3,28 @@
 #include "../parse/literal_value.h"
 #include "../value/conversion_error.h"
 #include "../value/number_text.h"
+#include "json_char_class.h"
 
 namespace {
 
-bool IsHexLiteral(TextView literal) { return literal.size() > 1 && (literal[1] == 'x' || literal[1] == 'X'); }
+bool IsBinaryDigit(unsigned c) { return c == '0' || c == '1'; }
+
+// "0x" or "0b" (either case) and at least one digit of that base, after an
+// optional sign; the literal reader takes nothing less.
+bool IsRadixLiteral(TextView literal) {
+  if (!literal.empty() && (literal[0] == '-' || literal[0] == '+')) literal.remove_prefix(1);
+  if (literal.size() < 3 || literal[0] != '0') return false;
+  const unsigned prefix = CodeUnit(literal[1]) | 0x20;
+  if (prefix != 'x' && prefix != 'b') return false;
+  bool (*isDigit)(unsigned) = prefix == 'x' ? &IsHexDigit : &IsBinaryDigit;
+  for (const Char c : literal.substr(2))
+    if (!isDigit(CodeUnit(c))) return false;
+  return true;
+}
 
 bool IsNumberLiteral(TextView literal) {
-  if (IsHexLiteral(literal)) return literal.size() > 2;
   Number unused;
-  return ParseNumberText(literal, unused) != NumberParse::kNotNumber;
+  return IsRadixLiteral(literal) || ParseNumberText(literal, unused) != NumberParse::kNotNumber;
 }
 
 // The literal reader gives 0 for a text that is no number; here the

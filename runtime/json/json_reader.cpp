@@ -24,10 +24,6 @@ private:
   size_t Step(size_t pos) {
     switch (JsonClassOf(CodeUnit(text_[pos]))) {
       case JsonCharClass::kQuote: return ReadString(pos);
-      case JsonCharClass::kZero:
-        if (IsAt(pos + 1, 'x') || IsAt(pos + 1, 'X'))
-          return ReadLiteral(pos, RunEnd(pos + 2, &IsHexDigit), &JsonNumber);
-        [[fallthrough]];
       case JsonCharClass::kNumber: return ReadLiteral(pos, RunEnd(pos, &IsJsonNumberChar), &JsonNumber);
       case JsonCharClass::kAt:
         if (IsQuoteAt(pos + 1)) return pos + 1;
@@ -48,7 +44,6 @@ private:
     return pos + 1;
   }
 
-  bool IsAt(size_t pos, Char c) const { return pos < text_.size() && text_[pos] == c; }
   bool IsQuoteAt(size_t pos) const {
     return pos < text_.size() && JsonClassOf(CodeUnit(text_[pos])) == JsonCharClass::kQuote;
   }

@@ -1,6 +1,7 @@
 #include "json_writer.h"
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "../tree/object_value.h"
@@ -8,17 +9,25 @@
 #include "../tree/value_ops.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
+#include "../value/text_access.h"
 #include "json_depth.h"
 #include "json_quote.h"
 
 namespace {
 
-// Records, and in JSON lists that start with a named member, take braces.
+bool HasNamedMember(CObjectValue* object) {
+  const int32_t count = object->MemberCount();
+  for (int32_t i = 0; i < count; ++i) {
+    CValue* member = object->Members()->At(i);
+    if (member && !member->Name().empty()) return true;
+  }
+  return false;
+}
+
+// Records take braces; so do lists with a named member in JSON, where a
+// list cannot hold names.
 bool UsesBraces(CObjectValue* object, bool json) {
-  if (dynamic_cast<CRecordInstance*>(object)) return true;
-  if (!json || object->MemberCount() == 0) return false;
-  CValue* first = object->Members()->At(0);
-  return first && !first->Name().empty();
+  return dynamic_cast<CRecordInstance*>(object) || (json && HasNamedMember(object));
 }
 
 // References to anything but a script object, COM objects included.
@@ -63,7 +72,7 @@ void CJsonWriter::WriteObject(CObjectValue* object, int32_t level) {
   const int32_t count = object->MemberCount();
   for (int32_t i = 0; i < count; ++i) {
     if (LaidOut(level)) Indent(level + 1);
-    WriteMember(object->Members()->At(i), level, braces);
+    WriteMember(object->Members()->At(i), i, level, braces);
     if (i + 1 < count && bracketed) WriteText(",");
     LineBreak(level);
   }
@@ -71,9 +80,11 @@ void CJsonWriter::WriteObject(CObjectValue* object, int32_t level) {
   if (bracketed) WriteText(braces ? "}" : "]");
 }
 
-// A member may be a hole in the list: no name, null value.
-void CJsonWriter::WriteMember(CValue* member, int32_t level, bool braces) {
-  const Text name = member ? member->Name() : Text();
+// A member may be a hole in the list: no name, null value. In JSON braces an
+// unnamed member goes under its position, so that no key is repeated.
+void CJsonWriter::WriteMember(CValue* member, int32_t position, int32_t level, bool braces) {
+  Text name = member ? member->Name() : Text();
+  if (name.empty() && braces && options_.json) name = TextFromAscii(std::to_string(position));
   if (options_.format >= 0 && (braces || !name.empty())) {
     out_ += QuoteName(name, options_);
     WriteText(LaidOut(level) ? ": " : ":");

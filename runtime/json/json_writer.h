@@ -20,7 +20,7 @@ public:
 
 private:
   void WriteObject(CObjectValue* object, int32_t level);
-  void WriteMember(CValue* member, int32_t level, bool braces);
+  void WriteMember(CValue* member, int32_t position, int32_t level, bool braces);
   void WriteValue(const Value& value, int32_t level);
   void WriteScalar(const Value& value);
   void WriteText(const char* ascii);

@@ -19,17 +19,24 @@ std::vector<CKeyAlias> ReadKeyAliases(TextView fileText) {
   std::vector<CKeyAlias> pairs;
   CKeyAlias pair;
   Text* part = &pair.name;
-  for (Char c : fileText) {
-    if (c == '\r') {
+  bool lineOpen = false;
+  for (size_t i = 0; i < fileText.size(); ++i) {
+    const Char c = fileText[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < fileText.size() && fileText[i + 1] == '\n') ++i;
       pairs.push_back(std::move(pair));
       pair = CKeyAlias();
       part = &pair.name;
-    } else if (c == '=') {
-      part = &pair.value;
-    } else if (c != '\n') {
-      part->push_back(c);
+      lineOpen = false;
+      continue;
     }
+    lineOpen = true;
+    if (c == '=')
+      part = &pair.value;
+    else
+      part->push_back(c);
   }
+  if (lineOpen) pairs.push_back(std::move(pair));
   return pairs;
 }
 

@@ -11,9 +11,9 @@ struct CKeyAlias {
   Text value;
 };
 
-// The pairs of a key-alias file's text. CR ends a pair, LF is ignored, every
-// "=" switches to the value part and is dropped; a last line without CR is
-// dropped.
+// The pairs of a key-alias file's text, one a line. A line ends with CR LF,
+// LF or CR, and the last one may have no line end; every "=" switches to the
+// value part and is dropped.
 std::vector<CKeyAlias> ReadKeyAliases(TextView fileText);
 // Rebuilds the table from a file's text; a text without pairs leaves the table
 // as it was. The pairs are sorted here, so a file need not list them in order;

@@ -1,7 +1,5 @@
 #include "regex/exec_limits.h"
 
-#include <cstddef>
-
 #include "platform/stack_room.h"
 
 namespace {
@@ -25,11 +23,26 @@ unsigned long RecursionLimit() {
   return room > kReservedStack ? (room - kReservedStack) / (frame + frame / 4) : 0;
 }
 
+// PCRE calls this before every item of a pattern compiled with automatic
+// callouts; a negative result ends the search with that result.
+int CountStep(pcre_callout_block* block) {
+  auto* stepsLeft = static_cast<std::int64_t*>(block->callout_data);
+  if (!stepsLeft) return 0;
+  return --*stepsLeft < 0 ? kStepsUsedUp : 0;
+}
+
 }  // namespace
 
-pcre_extra ExecLimits() {
+std::int64_t StepBudget(std::size_t subjectBytes) {
+  return kBaseSteps + kStepsPerByte * static_cast<std::int64_t>(subjectBytes);
+}
+
+pcre_extra ExecLimits(std::int64_t* stepsLeft) {
+  static const bool counting = (pcre_callout = &CountStep, true);
+  (void)counting;
   pcre_extra limits{};
-  limits.flags = PCRE_EXTRA_MATCH_LIMIT_RECURSION;
+  limits.flags = PCRE_EXTRA_MATCH_LIMIT_RECURSION | PCRE_EXTRA_CALLOUT_DATA;
   limits.match_limit_recursion = RecursionLimit();
+  limits.callout_data = stepsLeft;
   return limits;
 }

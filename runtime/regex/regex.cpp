@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "regex/engine_text.h"
+#include "regex/exec_limits.h"
 #include "regex/regex_errors.h"
 #include "regex/regex_options.h"
 
@@ -51,6 +52,7 @@ void CRegex::ChangeSubject(std::string bytes, bool valid) {
   segmentStart_ = 1;
   previousEnd_ = 1;
   resultCount_ = 0;
+  stepsLeft_ = StepBudget(subject_.size());
 }
 
 void CRegex::SetSubject(std::string bytes) { ChangeSubject(std::move(bytes), false); }
@@ -76,7 +78,8 @@ void CRegex::Compile() {
 }
 
 bool CRegex::CompileCode(const char*& message, int& offset) {
-  int options = CompileOptions(optionByte_);
+  // Automatic callouts count the steps of each search.
+  int options = CompileOptions(optionByte_) | PCRE_AUTO_CALLOUT;
   if (patternValid_) options |= PCRE_NO_UTF8_CHECK;
   real_pcre* code = pcre_compile(pattern_.c_str(), options, &message, &offset, nullptr);
   if (!code) return false;

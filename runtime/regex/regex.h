@@ -66,7 +66,8 @@ public:
   // that a pattern used again and again is compiled once.
   void SharePattern(const CRegex& other);
   // Searches from where the last match ended; false when nothing is left.
-  // Raises "RE Exec() - ..." when PCRE cannot finish the search.
+  // Raises "RE Exec() - ..." when PCRE cannot finish the search, also when
+  // the searches of this subject have used up their steps (exec_limits.h).
   bool MatchNext();
 
   // 1 + the highest group set by the last search; 0 before any search and
@@ -139,5 +140,7 @@ private:
   int32_t segmentStart_ = 1;
   int32_t previousEnd_ = 1;
   int32_t resultCount_ = 0;
+  // What is left of the subject's budget of backtracking steps (exec_limits.h).
+  std::int64_t stepsLeft_ = 0;
   std::array<int, 3 * kMaxGroups> offsets_{};
 };

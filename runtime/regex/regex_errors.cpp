@@ -34,6 +34,11 @@ void RaiseExecError(int rc, int offset) { Raise("RE Exec() - " + ExecProblem(rc,
 
 void RaiseBackwardMatch() { Raise("RE Exec() - The match ends before it starts (\\K in a lookahead)"); }
 
+void RaiseStepsUsedUp(std::int64_t budget) {
+  Raise("RE Exec() - Too much backtracking: the searches of this subject took more than " + std::to_string(budget) +
+        " steps");
+}
+
 void RaiseSubjectTooLong(std::size_t length) {
   Raise("RE Exec() - The subject is too long (" + std::to_string(length) + " bytes)");
 }

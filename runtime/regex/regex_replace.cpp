@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "regex/regex.h"
 #include "regex/replace_template.h"
 
@@ -43,12 +45,29 @@ void CRegex::Replace() {
   subjectValid_ = false;
 }
 
+// The result is built in one pass beside the subject, which stays as it was
+// for the searches, the groups and "$_" until every match is replaced.
 bool CRegex::ReplaceAll() {
   CBaseRef keep(this);
+  std::string result;
+  std::size_t copied = 0;
   bool replaced = false;
   while (MatchNext()) {
-    Replace();
+    const std::string replacement = callback_ ? CallbackText() : ComputeReplacement();
+    if (resultCount_ <= 0) continue;
+    const auto begin = static_cast<std::size_t>(offsets_[0] - 1);
+    result.append(subject_, copied, begin - copied);
+    result += replacement;
+    copied = static_cast<std::size_t>(offsets_[1] - 1);
+    CheckSubjectLength(result.size() + (subject_.size() - copied));
     replaced = true;
   }
-  return replaced;
+  if (!replaced) return false;
+  const auto growth = static_cast<int32_t>(static_cast<std::int64_t>(result.size()) - static_cast<std::int64_t>(copied));
+  result.append(subject_, copied, std::string::npos);
+  subject_ = std::move(result);
+  start_ += growth;
+  previousEnd_ += growth;
+  subjectValid_ = false;
+  return true;
 }

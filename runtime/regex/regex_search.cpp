@@ -17,6 +17,7 @@ bool CRegex::MatchNext() {
   if (rc < 0) {
     resultCount_ = rc;
     if (rc == PCRE_ERROR_NOMATCH) return false;
+    if (rc == kStepsUsedUp) RaiseStepsUsedUp(StepBudget(subject_.size()));
     RaiseExecError(rc, offsets_[0]);
   }
   TakeMatch(rc);
@@ -30,7 +31,7 @@ int CRegex::Exec() {
   const int length = static_cast<int>(subject_.size());
   int options = ExecOptions(execFlags_);
   if (subjectValid_ && (offset == length || !IsUtf8Continuation(subject_[offset]))) options |= PCRE_NO_UTF8_CHECK;
-  const pcre_extra limits = ExecLimits();
+  const pcre_extra limits = ExecLimits(&stepsLeft_);
   const int rc = pcre_exec(code_.get(), &limits, subject_.data(), length, offset, options, offsets_.data(),
                            static_cast<int>(offsets_.size()));
   if (Utf8Mode() && rc >= PCRE_ERROR_NOMATCH) subjectValid_ = true;

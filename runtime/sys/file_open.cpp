@@ -14,12 +14,16 @@ std::u16string FolderOf(const std::u16string& path) {
   return cut == std::u16string::npos ? std::u16string() : path.substr(0, cut);
 }
 
-// The expanded name is taken after the error, which it must not replace.
-[[noreturn]] void RaiseOpenFailure(const std::u16string& path, bool forWriting) {
-  const std::u16string reason = platform::LastErrorText();
+[[noreturn]] void RaiseFailure(TextView verb, const std::u16string& path, TextView reason) {
   const std::u16string expanded = platform::FullPath(path);
-  const Text verb = forWriting ? QT("Save \"") : QT("Open \"");
-  RaiseError(verb + TextFromUtf16(expanded.empty() ? path : expanded) + QT("\" failed: ") + TextFromUtf16(reason));
+  RaiseError(Text(verb) + QT(" \"") + TextFromUtf16(expanded.empty() ? path : expanded) + QT("\" failed: ") +
+             Text(reason));
+}
+
+// The error's text is taken first: expanding the name must not replace it.
+[[noreturn]] void RaiseOpenFailure(const std::u16string& path, bool forWriting) {
+  const Text reason = TextFromUtf16(platform::LastErrorText());
+  RaiseFailure(forWriting ? QT("Save") : QT("Open"), path, reason);
 }
 
 platform::FileHandle OpenForWriting(const std::u16string& path) {
@@ -36,6 +40,10 @@ platform::FileHandle OpenFileChecked(TextView fileName, bool forWriting) {
   const platform::FileHandle file = forWriting ? OpenForWriting(path) : platform::OpenForReading(path);
   if (file == platform::kInvalidFile) RaiseOpenFailure(path, forWriting);
   return file;
+}
+
+void RaiseFileFailure(TextView verb, TextView fileName, TextView reason) {
+  RaiseFailure(verb, Utf16FromText(fileName), reason);
 }
 
 bool FileGuard::Close() {

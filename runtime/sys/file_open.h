@@ -6,6 +6,9 @@
 // Reading shares the file with everyone. Writing opens an existing file shared,
 // or creates a missing one with its missing folders, unshared.
 platform::FileHandle OpenFileChecked(TextView fileName, bool forWriting);
+// Raises verb "expanded file name" failed: reason. Every failure of a file
+// routine names its file this way.
+[[noreturn]] void RaiseFileFailure(TextView verb, TextView fileName, TextView reason);
 
 // Closes the file on every path out of a scope.
 class FileGuard {

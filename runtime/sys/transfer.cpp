@@ -20,6 +20,16 @@ std::string Buffer(std::size_t count) {
   RaiseError(QT("Not enough memory for the file's contents"));
 }
 
+void Resize(std::string& bytes, std::size_t size) {
+  try {
+    bytes.resize(size);
+    return;
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  RaiseError(QT("Not enough memory for the file's contents"));
+}
+
 // Continues after done until count bytes are in or the file ends; returns the total.
 std::size_t ReadPieces(ByteChannel& channel, char* buffer, std::size_t done, std::size_t count, std::size_t chunk) {
   while (done < count) {
@@ -75,4 +85,26 @@ void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes
   }
   SeekChecked(channel, start);
   WritePieces(channel, bytes, 0, chunk);
+}
+
+std::string ReadToEnd(ByteChannel& channel, std::size_t limit, std::size_t chunk) {
+  constexpr std::size_t kFirstPiece = 65536;
+  chunk = std::max<std::size_t>(chunk, 1);
+  std::string bytes;
+  std::size_t done = 0;
+  for (;;) {
+    const std::size_t piece = std::min(chunk, std::max(kFirstPiece, done));
+    Resize(bytes, done + piece);
+    const std::int64_t got = channel.Read(bytes.data() + done, piece);
+    CheckOSResult(got, QT(""));
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+    if (done > limit) RaiseError(QT("The file is too large to read"));
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void WriteHere(ByteChannel& channel, std::string_view bytes, std::size_t chunk) {
+  WritePieces(channel, bytes, 0, std::max<std::size_t>(chunk, 1));
 }

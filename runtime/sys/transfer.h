@@ -33,3 +33,10 @@ private:
 // count bytes from start; fewer when the file ends sooner.
 std::string ReadRange(ByteChannel& channel, std::int64_t start, std::size_t count, std::size_t chunk = kTransferChunk);
 void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes, std::size_t chunk = kTransferChunk);
+
+// Files whose size the system cannot tell (pipes, devices, /proc) or that grew
+// meanwhile: from the current position until a read gives nothing, in
+// growing pieces of at most chunk bytes. Beyond limit bytes it raises.
+std::string ReadToEnd(ByteChannel& channel, std::size_t limit, std::size_t chunk = kTransferChunk);
+// Writes at the current position, without seeking: pipes and devices have none.
+void WriteHere(ByteChannel& channel, std::string_view bytes, std::size_t chunk = kTransferChunk);

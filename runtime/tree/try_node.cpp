@@ -1,6 +1,8 @@
 #include "try_node.h"
 
 #include <exception>
+#include <new>
+#include <stdexcept>
 
 #include "../error.h"
 #include "../lib/context.h"
@@ -47,6 +49,10 @@ void CTryNode::RunGuarded(CContext& context) {
     return;
   } catch (const EScriptError& error) {
     message = error.Message();
+  } catch (const std::bad_alloc&) {
+    message = OutOfMemoryMessage();
+  } catch (const std::length_error&) {
+    message = OutOfMemoryMessage();
   }
   if (!except_) RaiseError(std::move(message));
   RunExcept(context, message);

@@ -9,6 +9,8 @@ namespace {
 constexpr int64_t kSecondsPerDay = 86400;
 // Day 0 of a date value, counted from 1970-01-01.
 constexpr int64_t kDayZero = -25569;
+// 9999-12-31.
+constexpr int64_t kLastDay = 2958465;
 
 struct CivilDate {
   int64_t year;
@@ -103,6 +105,10 @@ bool ParseDate(std::string_view s, double& out) {
   if (timed && !ReadTime(s, i, time)) return false;
   if (i != s.size()) return false;
   out = day < 0 ? day - time : day + time;
+  // A fraction of a second too close to midnight for a double stays in its
+  // own day, so 9999-12-31 23:59:59.9999999999 is still a date.
+  const double nextDay = day < 0 ? day - 1 : day + 1;
+  if (day < 0 ? out <= nextDay : out >= nextDay) out = std::nextafter(nextDay, day);
   return true;
 }
 
@@ -111,7 +117,11 @@ bool FormatDate(double date, std::string& out) {
   double dayPart = std::trunc(date);
   int64_t day = int64_t(dayPart);
   int64_t seconds = int64_t(std::round(std::fabs(date - dayPart) * kSecondsPerDay));
-  if (seconds == kSecondsPerDay) {
+  // Rounding up to the next midnight may not step past the last day: there
+  // the time stays at 23:59:59, which reads back.
+  if (seconds == kSecondsPerDay && day == kLastDay) {
+    seconds = kSecondsPerDay - 1;
+  } else if (seconds == kSecondsPerDay) {
     seconds = 0;
     ++day;
   }

@@ -1,5 +1,8 @@
 #include "json_fixture.h"
 
+#include <cstdio>
+#include <vector>
+
 #include "error.h"
 #include "json/json_reader.h"
 #include "json/json_writer.h"
@@ -124,9 +127,45 @@ std::string Write(CObjectValue* object, const TJsonOptions& options) {
   return Narrow(CJsonWriter(options).Write(object));
 }
 
+namespace {
+
+std::vector<std::string>& JsonOutputs() {
+  static std::vector<std::string> outputs;
+  return outputs;
+}
+
+}  // namespace
+
 std::string Write(CObjectValue* object, int32_t format, bool json) {
   TJsonOptions options;
   options.format = format;
   options.json = json;
-  return Write(object, options);
+  std::string written = Write(object, options);
+  if (json && format >= 0) JsonOutputs().push_back(written);
+  return written;
+}
+
+// One text a line for json.tool: a line break of the layout is whitespace
+// outside strings, and strings hold none unescaped. The Windows build writes
+// the same texts; Python is asked natively only.
+void ExpectPythonReadsJson(const std::vector<std::string>& texts) {
+#ifndef _WIN32
+  std::string lines;
+  for (std::string text : texts) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.replace(at, 2, "  ");
+    lines += text + "\n";
+  }
+  FILE* tool = popen("python3 -X utf8 -m json.tool --json-lines >/dev/null", "w");
+  ASSERT_NE(tool, nullptr);
+  std::fwrite(lines.data(), 1, lines.size(), tool);
+  EXPECT_EQ(pclose(tool), 0) << "python3 -m json.tool refuses one of:\n" << lines;
+#else
+  (void)texts;
+#endif
+}
+
+void JsonTest::TearDown() {
+  EXPECT_EQ(CNode::LiveCount(), nodesBefore_) << "nodes left alive";
+  if (!JsonOutputs().empty()) ExpectPythonReadsJson(JsonOutputs());
+  JsonOutputs().clear();
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../parse/text_util.h"
 #include "json/json_options.h"
@@ -40,12 +41,16 @@ CObjectInstance* List(std::initializer_list<CValue*> members);
 CObjectInstance* Record(std::initializer_list<CValue*> members);
 
 std::string Write(CObjectValue* object, const TJsonOptions& options);
+// With json set and a format of 0 or more, the text must also be JSON to
+// Python's reader: JsonTest checks each such text at the end of the test.
 std::string Write(CObjectValue* object, int32_t format = 0, bool json = false);
+void ExpectPythonReadsJson(const std::vector<std::string>& texts);
 
-// Checks that each test releases every node it made.
+// Checks that each test releases every node it made, and that its JSON
+// texts are JSON.
 class JsonTest : public ::testing::Test {
 protected:
-  void TearDown() override { EXPECT_EQ(CNode::LiveCount(), nodesBefore_) << "nodes left alive"; }
+  void TearDown() override;
 
 private:
   int32_t nodesBefore_ = CNode::LiveCount();

@@ -51,6 +51,8 @@ TEST_F(JsonReader, NumbersFollowTheRuleOfNumberLiterals) {
       {"[2147483647,2147483648,-2147483649,99999999999999999999]", true,
        "[2147483647 2147483648L -2147483649L 1E+20d]"},
       {"[0x123456789]", true, "[591751049u]"},
+      {"[0b101, -0x10, -0B11, +0xA]", true, "[5u -16 -3 10u]"},
+      {"[0b101,-0x10]", false, "[5u -16]"},
   });
 }
 
@@ -60,6 +62,10 @@ TEST_F(JsonReader, TextsThatAreNoNumberOrDateRaiseTheConversionError) {
       {"[-]", false, "Cannot convert Text \"-\" to Int64"},
       {"[1.2.3]", true, "Cannot convert Text \"1.2.3\" to Double"},
       {"[0x]", true, "Cannot convert Text \"0x\" to Int64"},
+      {"[0b102]", true, "Cannot convert Text \"0b102\" to Int64"},
+      {"[0x1G]", false, "Cannot convert Text \"0x1G\" to Int64"},
+      {"[1a]", false, "Cannot convert Text \"1a\" to Int64"},
+      {"[-Infinity]", true, "Cannot convert Text \"-Infinity\" to Int64"},
       {"[@'2023-02-29']", false, "Cannot convert Text \"2023-02-29\" to Date"},
       {"[\"\\xZZ\"]", true, "Cannot convert Text \"xZZ\" to Int32"},
   });

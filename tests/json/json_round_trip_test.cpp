@@ -39,7 +39,7 @@ public:
     std::set<std::string> names;
     for (uint32_t count = Below(6); count > 0; --count) {
       CValue* member = depth > 0 && Below(4) == 0 ? Container(depth - 1) : new CValue(nullptr, Scalar());
-      if (record ? Below(5) != 0 : !json_ && Below(3) == 0) member->SetName(UniqueName(names));
+      if (Named(record)) member->SetName(UniqueName(names));
       member->SetOwner(object);
       object->Members()->Add(member);
     }
@@ -48,6 +48,12 @@ public:
 
 private:
   uint32_t Below(uint32_t n) { return random_() % n; }
+
+  // JSON holds names in objects only, and there every member has one.
+  bool Named(bool record) {
+    if (json_) return record;
+    return record ? Below(5) != 0 : Below(3) == 0;
+  }
 
   Value Scalar() {
     Value value;

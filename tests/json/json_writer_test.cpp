@@ -22,12 +22,27 @@ TEST_F(JsonWriter, ListsAreWrittenOnOneLineWithoutSpaces) {
 TEST_F(JsonWriter, NamesAndBracesFollowTheKindOfObjectAndTheMode) {
   ObjectPtr list(List({Named("x", Item(Int(1))), Item(Int(2))}));
   EXPECT_EQ(Write(list.get()), "[x:1,2]");
-  EXPECT_EQ(Write(list.get(), 0, true), R"({"x":1,"":2})");
-  ObjectPtr unnamedFirst(List({Item(Int(2)), Named("x", Item(Int(1)))}));
-  EXPECT_EQ(Write(unnamedFirst.get(), 0, true), R"([2,"x":1])");
+  EXPECT_EQ(Write(list.get(), 0, true), R"({"x":1,"1":2})");
   ObjectPtr record(Record({Named("a", Item(Int(1))), Item(Int(2)), Named("1b", List({}))}));
   EXPECT_EQ(Write(record.get()), R"({a:1,"":2,"1b":[]})");
-  EXPECT_EQ(Write(record.get(), 0, true), R"({"a":1,"":2,"1b":[]})");
+  EXPECT_EQ(Write(record.get(), 0, true), R"({"a":1,"1":2,"1b":[]})");
+}
+
+// JSON has no named members in lists: a list with a name anywhere is written
+// as an object, its unnamed members under their positions.
+TEST_F(JsonWriter, JsonListsWithANamedMemberAnywhereBecomeObjects) {
+  ObjectPtr namedLater(List({Item(Int(1)), Named("k", Item(Int(2)))}));
+  EXPECT_EQ(Write(namedLater.get()), "[1,k:2]");
+  EXPECT_EQ(Write(namedLater.get(), 0, true), R"({"0":1,"k":2})");
+  EXPECT_EQ(Write(namedLater.get(), 1, true), "{\r\n \"0\": 1,\r\n \"k\": 2\r\n}");
+  ObjectPtr holes(List({Item(Int(1))}));
+  holes->Members()->PutAt(2, Named("last", Item(Int(3))));
+  EXPECT_EQ(Write(holes.get(), 0, true), R"({"0":1,"1":null,"last":3})");
+  ObjectPtr nested(Record({Named("in", List({Item(Bool(true)), Named("n", Item(Null()))})), Item(Txt("t"))}));
+  EXPECT_EQ(Write(nested.get(), 0, true), R"({"in":{"0":true,"n":null},"1":"t"})");
+  EXPECT_EQ(Write(nested.get(), 2, true), "{\r\n \"in\": {\r\n  \"0\": true,\r\n  \"n\": null\r\n },\r\n \"1\": \"t\"\r\n}");
+  ObjectPtr read(ReadJsonText(Widen(Write(namedLater.get(), 0, true)), true));
+  EXPECT_EQ(Describe(read.get()), "{0=1 k=2}");
 }
 
 TEST_F(JsonWriter, FormatLaysOutThatManyLevelsOneMemberPerLine) {

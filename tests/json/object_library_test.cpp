@@ -123,5 +123,5 @@ TEST_F(ObjectMethods, ToJsonReadsItsOptionsByNameOrPosition) {
   Print(Method("o", "@toJson", {Named("JSON", Const(1))}));
   Print(Method("o", "@toJson", {Named("json", Const(1)), Named("format", Const(-1))}));
   Print(Method("o", "@toJson", {Named("isGbk", Const(1))}));
-  EXPECT_EQ(Run(), "[\r\n x: 1,\r\n \"t\"\r\n]\n{\"x\":1,\"\":\"t\"}\n{\"x\":1,\"\":\"t\"}\n1t\n[x:1,\"t\"]\n");
+  EXPECT_EQ(Run(), "[\r\n x: 1,\r\n \"t\"\r\n]\n{\"x\":1,\"1\":\"t\"}\n{\"x\":1,\"1\":\"t\"}\n1t\n[x:1,\"t\"]\n");
 }

@@ -48,9 +48,12 @@ TEST(KeyAliasFile, Format) {
       {"a=b=c\r\n", "<a|bc>"},
       {" x y = z \r", "< x y | z >"},
       {"noValue\r\n\r\n=v\r\n", "<noValue|><|><|v>"},
-      {"a=b\r\nlast=dropped", "<a|b>"},
-      {"a=b\nc=d\n", ""},
-      {"a=\nb\r", "<a|b>"},
+      {"a=b\r\nlast=kept", "<a|b><last|kept>"},
+      {"a=b\nc=d\n", "<a|b><c|d>"},
+      {"a=b\nc=d", "<a|b><c|d>"},
+      {"a=\nb\r", "<a|><b|>"},
+      {"a=b\r\r\nc=d\n\r\n", "<a|b><|><c|d><|>"},
+      {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(Pairs(c.file), c.pairs) << c.file;
 }
@@ -73,7 +76,7 @@ TEST_F(KeyAliasTest, TheFirstOfTwoPairsWithOneNameWins) {
 
 TEST_F(KeyAliasTest, AFileWithoutPairsKeepsTheTable) {
   LoadKeyAliasText(Widen("si=if\r\n"));
-  LoadKeyAliasText(Widen("a=b\nc=d\n"));
+  LoadKeyAliasText(Widen(""));
   EXPECT_EQ(Alias("si"), "if");
   LoadKeyAliasText(Widen("x=y\r\n"));
   EXPECT_EQ(Alias("si"), "si") << "a file with pairs replaces the table";
@@ -99,4 +102,10 @@ TEST_F(KeyAliasFileTest, LoadsAFileWithAByteOrderMark) {
 
 TEST_F(KeyAliasFileTest, AMissingFileRaises) {
   EXPECT_THROW(LoadKeyAliases(TextFromUtf16(Path(u"missing.ini"))), EScriptError);
+}
+
+TEST_F(KeyAliasFileTest, LoadsAFileWithLineFeedsOnlyAndNoFinalLineEnd) {
+  WriteFile(u"key.ini", "si=if\nalors=then\nfin=end");
+  LoadKeyAliases(TextFromUtf16(Path(u"key.ini")));
+  EXPECT_EQ(ScanAll("si x alors fin"), "IF:si IDENT:x THEN:alors END:fin");
 }

@@ -132,6 +132,19 @@ TEST(DateFromText, RefusedForms) {
                     ("Cannot convert Text \"" + std::string(text) + "\" to Date").c_str(), text);
 }
 
+// Rounding to the second may not carry the last representable day into a
+// year that no date text can hold.
+TEST(DateFromText, TheLastSecondsOfTheLastDayStayInIt) {
+  for (const char* text : {"9999-12-31 23:59:59.999", "9999-12-31 23:59:59.99999999999999"}) {
+    const double date = DateFromText(T(text));
+    const Text written = FormatDateTime(date, T("c"));
+    EXPECT_EQ(written, T("9999-12-31 23:59:59")) << text;
+    EXPECT_EQ(DateFromText(written), 2958465 + 86399 * kSecond) << text;
+  }
+  EXPECT_EQ(FormatDateTime(DateFromText(T("23:59:59.99999999999999")), T("c")), T("1899-12-31"));
+  EXPECT_EQ(FormatDateTime(DateFromText(T("2026-12-10 23:59:59.6")), T("c")), T("2026-12-11"));
+}
+
 TEST(DateFromText, ReadsBackTheTextFormOfDates) {
   for (double date : {46366.0, kThursday, 0.5, -1.25, -657434.0, 2958465 + 86399 * kSecond}) {
     Text text = FormatDateTime(date, T("c"));

@@ -21,6 +21,11 @@ const ReplaceCase kReplaceCases[] = {
     {"(?:)", 0, "é中😀", "|", true,
      kUtf16Build ? "|é|中|😀|" : "|\xC3|\xA9|\xE4|\xB8|\xAD|\xF0|\x9F|\x98|\x80|"},
     {"(?:)", kUtf8, "é中😀", "|", true, "|é|中|😀|"},
+    // Every match is searched in the subject as given: what was put in
+    // before is no context for lookbehinds, "$_" or "$'".
+    {"(?<=b)a", 0, "baa", "b", true, "bba"},
+    {"a", 0, "aa", "[$_]", true, "[aa][aa]"},
+    {"a", 0, "ab", "$'", true, "bb"},
 };
 
 TEST(RegexReplace, ReplacesOneOrEveryMatch) {
@@ -46,6 +51,15 @@ TEST(RegexReplace, NothingToReplace) {
   EXPECT_EQ(engine.Subject(), "ab");
   engine.Replace();
   EXPECT_EQ(engine.Subject(), "ab");
+}
+
+// A callback that searches on has the match it found replaced.
+TEST(RegexReplace, ACallbackThatSearchesOnMovesTheReplacement) {
+  CRegex engine;
+  Prepare(engine, "\\d", "a1b2c3d4");
+  engine.SetCallback([](CRegex& e) { return e.MatchNext() ? "<" + e.Group(0) + ">" : std::string("!"); });
+  EXPECT_TRUE(engine.ReplaceAll());
+  EXPECT_EQ(engine.Subject(), "a1b<2>c3d<4>");
 }
 
 TEST(RegexCallback, GivesTheTextOfEachMatch) {

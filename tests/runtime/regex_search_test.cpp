@@ -1,5 +1,6 @@
 #include <climits>
 
+#include "regex/exec_limits.h"
 #include "regex_fixture.h"
 
 namespace {
@@ -138,7 +139,9 @@ TEST(RegexSearch, RawSubjectsAreCheckedInUtf8Mode) {
 
   engine.SetSubjectText(FromUtf8("abab"));
   engine.SetTemplate("\xFF");
-  EXPECT_EQ(ErrorOf([&] { engine.ReplaceAll(); }), "RE Exec() - Invalid UTF-8 in the subject at offset 1");
+  EXPECT_TRUE(engine.ReplaceAll());
+  EXPECT_EQ(engine.Subject(), "a\xFF" "a\xFF");
+  EXPECT_EQ(ErrorOf([&] { engine.MatchNext(); }), "RE Exec() - Invalid UTF-8 in the subject at offset 1");
 }
 
 // Past 99 groups PCRE reports 0 (the offsets are full); the walk goes on.
@@ -195,6 +198,34 @@ TEST(RegexSearch, RecursionBeyondTheStackIsAnError) {
   EXPECT_EQ(engine.MatchLength(), 1000);
   Prepare(engine, "(a|b)*", Repeat("a", 1000000));
   EXPECT_EQ(ErrorOf([&] { engine.MatchNext(); }), "RE Exec() - The pattern recurses too deeply for this subject");
+}
+
+// Backtracking has one budget of steps for every search of a subject: a
+// catastrophic pattern stops with an error, whether it backtracks at one
+// start, at many starts of one search, or in many matches of one walk.
+TEST(RegexSearch, CatastrophicBacktrackingUsesUpTheStepsOfTheSubject) {
+  const std::string usedUp = "RE Exec() - Too much backtracking: the searches of this subject took more than ";
+  CRegex engine;
+  const std::string manyStarts = Repeat(Repeat("a", 18) + "c", 400) + "b";
+  Prepare(engine, "(a|a)*b", manyStarts);
+  EXPECT_EQ(ErrorOf([&] { engine.MatchNext(); }), usedUp + std::to_string(StepBudget(manyStarts.size())) + " steps");
+  const std::string manyMatches = Repeat(Repeat("a", 16) + "c", 40);
+  Prepare(engine, "(a|a)*b|c", manyMatches);
+  EXPECT_EQ(ErrorOf([&] { while (engine.MatchNext()) {} }),
+            usedUp + std::to_string(StepBudget(manyMatches.size())) + " steps");
+  Prepare(engine, "(a|a)*b|c", manyMatches);
+  EXPECT_TRUE(engine.MatchNext()) << "a new subject starts with a new budget";
+}
+
+TEST(RegexSearch, OrdinarySearchesOfLargeSubjectsStayWithinTheSteps) {
+  CRegex engine;
+  const std::string text = Repeat("word 12 other-thing, x ", 480000);
+  ASSERT_GT(text.size(), 10u << 20);
+  Prepare(engine, "(\\w+)-(\\w+),\\s+x $", text);
+  ASSERT_TRUE(engine.MatchNext());
+  EXPECT_EQ(engine.Group(2), "thing");
+  Prepare(engine, "[a-z]+\\d|(?:wo|rd|th)+x", text.substr(0, 1u << 20));
+  EXPECT_FALSE(engine.MatchNext());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -188,5 +189,28 @@ TEST_F(SysFileText, SaveFailureNamesTheFileAndTheSystemReason) {
   }
   EXPECT_EQ(ReadFile(u"file"), "x");
 }
+
+// Files whose size the system does not tell, devices, and failures after
+// opening: each read whole, written without cutting, or named in the error.
+#ifndef _WIN32
+TEST_F(SysFileText, FilesWithoutATrueSizeAreReadToTheirEnd) {
+  const Text status = ReadFileText(T("/proc/self/status"), 65001);
+  EXPECT_NE(status.find(T("Name:")), Text::npos);
+  EXPECT_NE(status.find(T("VmSize:")), Text::npos) << "read past the first piece of a file that says it is empty";
+  EXPECT_EQ(ReadFileText(T("/dev/null"), 0), T(""));
+}
+
+TEST_F(SysFileText, DevicesAreWrittenWithoutBeingCut) {
+  EXPECT_NO_THROW(WriteFileText(T("/dev/null"), T("x"), false, 65001));
+  EXPECT_NO_THROW(WriteFileText(T("/dev/null"), T("x"), true, 65001));
+}
+
+TEST_F(SysFileText, FailuresAfterOpeningNameTheFile) {
+  const Text full = MessageOf([](const Text& n) { WriteFileText(n, T("x"), false, 65001); }, T("/dev/full"));
+  EXPECT_EQ(full, T("Save \"/dev/full\" failed: ") + TextFromUtf16(platform::ErrorText(ENOSPC)));
+  const Text memory = MessageOf([](const Text& n) { ReadFileText(n, 0); }, T("/proc/self/mem"));
+  EXPECT_EQ(memory, T("Read \"/proc/self/mem\" failed: ") + TextFromUtf16(platform::ErrorText(EIO)));
+}
+#endif
 
 }  // namespace

@@ -110,3 +110,24 @@ TEST(SysTransfer, AWriteThatMakesNoProgressRaisesInsteadOfLooping) {
 }
 
 }  // namespace
+
+TEST(SysTransfer, ReadToEndTakesEverythingFromTheCurrentPosition) {
+  const std::string contents(200000, 'q');
+  FaultyFile file(contents, kAny, 7000);
+  file.SeekTo(5);
+  EXPECT_EQ(ReadToEnd(file, contents.size(), 1000), contents.substr(5));
+  FaultyFile empty("", kAny, kAny);
+  EXPECT_EQ(ReadToEnd(empty, 0), "");
+}
+
+TEST(SysTransfer, ReadToEndStopsBeyondItsLimit) {
+  FaultyFile file(std::string(100, 'q'), kAny, kAny);
+  EXPECT_THROW(ReadToEnd(file, 99), EScriptError);
+}
+
+TEST(SysTransfer, WriteHereWritesWhereTheFileIs) {
+  FaultyFile file("abcdef", kAny, 2);
+  file.SeekTo(2);
+  WriteHere(file, "XYZ", 1);
+  EXPECT_EQ(file.Contents(), "abXYZf");
+}

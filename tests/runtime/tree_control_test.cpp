@@ -1,4 +1,5 @@
 // if, case, try and raise.
+#include <new>
 #include <stdexcept>
 
 #include "match_stub.h"
@@ -11,6 +12,18 @@ class CForeignThrow : public CSimpleStatement {
 public:
   using CSimpleStatement::CSimpleStatement;
   void Execute(CContext&) override { throw std::runtime_error("foreign"); }
+};
+
+// Fails as an allocation does when memory runs out.
+template <class Failure>
+class CAllocationFailure : public CSimpleStatement {
+public:
+  using CSimpleStatement::CSimpleStatement;
+  void Execute(CContext&) override { throw Failure(); }
+};
+
+struct TooLong : std::length_error {
+  TooLong() : std::length_error("basic_string::_M_create") {}
 };
 
 Value Int(int32_t v) {
@@ -155,6 +168,14 @@ TEST_F(TreeControl, ForeignExceptionsPassExceptButNotFinally) {
   Try([&] { Add(new CForeignThrow(Scope())); }, [&] { Print(Const("except")); }, [&] { Print(Const("finally")); });
   EXPECT_THROW(Module()->Call(Context(), nullptr), std::runtime_error);
   EXPECT_EQ(Context().Output(), "finally\n");
+}
+
+TEST_F(TreeControl, RunningOutOfMemoryIsAScriptErrorThatExceptCatches) {
+  Try([&] { Add(new CAllocationFailure<std::bad_alloc>(Scope())); }, [&] { Print(Name("@")); });
+  Try([&] { Add(new CAllocationFailure<TooLong>(Scope())); }, [&] { Print(Name("@")); });
+  TryFinally([&] { Add(new CAllocationFailure<std::bad_alloc>(Scope())); }, [&] { Print(Const("finally")); });
+  EXPECT_EQ(RunError(), "Out of memory");
+  EXPECT_EQ(Context().Output(), "Out of memory\nOut of memory\nfinally\n");
 }
 
 TEST_F(TreeControl, ReturnInsideTryRunsFinallyAndLeavesTheFunction) {

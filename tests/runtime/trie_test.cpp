@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "alloc_counter.h"
 #include "base/trie.h"
 #include "live_object.h"
 
@@ -124,3 +125,41 @@ TEST(Trie, OnlyAsciiLettersFoldAndEscapesAreNotDelimited) {
   t->Release();
 }
 #endif
+
+// A long key costs a few allocations, not one node per symbol: a million
+// code units of up to five symbols each once took over half a gigabyte.
+TEST(Trie, LongKeysCostMemoryInProportionToTheirLength) {
+  const Char wide = Char(sizeof(Char) == 1 ? 0xFF : 0xFFFF);
+  const Text longKey(1000000, wide);
+  Text sibling = longKey;
+  sibling.back() = Char('a');
+  auto* t = new TagTrie();
+  const int64_t before = AllocationCount();
+  t->Put(longKey, Tag(1));
+  t->Put(sibling, Tag(2));
+  t->Put(longKey.substr(0, 500000), Tag(3));
+  EXPECT_LT(AllocationCount() - before, 200);
+  EXPECT_EQ(t->IndexOf(longKey), Tag(1));
+  EXPECT_EQ(t->IndexOf(sibling), Tag(2));
+  EXPECT_EQ(t->IndexOf(longKey.substr(0, 500000)), Tag(3));
+  EXPECT_EQ(t->IndexOf(longKey.substr(0, 500001)), nullptr);
+  EXPECT_EQ(t->IndexOf(longKey + Char('a')), nullptr);
+  std::vector<intptr_t> seen;
+  t->ForEach([](void* out, void* v) { static_cast<std::vector<intptr_t>*>(out)->push_back(intptr_t(v)); }, &seen);
+  EXPECT_EQ(seen, (std::vector<intptr_t>{3, 1, 2}));
+  t->Release();
+}
+
+// Keys that share a beginning and part at every kind of place: inside a
+// shared run, at its end, and inside the symbols of one escaped code unit.
+TEST(Trie, KeysPartingAnywhereKeepTheirValues) {
+  const std::vector<std::string> keys = {"abcdef", "abcxyz", "abc", "ab", "abcdefg", "b",
+                                         "",       "abcd",   "a b", "a c", "a\x7f"};
+  auto key = [](const std::string& ascii) { return Text(ascii.begin(), ascii.end()); };
+  auto* t = new TagTrie();
+  for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(t->Put(key(keys[i]), Tag(intptr_t(i + 1))), Tag(intptr_t(i + 1)));
+  for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(t->IndexOf(key(keys[i])), Tag(intptr_t(i + 1))) << keys[i];
+  for (const char* missing : {"abcde", "abcx", "a", "abcdefgh", "c", "a d"})
+    EXPECT_EQ(t->IndexOf(key(missing)), nullptr) << missing;
+  t->Release();
+}

@@ -1,0 +1,1 @@
+print(#(string.gsub(string.rep("a", 2000000), "a", "bb")))
