@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "../stack_guard.h"
 #include "../tree/object_value.h"
 #include "../tree/value_list.h"
 #include "../tree/value_ops.h"
@@ -65,6 +66,7 @@ Text CJsonWriter::Write(CObjectValue* object) {
 void CJsonWriter::WriteObject(CObjectValue* object, int32_t level) {
   if (!written_.insert(object).second) return WriteText("\"(Object)\"");
   if (level >= kJsonDepthLimit) RaiseJsonTooDeep();
+  CheckStackRoom();
   const bool braces = UsesBraces(object, options_.json);
   const bool bracketed = options_.format >= 0;
   if (bracketed) WriteText(braces ? "{" : "[");

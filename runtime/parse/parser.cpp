@@ -1,5 +1,6 @@
 #include "parser.h"
 
+#include "../stack_guard.h"
 #include "parse_run.h"
 
 void TParser::Parse(Text text) {
@@ -10,7 +11,7 @@ void TParser::Parse(Text text) {
 }
 
 bool TParser::ParseNested() {
-  if (nesting_ >= kNestingLimit) {
+  if (nesting_ >= kNestingLimit || !HasStackRoom()) {
     actions_.ReportError(QT("yyparse stack overflow"), nullptr);
     return false;
   }

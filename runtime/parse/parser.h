@@ -17,7 +17,8 @@ public:
   void Parse(Text text);
   // For the "{" rules: parses a function body with the same scanner until a
   // reduction calls EndNested (true), or until the text ends (false). Too
-  // deep a nesting reports "yyparse stack overflow" and parses nothing (false).
+  // deep a nesting, or too little stack left for one more, reports "yyparse
+  // stack overflow" and parses nothing (false).
   bool ParseNested();
   // For the "}" rule that closes a nested parse's function: the current run
   // of the driver returns after this reduction.

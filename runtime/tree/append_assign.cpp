@@ -1,5 +1,6 @@
 #include "append_assign.h"
 
+#include "../stack_guard.h"
 #include "../value/arith.h"
 #include "../value/convert.h"
 #include "name_ref.h"
@@ -19,12 +20,28 @@ CValue* VariableOf(CValue* node) {
   return node && node->IsVariable() ? node : nullptr;
 }
 
+// Joins taken in one call; a longer chain costs one call per run of them.
+constexpr int32_t kJoinRun = 32;
+
 // The right operands as text, innermost first, each converted as soon as it
 // is evaluated, as the chain itself would do.
 void JoinOperands(CBinaryOp* join, CValue* base, CContext& context, Text& tail) {
-  if (join->Left() != base) JoinOperands(static_cast<CBinaryOp*>(join->Left()), base, context, tail);
-  Text buffer;
-  tail += BuildTextView(Eval(join->Right(), context), buffer);
+  CheckStackRoom();
+  CBinaryOp* run[kJoinRun];
+  int32_t count = 0;
+  for (CBinaryOp* op = join;;) {
+    run[count++] = op;
+    if (op->Left() == base) break;
+    op = static_cast<CBinaryOp*>(op->Left());
+    if (count == kJoinRun) {
+      JoinOperands(op, base, context, tail);
+      break;
+    }
+  }
+  while (count > 0) {
+    Text buffer;
+    tail += BuildTextView(Eval(run[--count]->Right(), context), buffer);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "../base/named_list.h"
 #include "../lib/context.h"
+#include "../stack_guard.h"
 #include "variable.h"
 
 CBlock::CBlock(CNode* owner)
@@ -28,7 +29,9 @@ void CBlock::Clear() {
 
 void CBlock::AddChild(CNode* child) { children_->Put(child, -1); }
 
+// Blocks nest as deep as the source does.
 void CBlock::Execute(CContext& context) {
+  CheckStackRoom();
   try {
     RunChildren(context);
   } catch (...) {
@@ -53,7 +56,9 @@ void CBlock::RunChildren(CContext& context) {
   }
 }
 
+// The search climbs the enclosing scopes one call per level.
 CValue* CBlock::Lookup(TextView name) {
+  CheckStackRoom();
   if (CValue* own = FindOwn(name)) return own;
   for (int32_t i = usedModules_->Count() - 1; i >= 0; --i)
     if (CValue* found = static_cast<CNode*>(usedModules_->Get(i))->Lookup(name)) return found;

@@ -41,6 +41,15 @@ public:
   // module before they are released, it frees modules that use each other.
   void Clear();
 
+  // The function this block lies in, as EnclosingFunction last found it;
+  // known only while no owner has changed since.
+  bool KnowsFunction() const { return functionKnownAt_ == OwnerChanges() + 1; }
+  CFunction* KnownFunction() const { return function_; }
+  void SetKnownFunction(CFunction* function) {
+    function_ = function;
+    functionKnownAt_ = OwnerChanges() + 1;
+  }
+
   void SetBreak() { break_ = true; }
   bool BreakSet() const { return break_; }
 
@@ -53,5 +62,7 @@ private:
   CList* usedModules_;
   CNamedList* names_;  // owning
   CList* replaced_;    // owning
+  CFunction* function_ = nullptr;
+  uint64_t functionKnownAt_ = 0;  // OwnerChanges() + 1 when known
   bool break_ = false;
 };

@@ -1,5 +1,6 @@
 #include "call.h"
 
+#include "../stack_guard.h"
 #include "value_list.h"
 
 CCall::CCall(CNode* owner, CValue* callee, CValueList* args) : CValue(owner), callee_(callee), args_(args) {}
@@ -21,7 +22,9 @@ void CCall::ComputeArguments(CContext& context) {
   }
 }
 
+// Arguments may be calls themselves, as deep as the source nests them.
 void CCall::Compute(CContext& context) {
+  CheckStackRoom();
   ComputeArguments(context);
   if (deferred_) {
     callee_->Compute(context);
@@ -32,8 +35,10 @@ void CCall::Compute(CContext& context) {
   value_ = callee_->Call(context, args_);
 }
 
+// A deferred call may reach itself through its callee without a function call between.
 const Value& CCall::Call(CContext& context, CValueList* more) {
   if (!deferred_) return DefaultValue();
+  CheckStackRoom();
   CBaseRef keep(this);
   auto* args = new CValueList();
   CBaseRef release(args);

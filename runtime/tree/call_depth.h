@@ -1,5 +1,6 @@
-// Counts script calls and deep copies on the C++ stack, so that unbounded
-// recursion raises a script error instead of overflowing the stack.
+// Counts script calls and deep copies on the C++ stack, and checks the stack
+// room each needs, so that unbounded recursion raises a script error instead
+// of overflowing the stack.
 #pragma once
 #include <cstdint>
 

@@ -130,8 +130,21 @@ bool IsOwnedBy(CNode* node, CNode* owner) {
   return false;
 }
 
+// Blocks keep the answer: declaring in every level of a deep nest then takes
+// a short climb each instead of one to the top.
 CFunction* EnclosingFunction(CNode* node) {
-  for (CNode* owner = node ? node->Owner() : nullptr; owner; owner = owner->Owner())
-    if (CFunction* function = owner->AsFunction()) return function;
-  return nullptr;
+  if (CBlock* block = node ? node->AsBlock() : nullptr; block && block->KnowsFunction()) return block->KnownFunction();
+  CFunction* found = nullptr;
+  CNode* owner = node ? node->Owner() : nullptr;
+  for (; owner; owner = owner->Owner()) {
+    if ((found = owner->AsFunction())) break;
+    CBlock* block = owner->AsBlock();
+    if (block && block->KnowsFunction()) {
+      found = block->KnownFunction();
+      break;
+    }
+  }
+  for (CNode* passed = node; passed && passed != owner; passed = passed->Owner())
+    if (CBlock* block = passed->AsBlock()) block->SetKnownFunction(found);
+  return found;
 }

@@ -2,6 +2,7 @@
 
 #include "../base/list.h"
 #include "../error.h"
+#include "../stack_guard.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "object_value.h"
@@ -13,6 +14,7 @@ CIndexRef::CIndexRef(CNode* owner, CValue* object, CValue* key) : CMemberRef(own
 CIndexRef::~CIndexRef() { ReleaseObject(key_); }
 
 CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
+  CheckStackRoom();
   object_->Compute(context);
   key_->Compute(context);
   const Value& object = object_->ValueRef();

@@ -5,6 +5,7 @@
 #include "../error.h"
 #include "../lib/context.h"
 #include "../lib/current_context.h"
+#include "../stack_guard.h"
 #include "../value/predicates.h"
 #include "block.h"
 #include "class_instance.h"
@@ -38,6 +39,7 @@ void CMemberRef::Assign(CContext& context, const Value& value) {
 }
 
 CValue* CMemberRef::Resolve(CContext& context, bool forAssign) {
+  CheckStackRoom();
   const Value& object = Eval(object_, context);
   Hold(object);
   if (CValue* member = MemberOf(object, RefName(), forAssign)) return member;

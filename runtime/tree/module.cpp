@@ -1,5 +1,6 @@
 #include "module.h"
 
+#include "call_depth.h"
 #include "value_list.h"
 
 CModule::CModule(CNode* owner) : CBlock(owner) {}
@@ -12,7 +13,9 @@ void CModule::Execute(CContext& context) {
   CBlock::Execute(context);
 }
 
+// A compiled chunk may call itself, as a function can.
 const Value& CModule::Call(CContext& context, CValueList*) {
+  CCallDepth depth;
   CBlock::Execute(context);
   return DefaultValue();
 }

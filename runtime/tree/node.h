@@ -43,7 +43,13 @@ public:
 
   CNode* Root();
   CNode* Owner() const { return owner_; }
-  void SetOwner(CNode* owner) { owner_ = owner; }
+  void SetOwner(CNode* owner) {
+    owner_ = owner;
+    ++ownerChanges_;
+  }
+  // Counts SetOwner calls in the process: what was learnt by climbing owners
+  // stays true while the count stays the same.
+  static uint64_t OwnerChanges() { return ownerChanges_; }
   const Text& Name() const { return name_; }
   void SetName(TextView name) { name_ = name; }
 
@@ -52,6 +58,7 @@ public:
 
 private:
   static inline int32_t liveCount_ = 0;
+  static inline uint64_t ownerChanges_ = 0;
   CNode* owner_;
   Text name_;
 };

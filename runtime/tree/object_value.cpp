@@ -1,5 +1,6 @@
 #include "object_value.h"
 
+#include "../stack_guard.h"
 #include "call_depth.h"
 #include "value_list.h"
 
@@ -13,8 +14,10 @@ CNode* CObjectValue::Item(int32_t index) {
   return index >= 0 && index < count ? members_->At(index) : nullptr;
 }
 
+// Literals nest as deep as the source does.
 void CObjectValue::Compute(CContext& context) {
   if (computed_) return;
+  CheckStackRoom();
   for (int32_t i = 0; i < MemberCount(); ++i)
     if (CValue* member = members_->At(i)) member->Compute(context);
   computed_ = true;

@@ -1,7 +1,15 @@
 #include "op_node.h"
 
 #include "../ops/operator_table.h"
+#include "../stack_guard.h"
 #include "../value/predicates.h"
+
+namespace {
+
+// Left operands that are plain binary operators evaluated in one call.
+constexpr int32_t kChainRun = 32;
+
+}  // namespace
 
 COpNode::~COpNode() { ReleaseObject(operand_); }
 
@@ -17,8 +25,10 @@ void CUnaryOp::Init(CValue* operand, char16_t code) {
 }
 
 // The result is written only after the operands are computed: a recursive
-// call inside an operand evaluates this same node.
+// call inside an operand evaluates this same node. Operands nest as deep as
+// the source does, so each level checks the stack.
 void CUnaryOp::Compute(CContext& context) {
+  CheckStackRoom();
   value_ = Eval(operand_, context);
   ApplyOperator(context, value_, DefaultValue(), code_);
 }
@@ -31,19 +41,38 @@ void CBinaryOp::Init(CValue* left, char16_t code, CValue* right) {
   right_ = right;
 }
 
+// A chain of left operands ("a + b + c ...") is walked in runs rather than
+// one call per operator, so that long sums and joins cost little stack. The
+// operators apply to one running result, innermost first.
 void CBinaryOp::Compute(CContext& context) {
-  Value left = operand_->Take(context);
-  const Value& right = Eval(right_, context);
-  value_ = std::move(left);
-  ApplyOperator(context, value_, right, code_);
+  CheckStackRoom();
+  CBinaryOp* run[kChainRun];
+  int32_t count = 0;
+  CBinaryOp* innermost = this;
+  run[count++] = this;
+  while (count < kChainRun) {
+    CValue* left = innermost->operand_;
+    if (left->Id() != ClassId::kBinaryOp) break;
+    innermost = static_cast<CBinaryOp*>(left);
+    run[count++] = innermost;
+  }
+  Value result = innermost->operand_->Take(context);
+  while (count > 0) {
+    const CBinaryOp* op = run[--count];
+    const Value& right = Eval(op->right_, context);
+    ApplyOperator(context, result, right, op->code_);
+  }
+  value_ = std::move(result);
 }
 
 void CAndOp::Compute(CContext& context) {
+  CheckStackRoom();
   value_ = Eval(operand_, context);
   if (ValueToBool(value_)) value_ = Eval(right_, context);
 }
 
 void COrOp::Compute(CContext& context) {
+  CheckStackRoom();
   value_ = Eval(operand_, context);
   if (!ValueToBool(value_)) value_ = Eval(right_, context);
 }

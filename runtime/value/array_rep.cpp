@@ -1,6 +1,7 @@
 #include "array_rep.h"
 
 #include <cstring>
+#include <new>
 
 #include "../error.h"
 
@@ -47,8 +48,35 @@ ArrayRep* ArrayRep::MakeBytes(std::string_view bytes) {
 
 ArrayRep* ArrayRep::Clone() const { return new ArrayRep(*this); }
 
+// Arrays that an array's elements release while it is destroyed wait in a
+// per-thread list, so that arrays nested in arrays are freed in a loop. The
+// list is made only then and is a plain pointer, which outlives static
+// destructors; out of memory for it, the array goes at once.
 void ArrayRep::Release() {
-  if (--refs_ == 0) delete this;
+  if (--refs_ > 0) return;
+  thread_local constinit bool destroying = false;
+  thread_local constinit std::vector<ArrayRep*>* pending = nullptr;
+  if (destroying) {
+    try {
+      if (!pending) pending = new std::vector<ArrayRep*>();
+      pending->push_back(this);
+    } catch (const std::bad_alloc&) {
+      delete this;
+    }
+    return;
+  }
+  destroying = true;
+  delete this;
+  if (pending) {
+    while (!pending->empty()) {
+      ArrayRep* next = pending->back();
+      pending->pop_back();
+      delete next;
+    }
+    delete pending;
+    pending = nullptr;
+  }
+  destroying = false;
 }
 
 int32_t ArrayRep::Position(std::span<const int32_t> indexes) const {

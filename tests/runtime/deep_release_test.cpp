@@ -4,6 +4,7 @@
 #include "live_object.h"
 #include "tree/object_value.h"
 #include "tree/value_list.h"
+#include "value/array_rep.h"
 
 // Releasing the head of a long chain frees the links one after another, not
 // one inside the other, so the depth of a structure never costs stack.
@@ -57,6 +58,22 @@ TEST(DeepRelease, AMillionNestedScriptObjectsAreFreed) {
     head->Release();
     EXPECT_EQ(CNode::LiveCount(), nodesBefore) << (name.empty() ? "unnamed" : "named") << " members";
   }
+}
+
+// Variant arrays (from the host) whose one element is the array before,
+// the innermost holding an object.
+TEST(DeepRelease, AMillionNestedArraysAreFreed) {
+  const ArrayBound one{0, 1};
+  Value head;
+  head.SetCountedObject(new LiveObject());
+  head.AsObject()->Release();
+  for (int32_t i = 0; i < kDeep; ++i) {
+    ArrayRep* array = ArrayRep::Make(varVariantArray, {&one, 1});
+    array->Element(0) = std::move(head);
+    head.AdoptArray(array);
+  }
+  head.Clear();
+  EXPECT_EQ(LiveObject::alive, 0);
 }
 
 TEST(DeepRelease, WideListsOfDeepChainsAreFreed) {
