@@ -1,9 +1,9 @@
 // Who holds whom among an image's records. The loader rebuilds reference
 // counts from the references its readers make rather than trusting stored
-// counts, and refuses shapes that would free a node twice, keep one alive
-// forever or overflow the stack when the tree is destroyed: a cycle of
-// counted references, a record nothing holds, a chain deeper than
-// kMaxHoldDepth.
+// counts, and refuses shapes that would free a node twice or keep one alive
+// forever: a cycle of counted references, a record nothing holds. Chains
+// may be as deep as the records are many: every walk here is a loop, and
+// trees are freed without recursion.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -18,8 +18,6 @@ enum class ReferenceKind {
 
 class ReferenceGraph {
 public:
-  static constexpr int32_t kMaxHoldDepth = 4096;
-
   // The cycle checks' total work is bounded by stepBudget, so that no image
   // makes loading quadratic.
   ReferenceGraph(int32_t records, int64_t stepBudget);
@@ -27,8 +25,8 @@ public:
   // Records are 0-based here. A counted or consumed reference that would
   // close a cycle is a bad format.
   void Add(int32_t holder, int32_t target, ReferenceKind kind);
-  // Every record but the first held, consumed ones referred to once, no
-  // chain too deep; else a bad format.
+  // Every record but the first held, consumed ones referred to once;
+  // else a bad format.
   void CheckComplete() const;
   // Holders before the records they hold, so that dropping the loader's own
   // references in this order frees nodes one at a time, without recursion.

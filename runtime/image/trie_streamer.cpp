@@ -18,7 +18,9 @@ void CTrieStreamer::Load() {
   for (int32_t i = 0; i < count; ++i) {
     const Text key = ReadText();
     if (!IsRawKey(key) || trie->FindOrInsert(key, nullptr, true, false)) RaiseBadFormat();
-    trie->FindOrInsert(key, ReadItem(), true, false);
+    void* item = ReadItem();
+    trie->FindOrInsert(key, item, true, false);
+    entries_.push_back({key, item});
   }
   CStreamer::Load();
 }

@@ -4,9 +4,9 @@
 
 #include "base/list.h"
 #include "image/bad_format.h"
+#include "image/image_reader.h"
 #include "tree/module.h"
-#include "tree/value_list.h"
-#include "treeimage/value_list_streamer.h"
+#include "treeimage/name_table.h"
 
 namespace {
 
@@ -45,7 +45,6 @@ void CheckUsedModules(const CList& used, const CList& children) {
 void CBlockStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != GroupOf(ClassId::kBlock)) return CNodeStreamer::ReadFields(group, index);
   auto* block = NodeAs<CBlock>();
-  int32_t namesRecord = 0;
   switch (index) {
     case kChildren:
       TakeOver(block->children_, ReadCountedRef<CList>());
@@ -54,8 +53,7 @@ void CBlockStreamer::ReadFields(int32_t group, int32_t index) {
       TakeOver(block->usedModules_, ReadCountedRef<CList>());
       break;
     case kNames:
-      TakeOver<CNamedList>(block->names_, ReadRefAndRecord<CValueList>(ReferenceKind::kCounted, namesRecord));
-      if (namesRecord) ValueListStreamerOf(*this, namesRecord).RequireVariables();
+      ReadRefAndRecord<CTrie>(ReferenceKind::kConsumed, namesRecord_);
       break;
     case kBreak:
       if (ReadBool()) block->SetBreak();
@@ -68,6 +66,7 @@ void CBlockStreamer::ReadFields(int32_t group, int32_t index) {
 void CBlockStreamer::Finish() {
   CNodeStreamer::Finish();
   auto* block = NodeAs<CBlock>();
+  if (namesRecord_) TakeOver(block->names_, BlockNamesOf(Reader().StreamerOf(namesRecord_)));
   CheckChildren(*block->children_);
   CheckUsedModules(*block->usedModules_, *block->children_);
 }

@@ -65,7 +65,7 @@ void CFunctionStreamer::ReadFields(int32_t group, int32_t index) {
       function->baseCounted_ = function->baseFunction_ != nullptr;
       break;
     case kLocalNames:
-      ReadConsumedRef<CNamedList>();
+      ReadConsumedRef<CTrie>();
       break;
     case kFunctionName:
       function->SetName(ReadText());

@@ -3,7 +3,8 @@
 // name. A function is made as its constructor would make it before Init:
 // levels and an empty local-name table. What the record leaves out is made
 // as Init makes it, and the local names are built from the variables, so
-// that they name exactly those.
+// that they name exactly those; the record's table, of any member of the
+// trie family, is read and dropped.
 #pragma once
 #include "treeimage/control_streamers.h"
 

@@ -31,20 +31,19 @@ void CNodeStreamer::Finish() { OwnerDepth(); }
 
 // Walks up to the first owner whose depth is known, then gives the depths
 // back down, so that every record is walked once however the chains share.
+// Meeting a record of the same walk again closes a loop.
 int32_t CNodeStreamer::OwnerDepth() {
   std::vector<CNodeStreamer*> chain;
   CNodeStreamer* at = this;
-  while (at->ownerDepth_ < 0 && at->ownerRecord_ != 0) {
-    if (chain.size() >= kMaxOwnerDepth) RaiseBadFormat();
+  while (at->ownerDepth_ == kDepthUnknown && at->ownerRecord_ != 0) {
+    at->ownerDepth_ = kDepthOnWalk;
     chain.push_back(at);
     at = &NodeStreamerOf(at->ownerRecord_);
   }
-  if (at->ownerDepth_ < 0) at->ownerDepth_ = 0;
+  if (at->ownerDepth_ == kDepthOnWalk) RaiseBadFormat();
+  if (at->ownerDepth_ == kDepthUnknown) at->ownerDepth_ = 0;
   int32_t depth = at->ownerDepth_;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    if (++depth > kMaxOwnerDepth) RaiseBadFormat();
-    (*it)->ownerDepth_ = depth;
-  }
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) (*it)->ownerDepth_ = ++depth;
   return ownerDepth_;
 }
 

@@ -1,8 +1,8 @@
 // Records of program-tree nodes: the root of their streamers (id 11: name
 // and owner) and line statements (id 87). Owners are plain references that
 // lookups, jumps and the search for the enclosing function follow upwards,
-// so an owner chain that loops or runs deeper than kMaxOwnerDepth is a bad
-// format.
+// so an owner chain that loops is a bad format. Chains may be as deep as the
+// tree: walking one is a loop, never a recursion.
 //
 // A node reader stores each counted reference in its node as soon as it is
 // read, so that the node releases it when a later failure frees the tree;
@@ -17,8 +17,6 @@ inline constexpr int32_t GroupOf(ClassId id) { return static_cast<int32_t>(id); 
 
 class CNodeStreamer : public CStreamer {
 public:
-  static constexpr int32_t kMaxOwnerDepth = 4096;
-
   void ReadFields(int32_t group, int32_t index) override;
   void Finish() override;
 
@@ -39,7 +37,9 @@ private:
   CBase* ResolveNode(ReferenceKind kind, bool (*isClass)(CBase*), int32_t& record);
 
   int32_t ownerRecord_ = 0;
-  int32_t ownerDepth_ = -1;  // not yet known
+  static constexpr int32_t kDepthUnknown = -1;
+  static constexpr int32_t kDepthOnWalk = -2;
+  int32_t ownerDepth_ = kDepthUnknown;
 };
 
 class CLineStatementStreamer : public CNodeStreamer {

@@ -10,6 +10,7 @@
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "error.h"
+#include "fuzz_run.h"
 #include "lib/runtime_init.h"
 #include "tree/node.h"
 
@@ -17,11 +18,6 @@ namespace {
 
 // Messages are the point of odd input, not a finding: the base context drops them.
 CCompiler* NewQuietCompiler() { return new CCompiler(); }
-
-// Devices never end: "use" of one would read until memory runs out.
-bool NamesDevice(std::string_view bytes) {
-  return bytes.find("/dev") != std::string_view::npos || bytes.find("/proc") != std::string_view::npos;
-}
 
 }  // namespace
 

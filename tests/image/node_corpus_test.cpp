@@ -7,12 +7,10 @@
 #include <vector>
 
 #include "../parse/text_util.h"
-#include "../runtime/recording_context.h"
 #include "../support/corpus_files.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "error.h"
-#include "lib/current_context.h"
 #include "lib/runtime_init.h"
 #include "node_fixture.h"
 #include "node_writer.h"
@@ -35,23 +33,6 @@ public:
 };
 
 CCompiler* NewQuietCompiler() { return new CQuietCompiler(); }
-
-// What the module prints with the runner's libraries, then the message of
-// the error that stops it.
-std::string RunWithLibraries(CModule* module) {
-  auto* context = new RecordingContext();
-  SetCurrentContext(context);
-  std::string stopped;
-  try {
-    module->Execute(*context);
-  } catch (const EScriptError& error) {
-    stopped = std::string("error: ") + error.what();
-  }
-  const std::string shown = Utf8Of(context->output) + stopped;
-  SetCurrentContext(nullptr);
-  context->Release();
-  return shown;
-}
 
 class CorpusImage : public NodeImageTest, public testing::WithParamInterface<std::string> {
 protected:

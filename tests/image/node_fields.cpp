@@ -112,7 +112,7 @@ void NodeImageWriter::BlockFields(CNode* node, RecordBody& body) {
       names.push_back(name);
       keys.push_back(name ? name->Name() : Text());
     }
-    body.Field(Group(ClassId::kBlock), 2).Ref(NamedListOf(Group(ClassId::kValueList), true, names, keys));
+    body.Field(Group(ClassId::kBlock), 2).Ref(NameTableOf(tables_.blockNames, true, names, keys));
   }
   if (block->BreakSet()) body.Field(Group(ClassId::kBlock), 3).Int(1);
   if (Is(node, {ClassId::kModule}) && static_cast<CModule*>(node)->Ran()) body.Field(Group(ClassId::kModule), 3).Int(1);
@@ -142,7 +142,7 @@ void NodeImageWriter::FunctionFields(CNode* node, RecordBody& body) {
     locals.insert(locals.end(), {function->ThisVariable(), function->BaseVariable()});
     keys.insert(keys.end(), {QT("this"), QT("base")});
   }
-  body.Field(group, 7).Ref(NamedListOf(kNamedListClassId, false, locals, keys));
+  body.Field(group, 7).Ref(NameTableOf(tables_.localNames, false, locals, keys));
 }
 
 void NodeImageWriter::ControlFields(CNode* node, RecordBody& body) {

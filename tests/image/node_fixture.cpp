@@ -1,7 +1,9 @@
 #include "node_fixture.h"
 
+#include "../runtime/recording_context.h"
 #include "compile/module_loader.h"
 #include "error.h"
+#include "lib/current_context.h"
 #include "node_writer.h"
 #include "tree/module.h"
 #include "treeimage/module_image.h"
@@ -20,6 +22,21 @@ std::string RunModule(CModule* module, int32_t statements) {
     stopped = std::string("error: ") + error.what();
   }
   const std::string shown = Utf8Of(context->output) + stopped;
+  context->Release();
+  return shown;
+}
+
+std::string RunWithLibraries(CModule* module) {
+  auto* context = new RecordingContext();
+  SetCurrentContext(context);
+  std::string stopped;
+  try {
+    module->Execute(*context);
+  } catch (const EScriptError& error) {
+    stopped = std::string("error: ") + error.what();
+  }
+  const std::string shown = Utf8Of(context->output) + stopped;
+  SetCurrentContext(nullptr);
   context->Release();
   return shown;
 }

@@ -30,6 +30,8 @@ private:
 
 // What the module prints, then the message of the error that stops it.
 std::string RunModule(CModule* module, int32_t statements = 100000);
+// The same with the runner's libraries, as the process-wide context.
+std::string RunWithLibraries(CModule* module);
 // The output of the image's module, or "refused: " and the message.
 std::string LoadAndRun(std::string image, int32_t statements = 100000);
 

@@ -15,8 +15,8 @@
 
 std::string Utf8Of(TextView text) { return EncodeAnsi(Utf16FromText(text), platform::kCodePageUtf8); }
 
-std::string NodeImage(CNode* root, NodeImageWriter::Omit omit) {
-  return NodeImageWriter(omit).Write(root).Build();
+std::string NodeImage(CNode* root, NodeImageWriter::Omit omit, NameTables tables) {
+  return NodeImageWriter(omit, tables).Write(root).Build();
 }
 
 ImageWriter NodeImageWriter::Write(CNode* root) {
@@ -92,6 +92,24 @@ int32_t NodeImageWriter::ListOf(bool ownsItems, const std::vector<CBase*>& items
 int32_t NodeImageWriter::NamedListOf(int32_t classId, bool ownsItems, const std::vector<CBase*>& items,
                                      const std::vector<Text>& keys) {
   return Extra(classId, [this, ownsItems, items, keys] { return NamedListBody(ownsItems, items, keys); });
+}
+
+int32_t NodeImageWriter::NameTableOf(NameTable table, bool ownsItems, const std::vector<CBase*>& items,
+                                     const std::vector<Text>& keys) {
+  switch (table) {
+    case NameTable::kTrie:
+      return Extra(kTrieClassId, [this, items, keys] {
+        KeyedItems entries;
+        for (std::size_t i = 0; i < items.size(); ++i)
+          if (items[i] && !keys[i].empty()) entries.emplace_back(SymbolKey(Utf16FromText(keys[i])), Ref(items[i]));
+        return TrieBody(entries);
+      });
+    case NameTable::kNamedList:
+      return NamedListOf(kNamedListClassId, ownsItems, items, keys);
+    case NameTable::kValueList:
+      break;
+  }
+  return NamedListOf(static_cast<int32_t>(ClassId::kValueList), true, items, keys);
 }
 
 RecordBody NodeImageWriter::NamedListBody(bool ownsItems, const std::vector<CBase*>& items,

@@ -23,6 +23,13 @@ class CNode;
 class CValue;
 class Value;
 
+// The member of the trie family that name tables are written as.
+enum class NameTable { kTrie, kNamedList, kValueList };
+struct NameTables {
+  NameTable blockNames = NameTable::kValueList;
+  NameTable localNames = NameTable::kNamedList;
+};
+
 class NodeImageWriter {
 public:
   // Fields that readers make when they are absent, which a test may leave
@@ -30,7 +37,7 @@ public:
   // "result", "this" and "base" variables and local names.
   enum class Omit { kNone, kStacks, kTryMessage, kFunctionLocals };
 
-  explicit NodeImageWriter(Omit omit = Omit::kNone) : omit_(omit) {}
+  explicit NodeImageWriter(Omit omit = Omit::kNone, NameTables tables = {}) : omit_(omit), tables_(tables) {}
 
   // Record 1 is the root.
   ImageWriter Write(CNode* root);
@@ -55,6 +62,9 @@ private:
   int32_t NamedListOf(int32_t classId, bool ownsItems, const std::vector<CBase*>& items,
                       const std::vector<Text>& keys);
   RecordBody NamedListBody(bool ownsItems, const std::vector<CBase*>& items, const std::vector<Text>& keys);
+  // A name table of the chosen class; a named list owns its items as given,
+  // a value list always, a trie holds the named ones counted.
+  int32_t NameTableOf(NameTable table, bool ownsItems, const std::vector<CBase*>& items, const std::vector<Text>& keys);
 
   // Field writers, one per class level; each also writes its parents'.
   void NodeFields(CNode* node, RecordBody& body);
@@ -75,6 +85,7 @@ private:
     BodyMaker body;
   };
   Omit omit_;
+  NameTables tables_;
   std::map<CBase*, int32_t> numbers_;
   std::vector<Pending> records_;
   std::vector<RecordBody> bodies_;
@@ -83,6 +94,7 @@ private:
   bool foundReplaced_ = false;
 };
 
-std::string NodeImage(CNode* root, NodeImageWriter::Omit omit = NodeImageWriter::Omit::kNone);
+std::string NodeImage(CNode* root, NodeImageWriter::Omit omit = NodeImageWriter::Omit::kNone,
+                      NameTables tables = {});
 // The bytes of a text as compact texts hold them.
 std::string Utf8Of(TextView text);
