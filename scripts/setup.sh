@@ -85,6 +85,12 @@ install_packages() {
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Fetches Debian's source package $1 and unpacks it into ./src.
+unpack_source() {
+  apt-get source -q --download-only "$1" >/dev/null 2>&1 || { $SUDO apt-get update -q; apt-get source -q --download-only "$1"; }
+  dpkg-source -x "$1"_*.dsc src >/dev/null
+}
+
 # Builds Debian's pcre3 source package as a static library for one MinGW
 # target (i686 or x86_64) into $CACHE/pcre-<arch>.
 build_pcre_mingw() {
@@ -95,8 +101,7 @@ build_pcre_mingw() {
   work=$(mktemp -d)
   (
     cd "$work"
-    apt-get source -q --download-only pcre3 >/dev/null 2>&1 || { $SUDO apt-get update -q; apt-get source -q --download-only pcre3; }
-    dpkg-source -x pcre3_*.dsc src >/dev/null
+    unpack_source pcre3
     cd src
     ./configure --host="$host" --prefix="$prefix" \
       CC="$host-gcc-posix" CXX="$host-g++-posix" \
@@ -123,8 +128,7 @@ build_libffi_mingw() {
   work=$(mktemp -d)
   (
     cd "$work"
-    apt-get source -q --download-only libffi >/dev/null 2>&1 || { $SUDO apt-get update -q; apt-get source -q --download-only libffi; }
-    dpkg-source -x libffi_*.dsc src >/dev/null
+    unpack_source libffi
     cd src
     ./configure --host="$host" --prefix="$prefix" CC="$host-gcc-posix" \
       --enable-static --disable-shared --disable-docs --disable-multi-os-directory >/dev/null
