@@ -30,9 +30,8 @@ public:
   static void RaisePending();
   // Forgets a kept error without raising it.
   static void Discard();
-
-private:
-  // The first error wins; later ones are consequences of it.
+  // Keeps an error caught at a foreign boundary outside Guard. The first
+  // error wins; later ones are consequences of it.
   static void Keep(std::exception_ptr error) noexcept;
 };
 

@@ -1,0 +1,123 @@
+#include "host/kit/window_class.h"
+
+#include <climits>
+
+#include "host/kit/appearance.h"
+#include "host/kit/kit_control.h"
+#include "host/kit/kit_state.h"
+#include "host/kit/window_proc.h"
+#include "runtime/sys/os_text.h"
+
+namespace host::kit {
+
+namespace {
+
+// Styles a base class must not pass on: one device context per class or
+// window would be shared with windows the kit does not know.
+constexpr UINT kBaseClassStylesCleared = CS_GLOBALCLASS | CS_OWNDC | CS_CLASSDC | CS_PARENTDC;
+// Clears the hide-focus state of the new window.
+constexpr WPARAM kShowFocus = 0x10002;
+
+class BstrHolder {
+public:
+  explicit BstrHolder(BSTR text) : text_(text) {}
+  BstrHolder(const BstrHolder&) = delete;
+  BstrHolder& operator=(const BstrHolder&) = delete;
+  ~BstrHolder() { ::SysFreeString(text_); }
+  BSTR get() const { return text_; }
+
+private:
+  BSTR text_;
+};
+
+bool RegisterKitClass(TKitControl& control, const wchar_t* name) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSW record{};
+  record.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(0x7F00));
+  record.hInstance = instance;
+  record.style = control.classStyle;
+  if (const wchar_t* base = control.BaseClassName()) {
+    if (::GetClassInfoW(nullptr, base, &record) || ::GetClassInfoW(instance, base, &record)) {
+      record.style &= ~kBaseClassStylesCleared;
+      control.previousProc = record.lpfnWndProc;
+    }
+  }
+  WNDCLASSW existing{};
+  if (::GetClassInfoW(instance, name, &existing)) return true;
+  record.hInstance = instance;
+  record.lpfnWndProc = &KitWndProc;
+  record.lpszClassName = name;
+  record.lpszMenuName = nullptr;
+  return ::RegisterClassW(&record) != 0;
+}
+
+// Its own icon; else a copy of the main form's; else the program's.
+void SetTopLevelIcon(TKitControl& control) {
+  if (control.icon == kNoIcon) return;
+  if (!control.icon) {
+    TKitControl* main = MainForm();
+    if (main && main != &control && main->icon && main->icon != kNoIcon)
+      control.SetOwnedIcon(static_cast<HICON>(::CopyImage(main->icon, IMAGE_ICON, 0, 0, 0)));
+    else
+      control.icon = ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON");
+  }
+  if (control.icon) ::SendMessageW(control.Window(), WM_SETICON, ICON_BIG, LPARAM(control.icon));
+}
+
+}  // namespace
+
+std::string KitClassName(const TKitControl& control) {
+  return control.BareClassName() ? control.KindName() : "obj_" + control.KindName();
+}
+
+BSTR StringToBstr(std::string_view text) {
+  if (text.size() > size_t(INT_MAX)) return nullptr;
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+  BSTR result = ::SysAllocStringLen(nullptr, UINT(length));
+  if (result && length > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), result, length);
+  return result;
+}
+
+bool CreateControlWindow(TKitControl& control) {
+  CBaseRef keep(&control);
+  TKitControl* parent = control.Parent();
+  if (parent && !parent->Window() && !CreateControlWindow(*parent)) return false;
+  if (control.Window()) {
+    const std::vector<TKitControl*> children = control.Children();
+    for (TKitControl* child : children) CreateControlWindow(*child);
+    return true;
+  }
+  BstrHolder className(StringToBstr(KitClassName(control)));
+  if (!className.get()) return false;
+  HWND parentWindow = parent ? parent->Window() : nullptr;
+  if ((control.style & WS_CHILD) && !parentWindow) return false;
+  if (!RegisterKitClass(control, className.get())) return false;
+
+  const RECT& b = control.bounds;
+  int width = b.right - b.left;
+  int height = b.bottom - b.top;
+  if (width == 0) width = CW_USEDEFAULT;
+  if (height == 0) height = CW_USEDEFAULT;
+  const bool placed = control.isChild || control.explicitPosition;
+  const int x = placed ? b.left : CW_USEDEFAULT;
+  const int y = placed ? b.top : CW_USEDEFAULT;
+  const std::u16string caption = Utf16FromText(control.caption);
+
+  SetControlUnderCreation(&control);
+  HWND window = ::CreateWindowExW(control.exStyle, className.get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
+                                  control.style, x, y, width, height, parentWindow,
+                                  reinterpret_cast<HMENU>(control.id), ::GetModuleHandleW(nullptr), nullptr);
+  SetControlUnderCreation(nullptr);
+  if (!window || control.Window() != window) return false;
+  ::SendMessageW(window, WM_UPDATEUISTATE, kShowFocus, 0);
+
+  if (!parentWindow) SetTopLevelIcon(control);
+  ReadBounds(control);
+  ApplyAlpha(control);
+  control.AfterCreate();
+  const std::vector<TKitControl*> children = control.Children();
+  for (TKitControl* child : children) CreateControlWindow(*child);
+  return true;
+}
+
+}  // namespace host::kit
