@@ -31,14 +31,12 @@ void MoveToBounds(TKitControl& control) {
 
 void ShowAndActivate(TKitControl& control) {
   if (!CreateControlWindow(control)) return;
-  control.hiddenByRequest = false;
   ::ShowWindow(control.Window(), SW_SHOW);
   ::SetForegroundWindow(control.Window());
   ::SetFocus(control.Window());
 }
 
 void HideControl(TKitControl& control) {
-  control.hiddenByRequest = true;
   if (control.Window()) ::ShowWindow(control.Window(), SW_HIDE);
 }
 

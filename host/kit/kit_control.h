@@ -45,7 +45,7 @@ COLORREF KitColor(uint32_t color);
 // Alignment that fills the parent's client area.
 constexpr int kAlignClient = 5;
 
-// A control's icon: none at all, or 0 for the main form's or the program's.
+// The icon value for none at all; 0 takes the main form's or the program's.
 inline const HICON kNoIcon = reinterpret_cast<HICON>(intptr_t(-1));
 
 class TKitControl : public CBase {
@@ -110,7 +110,9 @@ public:
   DWORD exStyle = 0;
   UINT_PTR id = 0;
   RECT bounds{};
+  // Inner margins of the client area that aligned children fill.
   RECT margins{};
+  // Between aligned children; the "ui" library's forms set 0.
   int spacing = 2;
   int align = 0;
   bool explicitPosition = false;
@@ -119,10 +121,7 @@ public:
   uint32_t background = 0x8000000F;
   uint32_t textColor = 0x80000008;
   uint8_t alpha = 255;
-  bool enabled = true;
-  bool hiddenByRequest = false;
   bool isChild = false;
-  bool closing = false;
   TKitControl* focusedChild = nullptr;
   TKitControl* activeForm = nullptr;
 
