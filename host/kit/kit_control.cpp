@@ -4,6 +4,7 @@
 
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
+#include "runtime/error.h"
 
 namespace host::kit {
 
@@ -60,6 +61,8 @@ void TKitControl::LeaveParent() {
 
 void TKitControl::SetParent(TKitControl* parent) {
   if (parent == parent_) return;
+  for (TKitControl* above = parent; above; above = above->parent_)
+    if (above == this) RaiseError(QT("A control cannot be placed inside itself"));
   CBaseRef keep(this);
   TKitControl* old = parent_;
   LeaveParent();

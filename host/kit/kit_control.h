@@ -77,7 +77,7 @@ public:
   bool IsDestroyed() const { return destroyed_; }
 
   // Leaves the old parent, joins the new one (null: top level) and moves the
-  // window there if it exists.
+  // window there if it exists. Raises when parent is this control or inside it.
   void SetParent(TKitControl* parent);
   // Runs routine(object) when the control is destroyed; the pair is removed
   // again with RemoveReleaseOnDestroy (without running).

@@ -208,6 +208,9 @@ TEST_F(KitWindow, ParentChangeMovesTheWindow) {
   ASSERT_EQ(second->Children().size(), 1u);
   ASSERT_NE(second->Window(), nullptr);
   EXPECT_EQ(::GetParent(button->Window()), second->Window());
+  EXPECT_THROW(second->SetParent(button.get()), EScriptError);
+  EXPECT_THROW(button->SetParent(button.get()), EScriptError);
+  EXPECT_EQ(button->Parent(), second.get());
   // The first form no longer takes the button with it.
   DestroyControl(*first);
   EXPECT_TRUE(::IsWindow(button->Window()));
