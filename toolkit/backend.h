@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "toolkit/canvas_device.h"
+#include "toolkit/clipboard_format.h"
+#include "toolkit/drag_drop.h"
 #include "toolkit/geometry.h"
 #include "toolkit/messages.h"
 #include "toolkit/shortcut.h"
@@ -96,11 +98,6 @@ inline constexpr int HandPoint = -21;
 inline constexpr int SizeAll = -22;
 }  // namespace cr
 
-using ClipboardFormat = std::uint32_t;
-inline constexpr ClipboardFormat cfText = 1;
-inline constexpr ClipboardFormat cfUnicodeText = 13;
-inline constexpr ClipboardFormat cfLocale = 16;
-
 // The system clipboard as bytes per format.
 class ClipboardStore {
  public:
@@ -184,6 +181,20 @@ class Backend {
   virtual bool ThemesAvailable() = 0;
 
   virtual ClipboardStore& Clipboard() = 0;
+
+  // Drag and drop. False when the window cannot become a drop target.
+  virtual bool RegisterDropTarget(WindowHandle window, DropTarget& target) = 0;
+  virtual void RevokeDropTarget(WindowHandle window) = 0;
+  // Runs a drag until the source drops or cancels it; answers the effect the
+  // target chose, de::None when cancelled or refused.
+  virtual DropEffects DoDragDrop(DataObject& data, DropSource& source, DropEffects allowed) = 0;
+
+  // The clipboard as an object: setting keeps a reference until the
+  // clipboard changes (nullptr empties it); reading answers nullptr when the
+  // clipboard cannot be read; flushing renders every format and lets go.
+  virtual bool SetClipboardObject(std::shared_ptr<DataObject> data) = 0;
+  virtual std::shared_ptr<DataObject> ClipboardObject() = 0;
+  virtual void FlushClipboard() = 0;
 };
 
 // The current backend; the default is the platform's (headless natively).
