@@ -132,12 +132,14 @@ class Backend {
   virtual WindowHandle WindowFromPoint(Point screenPoint) = 0;
 
   // Painting. BeginPaint answers the update rectangle and a device valid
-  // until EndPaint; WindowDevice draws outside a paint cycle.
+  // until EndPaint; WindowDevice and FrameDevice draw outside a paint cycle.
   virtual void Invalidate(WindowHandle window, const Rect* rect, bool erase) = 0;
   virtual void UpdateWindow(WindowHandle window) = 0;
   virtual std::unique_ptr<CanvasDevice> BeginPaint(WindowHandle window, Rect& updateRect) = 0;
   virtual void EndPaint(WindowHandle window, std::unique_ptr<CanvasDevice> device) = 0;
   virtual std::unique_ptr<CanvasDevice> WindowDevice(WindowHandle window) = 0;
+  // The whole window, frame included, from its top-left corner.
+  virtual std::unique_ptr<CanvasDevice> FrameDevice(WindowHandle window) = 0;
   // A device only for measuring text (no window needed).
   virtual std::unique_ptr<CanvasDevice> MeasuringDevice() = 0;
   virtual std::unique_ptr<BitmapSurface> CreateBitmapSurface(int width, int height) = 0;

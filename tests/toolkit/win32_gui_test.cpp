@@ -191,6 +191,19 @@ TEST(Win32Gui, AWindowRegistersAsADropTargetOnce) {
   backend.RevokeDropTarget(form.Handle());
 }
 
+TEST(Win32Gui, ClassicEdgesMatchTheHeadlessColours) {
+  Bitmap bitmap(10, 8);
+  Canvas& canvas = bitmap.GetCanvas();
+  Rect rect{0, 0, 10, 8};
+  canvas.DrawEdge(rect, edge::Raised, bf::Rect | bf::Middle | bf::Adjust);
+  EXPECT_EQ(rect, (Rect{2, 2, 8, 6}));
+  EXPECT_EQ(bitmap.Pixel(0, 0), ColorToRgb(cl3DLight));
+  EXPECT_EQ(bitmap.Pixel(9, 7), ColorToRgb(cl3DDkShadow));
+  EXPECT_EQ(bitmap.Pixel(1, 1), ColorToRgb(clBtnHighlight));
+  EXPECT_EQ(bitmap.Pixel(8, 6), ColorToRgb(clBtnShadow));
+  EXPECT_EQ(bitmap.Pixel(4, 4), ColorToRgb(clBtnFace));
+}
+
 TEST(Win32Gui, ATimerFires) {
   Timer timer(nullptr);
   struct Count {

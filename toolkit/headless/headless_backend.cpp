@@ -186,6 +186,9 @@ std::unique_ptr<CanvasDevice> HeadlessBackend::WindowDevice(WindowHandle window)
   return std::make_unique<RecordingDevice>(record ? &record->drawing : nullptr, nullptr, 0, 0);
 }
 
+// Headless windows have no frame: the whole window is the client area.
+std::unique_ptr<CanvasDevice> HeadlessBackend::FrameDevice(WindowHandle window) { return WindowDevice(window); }
+
 std::unique_ptr<CanvasDevice> HeadlessBackend::MeasuringDevice() {
   return std::make_unique<RecordingDevice>(nullptr, nullptr, 0, 0);
 }

@@ -217,6 +217,11 @@ std::unique_ptr<CanvasDevice> Win32Backend::WindowDevice(WindowHandle window) {
   return std::make_unique<GdiDevice>(::GetDC(handle), [handle](HDC dc) { ::ReleaseDC(handle, dc); });
 }
 
+std::unique_ptr<CanvasDevice> Win32Backend::FrameDevice(WindowHandle window) {
+  HWND handle = H(window);
+  return std::make_unique<GdiDevice>(::GetWindowDC(handle), [handle](HDC dc) { ::ReleaseDC(handle, dc); });
+}
+
 std::unique_ptr<CanvasDevice> Win32Backend::MeasuringDevice() {
   return std::make_unique<GdiDevice>(::CreateCompatibleDC(nullptr), [](HDC dc) { ::DeleteDC(dc); });
 }
