@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "headless_fixture.h"
 #include "toolkit/image_list.h"
 
@@ -18,12 +20,14 @@ struct ImageListFixture : HeadlessTest {
     strip.SetPixel(4 + 3, 3, clBlue);
     strip.SetPixel(8, 0, clLime);
     images.AddMasked(strip, clFuchsia);
-    target.Fill(clWhite);
+    // Bitmaps belong to the backend current when they are made.
+    target = std::make_unique<Bitmap>(4, 4);
+    target->Fill(clWhite);
   }
-  Color At(int x, int y) { return target.Pixel(x, y); }
+  Color At(int x, int y) { return target->Pixel(x, y); }
 
   ImageList images{nullptr, 4, 4};
-  Bitmap target{4, 4};
+  std::unique_ptr<Bitmap> target;
 };
 
 TEST_F(ImageListFixture, TheBackgroundFillsMaskedPixelsUnlessTransparent) {
@@ -43,9 +47,9 @@ TEST_F(ImageListFixture, TheBackgroundFillsMaskedPixelsUnlessTransparent) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    target.Fill(clWhite);
+    target->Fill(clWhite);
     images.SetBkColor(c.listBackground);
-    images.DrawEx(target.GetCanvas(), 0, 0, 0, c.background, clNone, c.style);
+    images.DrawEx(target->GetCanvas(), 0, 0, 0, c.background, clNone, c.style);
     EXPECT_EQ(At(0, 0), c.masked);
     EXPECT_EQ(At(1, 1), clRed);
   }
@@ -67,8 +71,8 @@ TEST_F(ImageListFixture, BlendingMixesOnlyTheImagesOwnPixels) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    target.Fill(clWhite);
-    images.DrawEx(target.GetCanvas(), 0, 0, 0, clNone, c.foreground, c.style);
+    target->Fill(clWhite);
+    images.DrawEx(target->GetCanvas(), 0, 0, 0, clNone, c.foreground, c.style);
     EXPECT_EQ(At(1, 1), c.red);
     EXPECT_EQ(At(0, 0), clWhite);
   }
@@ -76,12 +80,12 @@ TEST_F(ImageListFixture, BlendingMixesOnlyTheImagesOwnPixels) {
   images.SetBlendColor(clBlue);
   images.SetDrawingStyle(DrawingStyle::Selected);
   EXPECT_EQ(images.DrawingStyleFlags(), ild::Blend50);
-  images.Draw(target.GetCanvas(), 0, 0, 0);
+  images.Draw(target->GetCanvas(), 0, 0, 0);
   EXPECT_EQ(At(1, 1), Rgb(127, 0, 127));
   // A disabled image is grey, and still masked.
   images.SetDrawingStyle(DrawingStyle::Transparent);
-  target.Fill(clWhite);
-  images.Draw(target.GetCanvas(), 0, 0, 0, false);
+  target->Fill(clWhite);
+  images.Draw(target->GetCanvas(), 0, 0, 0, false);
   EXPECT_EQ(RedOf(At(1, 1)), GreenOf(At(1, 1)));
   EXPECT_EQ(At(0, 0), clWhite);
 }
@@ -93,22 +97,22 @@ TEST_F(ImageListFixture, AnOverlayIsDrawnOverTheImage) {
   ASSERT_TRUE(images.Overlay(2, 14));
   EXPECT_EQ(OverlayStyle(0), 0x100u);
   EXPECT_EQ(OverlayStyle(14), 0xF00u);
-  images.DrawEx(target.GetCanvas(), 0, 0, 0, clYellow, clNone, ild::Normal | OverlayStyle(0));
+  images.DrawEx(target->GetCanvas(), 0, 0, 0, clYellow, clNone, ild::Normal | OverlayStyle(0));
   EXPECT_EQ(At(1, 1), clRed);
   EXPECT_EQ(At(3, 3), clBlue);   // the overlay's pixel
   EXPECT_EQ(At(0, 0), clYellow);  // the overlay leaves the background
-  images.DrawEx(target.GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(14));
+  images.DrawEx(target->GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(14));
   EXPECT_EQ(At(0, 0), clLime);
   // An overlay number nothing was registered for draws the image alone.
-  target.Fill(clWhite);
-  images.DrawEx(target.GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(5));
+  target->Fill(clWhite);
+  images.DrawEx(target->GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(5));
   EXPECT_EQ(At(3, 3), clWhite);
   // Deleting an image keeps the overlays on their images.
   images.Delete(1);
-  target.Fill(clWhite);
-  images.DrawEx(target.GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(0));
+  target->Fill(clWhite);
+  images.DrawEx(target->GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(0));
   EXPECT_EQ(At(3, 3), clWhite);
-  images.DrawEx(target.GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(14));
+  images.DrawEx(target->GetCanvas(), 0, 0, 0, clNone, clNone, ild::Transparent | OverlayStyle(14));
   EXPECT_EQ(At(0, 0), clLime);
 }
 
@@ -122,7 +126,7 @@ TEST_F(ImageListFixture, AssignCopiesTheDrawingSettings) {
   EXPECT_EQ(copy.BkColor(), clYellow);
   EXPECT_EQ(copy.BlendColor(), clBlue);
   EXPECT_EQ(copy.GetDrawingStyle(), DrawingStyle::Focus);
-  copy.DrawEx(target.GetCanvas(), 0, 0, 1, clNone, clNone, ild::Transparent | OverlayStyle(3));
+  copy.DrawEx(target->GetCanvas(), 0, 0, 1, clNone, clNone, ild::Transparent | OverlayStyle(3));
   EXPECT_EQ(At(0, 0), clLime);
 }
 
