@@ -137,6 +137,8 @@ WindowHandle Win32Backend::CreateWindow(WindowClient& client, const CreateParams
 }
 
 void Win32Backend::DestroyWindow(WindowHandle window) {
+  // The registration would keep its adapter, and the target it names, forever.
+  if (ole_ == OleState::Ready) ::RevokeDragDrop(H(window));
   ::SetWindowLongPtrW(H(window), GWLP_USERDATA, 0);
   painting_.erase(H(window));
   ::DestroyWindow(H(window));
