@@ -21,6 +21,13 @@ Control* HintTarget(Control* control) {
   return nullptr;
 }
 
+// The hint a control stands under: its own, or its nearest parent's.
+const String* HintTextOf(Control* control) {
+  for (Control* c = control; c; c = c->Parent())
+    if (!c->Hint().empty()) return &c->Hint();
+  return nullptr;
+}
+
 }  // namespace
 
 String GetShortHint(StringView hint) {
@@ -100,7 +107,15 @@ void Application::StopTimers() {
   hideTimer_->SetEnabled(false);
 }
 
+void Application::SetHint(const String& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  OnHint(this);
+}
+
 void Application::HintMouseMessage(Control* control, Point clientPos) {
+  const String* text = HintTextOf(control);
+  SetHint(text ? GetLongHint(*text) : String());
   if (!showHint_) return;
   Control* target = HintTarget(control);
   const Point screen = control->ClientToScreen(clientPos);

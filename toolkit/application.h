@@ -60,6 +60,13 @@ class Application : public Component {
   void SetHintWindowClass(HintWindowClass factory);
   ShowHintEvent OnShowHint;
 
+  // The long hint of the control under the mouse (its own or its nearest
+  // parent's), for a status bar; set on every mouse move over a control,
+  // whether hints pop up or not. OnHint hears of every change.
+  const String& Hint() const { return hint_; }
+  void SetHint(const String& hint);
+  NotifyEvent OnHint;
+
   // Called on every mouse move over a control (client coordinates).
   void HintMouseMessage(Control* control, Point clientPos);
   // Shows the hint of the control under the mouse now.
@@ -85,6 +92,7 @@ class Application : public Component {
   void StopTimers();
 
   Form* mainForm_ = nullptr;
+  String hint_;
   bool terminated_ = false;
   bool showHint_ = true;
   HintWindowClass hintWindowClass_;

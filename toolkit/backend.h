@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "toolkit/canvas_device.h"
+#include "toolkit/clipboard_format.h"
+#include "toolkit/drag_drop.h"
 #include "toolkit/geometry.h"
 #include "toolkit/messages.h"
 #include "toolkit/shortcut.h"
@@ -96,11 +98,6 @@ inline constexpr int HandPoint = -21;
 inline constexpr int SizeAll = -22;
 }  // namespace cr
 
-using ClipboardFormat = std::uint32_t;
-inline constexpr ClipboardFormat cfText = 1;
-inline constexpr ClipboardFormat cfUnicodeText = 13;
-inline constexpr ClipboardFormat cfLocale = 16;
-
 // The system clipboard as bytes per format.
 class ClipboardStore {
  public:
@@ -135,12 +132,14 @@ class Backend {
   virtual WindowHandle WindowFromPoint(Point screenPoint) = 0;
 
   // Painting. BeginPaint answers the update rectangle and a device valid
-  // until EndPaint; WindowDevice draws outside a paint cycle.
+  // until EndPaint; WindowDevice and FrameDevice draw outside a paint cycle.
   virtual void Invalidate(WindowHandle window, const Rect* rect, bool erase) = 0;
   virtual void UpdateWindow(WindowHandle window) = 0;
   virtual std::unique_ptr<CanvasDevice> BeginPaint(WindowHandle window, Rect& updateRect) = 0;
   virtual void EndPaint(WindowHandle window, std::unique_ptr<CanvasDevice> device) = 0;
   virtual std::unique_ptr<CanvasDevice> WindowDevice(WindowHandle window) = 0;
+  // The whole window, frame included, from its top-left corner.
+  virtual std::unique_ptr<CanvasDevice> FrameDevice(WindowHandle window) = 0;
   // A device only for measuring text (no window needed).
   virtual std::unique_ptr<CanvasDevice> MeasuringDevice() = 0;
   virtual std::unique_ptr<BitmapSurface> CreateBitmapSurface(int width, int height) = 0;
@@ -184,6 +183,20 @@ class Backend {
   virtual bool ThemesAvailable() = 0;
 
   virtual ClipboardStore& Clipboard() = 0;
+
+  // Drag and drop. False when the window cannot become a drop target.
+  virtual bool RegisterDropTarget(WindowHandle window, DropTarget& target) = 0;
+  virtual void RevokeDropTarget(WindowHandle window) = 0;
+  // Runs a drag until the source drops or cancels it; answers the effect the
+  // target chose, de::None when cancelled or refused.
+  virtual DropEffects DoDragDrop(DataObject& data, DropSource& source, DropEffects allowed) = 0;
+
+  // The clipboard as an object: setting keeps a reference until the
+  // clipboard changes (nullptr empties it); reading answers nullptr when the
+  // clipboard cannot be read; flushing renders every format and lets go.
+  virtual bool SetClipboardObject(std::shared_ptr<DataObject> data) = 0;
+  virtual std::shared_ptr<DataObject> ClipboardObject() = 0;
+  virtual void FlushClipboard() = 0;
 };
 
 // The current backend; the default is the platform's (headless natively).

@@ -84,6 +84,22 @@ void Canvas::DrawPart(const Rect& dest, const Bitmap& bitmap, const Rect& source
 
 void Canvas::DrawThemed(const ThemedPart& part, const Rect& rect) { RequireDevice().DrawThemed(*this, part, rect); }
 
+Rect InsideEdge(const Rect& rect, unsigned edges, unsigned sides) {
+  const int width = ((edges & (edge::RaisedOuter | edge::SunkenOuter)) ? 1 : 0) +
+                    ((edges & (edge::RaisedInner | edge::SunkenInner)) ? 1 : 0);
+  Rect inside = rect;
+  if (sides & bf::Left) inside.left += width;
+  if (sides & bf::Top) inside.top += width;
+  if (sides & bf::Right) inside.right -= width;
+  if (sides & bf::Bottom) inside.bottom -= width;
+  return inside;
+}
+
+void Canvas::DrawEdge(Rect& rect, unsigned edges, unsigned sides, const ThemedPart* themed) {
+  RequireDevice().DrawEdge(*this, rect, edges, sides & ~bf::Adjust, themed);
+  if (sides & bf::Adjust) rect = InsideEdge(rect, edges, sides);
+}
+
 void Canvas::SetClipRect(const Rect& clip) {
   hasClip_ = true;
   clip_ = clip;

@@ -51,6 +51,10 @@ class Canvas : public Object {
   void StretchDraw(const Rect& dest, const Bitmap& bitmap);
   void DrawPart(const Rect& dest, const Bitmap& bitmap, const Rect& source, Color transparentColor = clNone);
   void DrawThemed(const ThemedPart& part, const Rect& rect);
+  // The platform's edge kinds on the given sides (edge::, bf::), classic or
+  // drawn by the theme of a part; with bf::Adjust the rectangle shrinks to
+  // what lies inside the edge.
+  void DrawEdge(Rect& rect, unsigned edges, unsigned sides, const ThemedPart* themed = nullptr);
 
   // Extra text output options (toRtlReading and the like).
   unsigned TextFlags = 0;

@@ -30,6 +30,34 @@ enum DrawTextFlag : unsigned {
   dtEndEllipsis = 0x8000,
 };
 
+// DrawEdge kinds and sides, with the values of the platform's own.
+namespace edge {
+inline constexpr unsigned RaisedOuter = 1;
+inline constexpr unsigned SunkenOuter = 2;
+inline constexpr unsigned RaisedInner = 4;
+inline constexpr unsigned SunkenInner = 8;
+inline constexpr unsigned Raised = RaisedOuter | RaisedInner;
+inline constexpr unsigned Sunken = SunkenOuter | SunkenInner;
+inline constexpr unsigned Etched = SunkenOuter | RaisedInner;
+inline constexpr unsigned Bump = RaisedOuter | SunkenInner;
+}  // namespace edge
+namespace bf {
+inline constexpr unsigned Left = 1;
+inline constexpr unsigned Top = 2;
+inline constexpr unsigned Right = 4;
+inline constexpr unsigned Bottom = 8;
+inline constexpr unsigned Rect = Left | Top | Right | Bottom;
+inline constexpr unsigned Middle = 0x800;
+inline constexpr unsigned Soft = 0x1000;
+inline constexpr unsigned Adjust = 0x2000;
+inline constexpr unsigned Flat = 0x4000;
+inline constexpr unsigned Mono = 0x8000;
+}  // namespace bf
+
+// The rectangle inside the edges drawn on the given sides: each ring (outer,
+// inner) present in edges takes one pixel.
+Rect InsideEdge(const Rect& rect, unsigned edges, unsigned sides);
+
 // A themed part to paint: which element family, part and state, as the
 // platform's theme data numbers them.
 enum class ThemeElement { Button, Header, TreeView, Edit, Window };
@@ -59,6 +87,10 @@ class CanvasDevice {
   virtual void DrawBitmap(const Canvas& canvas, const Rect& dest, const Bitmap& bitmap, const Rect& source,
                           Color transparentColor) = 0;
   virtual void DrawThemed(const Canvas& canvas, const ThemedPart& part, const Rect& rect) = 0;
+  // An edge of the given kinds on the given sides (edge::, bf::), drawn by
+  // the theme of the part when one is given.
+  virtual void DrawEdge(const Canvas& canvas, const Rect& rect, unsigned edges, unsigned sides,
+                        const ThemedPart* themed) = 0;
   // Clip rectangle in logical coordinates, or none.
   virtual void SetClip(const Rect* clip) = 0;
   // The logical point that maps to the device's top-left corner.

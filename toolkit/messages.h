@@ -92,5 +92,7 @@ inline constexpr std::uintptr_t mkRButton = 2;
 inline constexpr std::uintptr_t mkShift = 4;
 inline constexpr std::uintptr_t mkControl = 8;
 inline constexpr std::uintptr_t mkMButton = 0x10;
+// Only drag and drop reports the Alt key this way.
+inline constexpr std::uintptr_t mkAlt = 0x20;
 
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 #include "toolkit/theme_services.h"
 
 #include "toolkit/backend.h"
+#include "toolkit/win_control.h"
 
 namespace toolkit {
 
@@ -18,6 +19,20 @@ bool ThemeServices::DrawElement(Canvas& canvas, const ThemedPart& part, const Re
   if (!ThemesEnabled()) return false;
   canvas.DrawThemed(part, rect);
   return true;
+}
+
+void ThemeServices::DrawEdge(Canvas& canvas, const ThemedPart& part, Rect& rect, unsigned edges,
+                             unsigned sides) const {
+  canvas.DrawEdge(rect, edges, sides, ThemesEnabled() ? &part : nullptr);
+}
+
+void ThemeServices::PaintBorder(WinControl& control) const {
+  if (!control.HandleAllocated()) return;
+  Canvas canvas;
+  canvas.SetDevice(CurrentBackend().FrameDevice(control.Handle()));
+  Rect rect{0, 0, control.Width(), control.Height()};
+  const ThemedPart border{ThemeElement::Edit, kEditTextPart, control.Enabled() ? kEditTextNormal : kEditTextDisabled};
+  DrawEdge(canvas, border, rect, edge::Sunken, bf::Rect);
 }
 
 ThemeServices& TheThemeServices() {

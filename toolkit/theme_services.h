@@ -6,6 +6,13 @@
 
 namespace toolkit {
 
+class WinControl;
+
+// The edit box border element, as the platform's theme data numbers it.
+inline constexpr int kEditTextPart = 1;
+inline constexpr int kEditTextNormal = 1;
+inline constexpr int kEditTextDisabled = 4;
+
 class ThemeServices : public Object {
  public:
   ThemeServices();
@@ -14,6 +21,12 @@ class ThemeServices : public Object {
   void SetThemesEnabled(bool enabled);
   // Nothing is drawn while themes are not enabled; answers whether it drew.
   bool DrawElement(Canvas& canvas, const ThemedPart& part, const Rect& rect) const;
+  // Always draws: the part's themed edge while themes are enabled, the
+  // classic edge otherwise (edge::, bf:: as Canvas::DrawEdge).
+  void DrawEdge(Canvas& canvas, const ThemedPart& part, Rect& rect, unsigned edges, unsigned sides) const;
+  // The sunken client edge around the control's window, on its frame: an
+  // edit box's themed border while themes are enabled.
+  void PaintBorder(WinControl& control) const;
   // Told when themes are switched on or off.
   NotifyEventChain& OnThemeChange() { return changed_; }
 

@@ -9,6 +9,7 @@
 #include "toolkit/theme_services.h"
 
 using namespace toolkit;
+using toolkit::headless::Summaries;
 
 namespace {
 
@@ -315,6 +316,52 @@ TEST_F(HeadlessTest, ThemesCanBeSwitchedOffByTheApplication) {
   themes.SetThemesEnabled(true);
   EXPECT_EQ(count.changes, 2);
   themes.OnThemeChange().RemoveHandler(NotifyEvent(&count, &Count::Changed));
+}
+
+TEST_F(HeadlessTest, EdgesAreDrawnThemedOrClassicAndAdjustTheRectangle) {
+  ThemeServices& themes = TheThemeServices();
+  Bitmap bitmap(10, 8);
+  Canvas& canvas = bitmap.GetCanvas();
+  canvas.GetBrush().SetColor(clWhite);
+  canvas.FillRect({0, 0, 10, 8});
+  const ThemedPart header{ThemeElement::Header, 1, 2};
+  // Without themes the classic raised edge: light top-left, dark bottom-right
+  // rings, the middle in the face colour.
+  Rect rect{0, 0, 10, 8};
+  themes.DrawEdge(canvas, header, rect, edge::Raised, bf::Rect | bf::Middle | bf::Adjust);
+  EXPECT_EQ(rect, (Rect{2, 2, 8, 6}));
+  EXPECT_EQ(backend->OffscreenDrawing().back().ToString(), "Edge(0,0,10,8 edge=5 sides=0x80F)");
+  EXPECT_EQ(bitmap.Pixel(0, 0), ColorToRgb(cl3DLight));
+  EXPECT_EQ(bitmap.Pixel(9, 7), ColorToRgb(cl3DDkShadow));
+  EXPECT_EQ(bitmap.Pixel(1, 1), ColorToRgb(clBtnHighlight));
+  EXPECT_EQ(bitmap.Pixel(8, 6), ColorToRgb(clBtnShadow));
+  EXPECT_EQ(bitmap.Pixel(4, 4), ColorToRgb(clBtnFace));
+  // Only the sides asked for: a sunken outer line along the bottom.
+  Rect bottom{0, 0, 10, 8};
+  canvas.DrawEdge(bottom, edge::SunkenOuter, bf::Bottom | bf::Adjust);
+  EXPECT_EQ(bottom, (Rect{0, 0, 10, 7}));
+  EXPECT_EQ(bitmap.Pixel(3, 7), ColorToRgb(clBtnHighlight));
+  // With themes the part's theme draws it, and the rectangle adjusts alike.
+  backend->SetThemesAvailable(true);
+  rect = {0, 0, 10, 8};
+  themes.DrawEdge(canvas, header, rect, edge::Sunken, bf::Left | bf::Top | bf::Adjust);
+  EXPECT_EQ(rect, (Rect{2, 2, 10, 8}));
+  EXPECT_EQ(backend->OffscreenDrawing().back().ToString(), "Edge(0,0,10,8 edge=10 sides=0x3 themed=1/1/2)");
+}
+
+TEST_F(FormFixture, TheBorderIsPaintedAroundTheWholeWindow) {
+  ThemeServices& themes = TheThemeServices();
+  themes.PaintBorder(*first);
+  EXPECT_NE(Summaries(backend->Drawing(first->Handle())).find("Edge(0,0,100,50 edge=10 sides=0xF)\n"),
+            std::string::npos);
+  backend->SetThemesAvailable(true);
+  first->SetEnabled(false);
+  themes.PaintBorder(*first);
+  EXPECT_EQ(backend->Drawing(first->Handle()).back().ToString(), "Edge(0,0,100,50 edge=10 sides=0xF themed=3/1/4)");
+  // A control without a window has no border to paint.
+  Probe loose(nullptr);
+  themes.PaintBorder(loose);
+  EXPECT_FALSE(loose.HandleAllocated());
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ class HeadlessTest : public ::testing::Test {
     app.HintShortPause = 50;
     app.HintHidePause = 2500;
     app.OnShowHint = nullptr;
+    app.OnHint = nullptr;
+    app.SetHint(u"");
     app.SetHintWindowClass(nullptr);
   }
 

@@ -164,6 +164,29 @@ TEST_F(HintFixture, AFreedHintControlCancelsThePendingHint) {
   EXPECT_EQ(TheApplication().HintControl(), nullptr);
 }
 
+TEST_F(HintFixture, TheApplicationHintIsTheLongHintUnderTheMouseEvenWithPopupsOff) {
+  struct Listener {
+    std::vector<String> heard;
+    void Hint(Object*) { heard.push_back(TheApplication().Hint()); }
+  } listener;
+  TheApplication().OnHint = NotifyEvent(&listener, &Listener::Hint);
+  TheApplication().SetShowHint(false);
+  form->SetHint(u"Form|The whole form");
+  backend->MouseMove({20, 20});
+  backend->MouseMove({21, 20});  // unchanged: not told again
+  backend->MouseMove({210, 20});
+  backend->MouseMove({150, 150});  // the form itself
+  right->SetHint(u"");
+  backend->MouseMove({210, 20});  // no hint of its own: the parent's
+  EXPECT_EQ(listener.heard, (std::vector<String>{u"Shown in a status bar", u"Right", u"The whole form"}));
+  EXPECT_EQ(TheApplication().Hint(), u"The whole form");
+  EXPECT_EQ(Window(), nullptr);
+  form->SetHint(u"");
+  backend->MouseMove({211, 20});
+  EXPECT_EQ(TheApplication().Hint(), u"");
+  EXPECT_EQ(listener.heard.size(), 4u);
+}
+
 TEST(HintTextTest, ShortAndLongParts) {
   EXPECT_EQ(GetShortHint(u"Open|Opens a file"), u"Open");
   EXPECT_EQ(GetLongHint(u"Open|Opens a file"), u"Opens a file");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 #include "toolkit/application.h"
@@ -111,6 +113,95 @@ TEST(Win32Gui, ClipboardRoundTripsTextAndACustomFormat) {
   EXPECT_TRUE(std::equal(bytes, bytes + sizeof bytes, back.begin()));
   clipboard.SetAsText(u"alone");
   EXPECT_FALSE(clipboard.HasFormat(block));
+}
+
+// Counts how often it renders its one format, and when it goes.
+class CountingData : public DataObject {
+ public:
+  CountingData(ClipboardFormat format, int& gone) : format_(format), gone_(gone) { Offer(format); }
+  ~CountingData() override { ++gone_; }
+  int renders = 0;
+
+ protected:
+  bool Render(ClipboardFormat format, std::vector<std::uint8_t>& data) override {
+    ++renders;
+    data = {9, 8, 7};
+    return format == format_;
+  }
+
+ private:
+  ClipboardFormat format_;
+  int& gone_;
+};
+
+TEST(Win32Gui, ADataObjectRoundTripsThroughTheOleClipboard) {
+  Backend& backend = CurrentBackend();
+  const ClipboardFormat nodes = Clipboard::RegisterFormat(u"Toolkit Test Nodes");
+  int gone = 0;
+  auto data = std::make_shared<CountingData>(nodes, gone);
+  const std::u16string text = u"ole \u00E9";
+  std::vector<std::uint8_t> textBytes(reinterpret_cast<const std::uint8_t*>(text.c_str()),
+                                      reinterpret_cast<const std::uint8_t*>(text.c_str() + text.size() + 1));
+  data->SetData(cfUnicodeText, textBytes);
+  ASSERT_TRUE(backend.SetClipboardObject(data));
+  data.reset();
+  EXPECT_EQ(gone, 0);  // the clipboard holds it
+
+  std::shared_ptr<DataObject> back = backend.ClipboardObject();
+  ASSERT_TRUE(back);
+  const std::vector<ClipboardFormat> formats = back->Formats();
+  EXPECT_NE(std::find(formats.begin(), formats.end(), nodes), formats.end());
+  EXPECT_TRUE(back->HasFormat(cfUnicodeText));
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(back->GetData(nodes, bytes));
+  ASSERT_GE(bytes.size(), 3u);  // the system may round the block up
+  EXPECT_EQ(bytes[0], 9);
+  EXPECT_EQ(bytes[2], 7);
+  // The user32 clipboard sees the same content.
+  EXPECT_EQ(TheClipboard().AsText(), text);
+  back.reset();  // a reader may hold the object itself
+
+  // Flushing renders the formats into the clipboard and lets the object go.
+  backend.FlushClipboard();
+  EXPECT_EQ(gone, 1);
+  ASSERT_TRUE(backend.ClipboardObject()->GetData(nodes, bytes));
+  EXPECT_EQ(bytes[1], 8);
+  ASSERT_TRUE(backend.SetClipboardObject(nullptr));
+  EXPECT_FALSE(TheClipboard().HasFormat(nodes));
+}
+
+class Refuser : public DropTarget {
+ public:
+  void DragEnter(DataObject&, std::uint32_t, Point, DropEffects& effect) override { effect = de::None; }
+  void DragOver(std::uint32_t, Point, DropEffects& effect) override { effect = de::None; }
+  void DragLeave() override {}
+  void Drop(DataObject&, std::uint32_t, Point, DropEffects& effect) override { effect = de::None; }
+};
+
+TEST(Win32Gui, AWindowRegistersAsADropTargetOnce) {
+  Form form(nullptr);
+  form.SetBounds(40, 40, 200, 100);
+  form.Show();
+  Refuser target;
+  Backend& backend = CurrentBackend();
+  EXPECT_TRUE(backend.RegisterDropTarget(form.Handle(), target));
+  EXPECT_FALSE(backend.RegisterDropTarget(form.Handle(), target));
+  backend.RevokeDropTarget(form.Handle());
+  EXPECT_TRUE(backend.RegisterDropTarget(form.Handle(), target));
+  backend.RevokeDropTarget(form.Handle());
+}
+
+TEST(Win32Gui, ClassicEdgesMatchTheHeadlessColours) {
+  Bitmap bitmap(10, 8);
+  Canvas& canvas = bitmap.GetCanvas();
+  Rect rect{0, 0, 10, 8};
+  canvas.DrawEdge(rect, edge::Raised, bf::Rect | bf::Middle | bf::Adjust);
+  EXPECT_EQ(rect, (Rect{2, 2, 8, 6}));
+  EXPECT_EQ(bitmap.Pixel(0, 0), ColorToRgb(cl3DLight));
+  EXPECT_EQ(bitmap.Pixel(9, 7), ColorToRgb(cl3DDkShadow));
+  EXPECT_EQ(bitmap.Pixel(1, 1), ColorToRgb(clBtnHighlight));
+  EXPECT_EQ(bitmap.Pixel(8, 6), ColorToRgb(clBtnShadow));
+  EXPECT_EQ(bitmap.Pixel(4, 4), ColorToRgb(clBtnFace));
 }
 
 TEST(Win32Gui, ATimerFires) {

@@ -1,5 +1,7 @@
 #include "toolkit/headless/draw_call.h"
 
+#include <cstdio>
+
 namespace toolkit::headless {
 
 namespace {
@@ -61,6 +63,13 @@ std::string DrawCall::ToString() const {
     text += PointsText(points) + ") " + ColorText(penColor);
   } else if (op == "Draw") {
     text += RectText(rect) + " from " + PointsText(points) + ")";
+  } else if (op == "Edge") {
+    // Edge(rect edge=kinds sides=flags [themed=element/part/state])
+    char sides[16];
+    std::snprintf(sides, sizeof sides, "0x%X", flags);
+    text += RectText(rect) + " edge=" + Number(points[0].x) + " sides=" + sides;
+    if (points[0].y) text += " themed=" + Number(points[1].x) + "/" + Number(points[1].y) + "/" + Number(points[2].x);
+    text += ")";
   } else if (op == "Themed") {
     text += Number(static_cast<int>(flags)) + " " + PointsText(points) + " " + RectText(rect) + ")";
   } else {

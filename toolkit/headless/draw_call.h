@@ -11,7 +11,7 @@ namespace toolkit::headless {
 
 struct DrawCall {
   // FillRect, FrameRect, Rectangle, Polyline, Polygon, TextOut, DrawText,
-  // Pixel, Draw or Themed.
+  // Pixel, Draw, Themed or Edge.
   std::string op;
   Rect rect;
   std::vector<Point> points;

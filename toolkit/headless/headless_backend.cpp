@@ -70,6 +70,7 @@ void HeadlessBackend::DestroyWindow(WindowHandle window) {
   if (focus_ == window) focus_ = 0;
   if (capture_ == window) capture_ = 0;
   for (auto it = timers_.begin(); it != timers_.end();) it = it->first.first == window ? timers_.erase(it) : ++it;
+  dropTargets_.erase(window);
   windows_.erase(window);
 }
 
@@ -185,6 +186,9 @@ std::unique_ptr<CanvasDevice> HeadlessBackend::WindowDevice(WindowHandle window)
   return std::make_unique<RecordingDevice>(record ? &record->drawing : nullptr, nullptr, 0, 0);
 }
 
+// Headless windows have no frame: the whole window is the client area.
+std::unique_ptr<CanvasDevice> HeadlessBackend::FrameDevice(WindowHandle window) { return WindowDevice(window); }
+
 std::unique_ptr<CanvasDevice> HeadlessBackend::MeasuringDevice() {
   return std::make_unique<RecordingDevice>(nullptr, nullptr, 0, 0);
 }
@@ -209,6 +213,10 @@ void HeadlessBackend::SetCapture(WindowHandle window) {
 }
 
 void HeadlessBackend::ReleaseCapture() { SetCapture(0); }
+
+WindowHandle HeadlessBackend::Focus() { return focus_; }
+
+WindowHandle HeadlessBackend::Capture() { return capture_; }
 
 void HeadlessBackend::SetScrollInfo(WindowHandle window, ScrollBarKind bar, const ScrollInfo& info, bool) {
   WindowRecord* record = Window(window);
@@ -253,6 +261,10 @@ std::size_t HeadlessBackend::PendingMessages() {
   return posted_.size();
 }
 
+void HeadlessBackend::WaitMessage() {}
+
+void HeadlessBackend::WakeMainThread() {}
+
 bool HeadlessBackend::ProcessMessage() {
   Posted next{};
   bool have = false;
@@ -291,6 +303,8 @@ void HeadlessBackend::SetTimer(WindowHandle window, std::uintptr_t id, unsigned 
 
 void HeadlessBackend::KillTimer(WindowHandle window, std::uintptr_t id) { timers_.erase({window, id}); }
 
+std::uint32_t HeadlessBackend::TickCount() { return static_cast<std::uint32_t>(now_); }
+
 void HeadlessBackend::AdvanceClock(unsigned milliseconds) {
   const std::uint64_t target = now_ + milliseconds;
   for (;;) {
@@ -318,6 +332,22 @@ void HeadlessBackend::SendMouse(std::uint32_t msg, Point screen, std::uintptr_t 
 void HeadlessBackend::MouseMove(Point screen, std::uintptr_t keys) { SendMouse(msg::MouseMove, screen, keys); }
 
 void HeadlessBackend::MouseButton(std::uint32_t msg, Point screen, std::uintptr_t keys) { SendMouse(msg, screen, keys); }
+
+Point HeadlessBackend::CursorPos() { return cursor_; }
+
+void HeadlessBackend::SetCursorShape(int cursor) { cursorShape_ = cursor; }
+
+ShiftState HeadlessBackend::KeyboardShiftState() { return shift_; }
+
+Rect HeadlessBackend::ScreenRect() { return {0, 0, 1024, 768}; }
+
+Rect HeadlessBackend::WorkArea() { return {0, 0, 1024, 728}; }
+
+int HeadlessBackend::DragThreshold() { return 5; }
+
+int HeadlessBackend::WheelScrollLines() { return 3; }
+
+bool HeadlessBackend::ThemesAvailable() { return themes_; }
 
 Color HeadlessBackend::SystemColorValue(int index) {
   constexpr int count = static_cast<int>(sizeof(kSystemColors) / sizeof(kSystemColors[0]));

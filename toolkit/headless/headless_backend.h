@@ -9,6 +9,7 @@
 
 #include "toolkit/backend.h"
 #include "toolkit/headless/draw_call.h"
+#include "toolkit/headless/memory_clipboard.h"
 
 namespace toolkit::headless {
 
@@ -32,58 +33,7 @@ class HeadlessBackend : public Backend {
   HeadlessBackend();
   ~HeadlessBackend() override;
 
-  WindowHandle CreateWindow(WindowClient& client, const CreateParams& params) override;
-  void DestroyWindow(WindowHandle window) override;
-  void SetWindowBounds(WindowHandle window, const Rect& bounds) override;
-  Rect WindowBounds(WindowHandle window) override;
-  void ShowWindow(WindowHandle window, bool visible) override;
-  void EnableWindow(WindowHandle window, bool enabled) override;
-  void SetWindowText(WindowHandle window, StringView text) override;
-  Rect ClientRect(WindowHandle window) override;
-  Point ClientToScreen(WindowHandle window, Point point) override;
-  Point ScreenToClient(WindowHandle window, Point point) override;
-  WindowHandle WindowFromPoint(Point screenPoint) override;
-
-  void Invalidate(WindowHandle window, const Rect* rect, bool erase) override;
-  void UpdateWindow(WindowHandle window) override;
-  std::unique_ptr<CanvasDevice> BeginPaint(WindowHandle window, Rect& updateRect) override;
-  void EndPaint(WindowHandle window, std::unique_ptr<CanvasDevice> device) override;
-  std::unique_ptr<CanvasDevice> WindowDevice(WindowHandle window) override;
-  std::unique_ptr<CanvasDevice> MeasuringDevice() override;
-  std::unique_ptr<BitmapSurface> CreateBitmapSurface(int width, int height) override;
-
-  void SetFocus(WindowHandle window) override;
-  WindowHandle Focus() override { return focus_; }
-  void SetCapture(WindowHandle window) override;
-  void ReleaseCapture() override;
-  WindowHandle Capture() override { return capture_; }
-  void SetScrollInfo(WindowHandle window, ScrollBarKind bar, const ScrollInfo& info, bool redraw) override;
-  ScrollInfo GetScrollInfo(WindowHandle window, ScrollBarKind bar) override;
-  void ShowScrollBar(WindowHandle window, ScrollBarKind bar, bool show) override;
-
-  std::intptr_t DefaultWindowProc(WindowHandle window, Message& message) override;
-  std::intptr_t SendMessage(WindowHandle window, std::uint32_t msg, std::uintptr_t wParam,
-                            std::intptr_t lParam) override;
-  bool PostMessage(WindowHandle window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) override;
-  bool ProcessMessage() override;
-  void WaitMessage() override {}
-  void WakeMainThread() override {}
-
-  void SetTimer(WindowHandle window, std::uintptr_t id, unsigned milliseconds) override;
-  void KillTimer(WindowHandle window, std::uintptr_t id) override;
-  std::uint32_t TickCount() override { return static_cast<std::uint32_t>(now_); }
-
-  Point CursorPos() override { return cursor_; }
-  void SetCursorShape(int cursor) override { cursorShape_ = cursor; }
-  ShiftState KeyboardShiftState() override { return shift_; }
-  Rect ScreenRect() override { return {0, 0, 1024, 768}; }
-  Rect WorkArea() override { return {0, 0, 1024, 728}; }
-  int DragThreshold() override { return 5; }
-  int WheelScrollLines() override { return 3; }
-  // A fixed table of the classic light scheme (see the source).
-  Color SystemColorValue(int index) override;
-  bool ThemesAvailable() override { return themes_; }
-  ClipboardStore& Clipboard() override;
+#include "toolkit/backend_overrides.inc"
 
   // For tests.
   WindowRecord* Window(WindowHandle window);
@@ -103,6 +53,21 @@ class HeadlessBackend : public Backend {
   void SetCursorPos(Point screen) { cursor_ = screen; }
   std::size_t PendingMessages();
 
+  // One step of a planned drag: the source is asked with the keys held (and
+  // Escape pressed when escape is set); when the drag goes on the mouse moves
+  // over the screen point, else it drops or is cancelled where it was.
+  struct DragStep {
+    Point screen;
+    std::uint32_t keys = mkLButton;
+    bool escape = false;
+  };
+  // The path the next DoDragDrop follows. A drag without a plan, or whose
+  // plan ends before the source drops, is cancelled: nothing ever blocks.
+  void PlanDrag(std::vector<DragStep> steps);
+  // A drag that comes from another program, steered by the standard source.
+  DropEffects DragFromOutside(DataObject& data, std::vector<DragStep> steps, DropEffects allowed);
+  DropTarget* RegisteredDropTarget(WindowHandle window);
+
  private:
   struct Posted {
     WindowHandle window;
@@ -117,6 +82,10 @@ class HeadlessBackend : public Backend {
   bool Showing(WindowHandle window);
   WindowHandle HitTest(WindowHandle parent, Point screen);
   void SendMouse(std::uint32_t msg, Point screen, std::uintptr_t keys);
+  // The registered window at a screen point: the one under it or its nearest
+  // registered parent, as the platform looks for drop targets.
+  WindowHandle DropWindowAt(Point screen);
+  DropEffects RunDrag(DataObject& data, DropSource& source, DropEffects allowed, std::vector<DragStep> steps);
 
   std::map<WindowHandle, WindowRecord> windows_;
   WindowHandle nextHandle_ = 0x100;
@@ -131,7 +100,9 @@ class HeadlessBackend : public Backend {
   ShiftState shift_ = 0;
   bool themes_ = false;
   std::vector<DrawCall> offscreen_;
-  std::unique_ptr<ClipboardStore> clipboard_;
+  std::unique_ptr<MemoryClipboard> clipboard_;
+  std::map<WindowHandle, DropTarget*> dropTargets_;
+  std::vector<DragStep> plannedDrag_;
 };
 
 // Makes a headless backend current and answers it (on any build).

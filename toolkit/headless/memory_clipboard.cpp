@@ -1,5 +1,7 @@
 #include "toolkit/headless/memory_clipboard.h"
 
+#include "toolkit/data_object.h"
+
 namespace toolkit::headless {
 
 bool MemoryClipboard::Open() {
@@ -11,14 +13,22 @@ bool MemoryClipboard::Open() {
 bool MemoryClipboard::Empty() {
   if (!open_) return false;
   data_.clear();
+  object_.reset();
   return true;
 }
 
+bool MemoryClipboard::HasFormat(ClipboardFormat format) {
+  return data_.count(format) != 0 || (object_ && object_->HasFormat(format));
+}
+
 bool MemoryClipboard::GetData(ClipboardFormat format, std::vector<std::uint8_t>& data) {
+  if (!open_) return false;
   const auto it = data_.find(format);
-  if (!open_ || it == data_.end()) return false;
-  data = it->second;
-  return true;
+  if (it != data_.end()) {
+    data = it->second;
+    return true;
+  }
+  return object_ && object_->GetData(format, data);
 }
 
 bool MemoryClipboard::SetData(ClipboardFormat format, const void* data, std::size_t size) {
@@ -37,6 +47,32 @@ ClipboardFormat MemoryClipboard::RegisterFormat(StringView name) {
   const auto format = static_cast<ClipboardFormat>(0xC000 + names_.size());
   names_[key] = format;
   return format;
+}
+
+bool MemoryClipboard::SetObject(std::shared_ptr<DataObject> object) {
+  if (open_) return false;
+  data_.clear();
+  // The old object goes only after the new one is in place, as its
+  // destructor may look at the clipboard.
+  std::shared_ptr<DataObject> old = std::move(object_);
+  object_ = std::move(object);
+  return true;
+}
+
+std::shared_ptr<DataObject> MemoryClipboard::Object() {
+  if (object_) return object_;
+  auto copy = std::make_shared<DataObject>();
+  for (const auto& [format, bytes] : data_) copy->SetData(format, bytes);
+  return copy;
+}
+
+void MemoryClipboard::Flush() {
+  if (!object_) return;
+  std::shared_ptr<DataObject> object = std::move(object_);
+  for (ClipboardFormat format : object->Formats()) {
+    std::vector<std::uint8_t> bytes;
+    if (object->GetData(format, bytes)) data_[format] = std::move(bytes);
+  }
 }
 
 }  // namespace toolkit::headless

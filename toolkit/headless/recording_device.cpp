@@ -262,6 +262,63 @@ void RecordingDevice::DrawThemed(const Canvas& canvas, const ThemedPart& part, c
   call.rect = rect;
 }
 
+namespace {
+
+// The classic colours of one edge ring: top-left and bottom-right.
+struct RingColors {
+  Color topLeft;
+  Color bottomRight;
+};
+
+RingColors OuterRing(unsigned edges, unsigned sides) {
+  if (sides & bf::Mono) return {clWindowFrame, clWindowFrame};
+  if (sides & bf::Flat) return {clBtnShadow, clBtnShadow};
+  if (edges & edge::RaisedOuter) return {(sides & bf::Soft) ? clBtnHighlight : cl3DLight, cl3DDkShadow};
+  return {clBtnShadow, clBtnHighlight};
+}
+
+RingColors InnerRing(unsigned edges, unsigned sides) {
+  if (sides & bf::Mono) return {clWindow, clWindow};
+  if (sides & bf::Flat) return {clBtnFace, clBtnFace};
+  if (edges & edge::RaisedInner) return {(sides & bf::Soft) ? cl3DLight : clBtnHighlight, clBtnShadow};
+  return {cl3DDkShadow, cl3DLight};
+}
+
+}  // namespace
+
+void RecordingDevice::DrawEdge(const Canvas& canvas, const Rect& rect, unsigned edges, unsigned sides,
+                               const ThemedPart* themed) {
+  DrawCall& call = Record(canvas, "Edge");
+  call.rect = rect;
+  call.flags = sides;
+  call.points = {{static_cast<int>(edges), themed ? 1 : 0}};
+  if (themed) {
+    call.points.push_back({static_cast<int>(themed->element), themed->part});
+    call.points.push_back({themed->state, 0});
+    return;
+  }
+  // Outer ring first, then the inner one inside it, as the platform draws.
+  Rect r = rect;
+  const bool rings[2] = {(edges & (edge::RaisedOuter | edge::SunkenOuter)) != 0,
+                         (edges & (edge::RaisedInner | edge::SunkenInner)) != 0};
+  for (int ring = 0; ring < 2; ++ring) {
+    if (!rings[ring]) continue;
+    const RingColors colors = ring == 0 ? OuterRing(edges, sides) : InnerRing(edges, sides);
+    const std::uint32_t light = Bitmap::ToPixel(colors.topLeft);
+    const std::uint32_t dark = Bitmap::ToPixel(colors.bottomRight);
+    if (sides & bf::Top) Fill({r.left, r.top, r.right, r.top + 1}, light);
+    if (sides & bf::Left) Fill({r.left, r.top, r.left + 1, r.bottom}, light);
+    if (sides & bf::Bottom) Fill({r.left, r.bottom - 1, r.right, r.bottom}, dark);
+    if (sides & bf::Right) Fill({r.right - 1, r.top, r.right, r.bottom}, dark);
+    r = InsideEdge(r, ring == 0 ? edge::RaisedOuter : edge::RaisedInner, sides);
+  }
+  if (sides & bf::Middle) Fill(r, Bitmap::ToPixel((sides & bf::Mono) ? clWindow : clBtnFace));
+}
+
+void RecordingDevice::SetOrigin(Point origin) { origin_ = origin; }
+
+std::uintptr_t RecordingDevice::NativeHandle() const { return 0; }
+
 void RecordingDevice::SetClip(const Rect* clip) {
   clipped_ = clip != nullptr;
   clip_ = clip ? *clip : Rect{};

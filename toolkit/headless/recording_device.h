@@ -25,22 +25,7 @@ class RecordingDevice : public CanvasDevice {
   // log may be null (measuring only); pixels may be null (nothing rasterised).
   RecordingDevice(std::vector<DrawCall>* log, std::uint32_t* pixels, int width, int height);
 
-  void Polyline(const Canvas& canvas, const Point* points, int count) override;
-  void Polygon(const Canvas& canvas, const Point* points, int count) override;
-  void Rectangle(const Canvas& canvas, const Rect& rect) override;
-  void FillRect(const Canvas& canvas, const Rect& rect) override;
-  void FrameRect(const Canvas& canvas, const Rect& rect) override;
-  void TextOut(const Canvas& canvas, int x, int y, StringView text, const Rect* clip, unsigned options) override;
-  void DrawText(const Canvas& canvas, StringView text, Rect& rect, unsigned flags) override;
-  Size TextExtent(const Canvas& canvas, StringView text) override;
-  void SetPixel(const Canvas& canvas, Point point, Color color) override;
-  Color GetPixel(const Canvas& canvas, Point point) override;
-  void DrawBitmap(const Canvas& canvas, const Rect& dest, const Bitmap& bitmap, const Rect& source,
-                  Color transparentColor) override;
-  void DrawThemed(const Canvas& canvas, const ThemedPart& part, const Rect& rect) override;
-  void SetClip(const Rect* clip) override;
-  void SetOrigin(Point origin) override { origin_ = origin; }
-  std::uintptr_t NativeHandle() const override { return 0; }
+#include "toolkit/canvas_device_overrides.inc"
 
  private:
   DrawCall& Record(const Canvas& canvas, const char* op);

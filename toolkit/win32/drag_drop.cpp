@@ -1,109 +1,111 @@
 #include "toolkit/win32/drag_drop.h"
 
-#include <atomic>
+#include <memory>
+
+#include "toolkit/win32/com_object.h"
+#include "toolkit/win32/ole_data_object.h"
 
 namespace toolkit::win32 {
 
 namespace {
 
-class DropTarget final : public IDropTarget {
- public:
-  explicit DropTarget(DropTargetHandler& handler) : handler_(handler) {}
+// No exception may unwind into OLE; a failing handler refuses the drop.
+template <class Call>
+HRESULT Guard(DWORD* effect, Call call) {
+  if (!effect) return E_INVALIDARG;
+  DropEffects chosen = *effect;
+  try {
+    call(chosen);
+  } catch (...) {
+    chosen = de::None;
+  }
+  *effect = chosen;
+  return S_OK;
+}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
-      *object = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+class OleDropTarget final : public ComObject<IDropTarget> {
+ public:
+  explicit OleDropTarget(DropTarget& target) : ComObject(IID_IDropTarget), target_(target) {}
+
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override {
-    return Guard(effect, [&] { handler_.DragEnter(data, keys, {pt.x, pt.y}, *effect); });
+    if (!data) return E_INVALIDARG;
+    return Guard(effect, [&](DropEffects& chosen) {
+      data_ = std::make_unique<ForeignDataObject>(data);
+      target_.DragEnter(*data_, keys, {pt.x, pt.y}, chosen);
+    });
   }
   HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL pt, DWORD* effect) override {
-    return Guard(effect, [&] { handler_.DragOver(keys, {pt.x, pt.y}, *effect); });
+    return Guard(effect, [&](DropEffects& chosen) { target_.DragOver(keys, {pt.x, pt.y}, chosen); });
   }
   HRESULT STDMETHODCALLTYPE DragLeave() override {
     try {
-      handler_.DragLeave();
+      target_.DragLeave();
     } catch (...) {
     }
+    data_.reset();
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override {
-    return Guard(effect, [&] { handler_.Drop(data, keys, {pt.x, pt.y}, *effect); });
+    if (!data) return E_INVALIDARG;
+    const HRESULT result = Guard(effect, [&](DropEffects& chosen) {
+      ForeignDataObject dropped(data);
+      target_.Drop(dropped, keys, {pt.x, pt.y}, chosen);
+    });
+    data_.reset();
+    return result;
   }
 
  private:
-  template <class Call>
-  static HRESULT Guard(DWORD* effect, Call call) {
-    if (!effect) return E_INVALIDARG;
-    try {
-      call();
-    } catch (...) {
-      *effect = DROPEFFECT_NONE;
-    }
-    return S_OK;
-  }
-
-  DropTargetHandler& handler_;
-  std::atomic<ULONG> references_{1};
+  DropTarget& target_;
+  std::unique_ptr<ForeignDataObject> data_;
 };
 
-class DropSource final : public IDropSource {
+class OleDropSource final : public ComObject<IDropSource> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDropSource) {
-      *object = static_cast<IDropSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  explicit OleDropSource(DropSource& source) : ComObject(IID_IDropSource), source_(source) {}
+
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
-    if (escape) return DRAGDROP_S_CANCEL;
-    if (!(keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) return DRAGDROP_S_DROP;
-    return S_OK;
+    try {
+      switch (source_.QueryContinueDrag(escape != FALSE, keys)) {
+        case DragAction::Continue: return S_OK;
+        case DragAction::Drop: return DRAGDROP_S_DROP;
+        case DragAction::Cancel: break;
+      }
+    } catch (...) {
+    }
+    return DRAGDROP_S_CANCEL;
   }
-  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+    try {
+      return source_.GiveFeedback(effect) ? DRAGDROP_S_USEDEFAULTCURSORS : S_OK;
+    } catch (...) {
+      return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
+  }
 
  private:
-  std::atomic<ULONG> references_{1};
+  DropSource& source_;
 };
 
 }  // namespace
 
-HRESULT RegisterDropTarget(WindowHandle window, DropTargetHandler& handler) {
-  auto* target = new DropTarget(handler);
-  const HRESULT result = ::RegisterDragDrop(reinterpret_cast<HWND>(window), target);
-  target->Release();  // the registration keeps its own reference
+HRESULT RegisterOleDropTarget(HWND window, DropTarget& target) {
+  auto* adapter = new OleDropTarget(target);
+  const HRESULT result = ::RegisterDragDrop(window, adapter);
+  adapter->Release();  // the registration keeps its own reference
   return result;
 }
 
-void RevokeDropTarget(WindowHandle window) { ::RevokeDragDrop(reinterpret_cast<HWND>(window)); }
-
-DWORD RunDragDrop(IDataObject* data, DWORD allowedEffects) {
-  auto* source = new DropSource();
+DropEffects RunOleDrag(DataObject& data, DropSource& source, DropEffects allowed) {
+  // The caller owns the object; OLE only borrows it for the drag, and a
+  // target that keeps the interface longer finds it empty.
+  auto* offered = new OleDataObject(std::shared_ptr<DataObject>(std::shared_ptr<DataObject>(), &data));
+  auto* steering = new OleDropSource(source);
   DWORD effect = DROPEFFECT_NONE;
-  const HRESULT result = ::DoDragDrop(data, source, allowedEffects, &effect);
-  source->Release();
+  const HRESULT result = ::DoDragDrop(offered, steering, allowed, &effect);
+  steering->Release();
+  offered->Detach();
+  offered->Release();
   return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
 }
 

@@ -219,6 +219,18 @@ void GdiDevice::DrawThemed(const Canvas&, const ThemedPart& part, const Rect& re
   ::CloseThemeData(theme);
 }
 
+void GdiDevice::DrawEdge(const Canvas&, const Rect& rect, unsigned edges, unsigned sides,
+                         const ThemedPart* themed) {
+  RECT r = ToRECT(rect);
+  HTHEME theme = themed ? ::OpenThemeData(::WindowFromDC(dc_), ThemeClass(themed->element)) : nullptr;
+  if (theme) {
+    ::DrawThemeEdge(theme, dc_, themed->part, themed->state, &r, edges, sides, nullptr);
+    ::CloseThemeData(theme);
+    return;
+  }
+  ::DrawEdge(dc_, &r, edges, sides);
+}
+
 void GdiDevice::SetClip(const Rect* clip) {
   if (!clip) {
     ::SelectClipRgn(dc_, nullptr);
@@ -230,6 +242,8 @@ void GdiDevice::SetClip(const Rect* clip) {
   ::SelectClipRgn(dc_, region);
   ::DeleteObject(region);
 }
+
+std::uintptr_t GdiDevice::NativeHandle() const { return reinterpret_cast<std::uintptr_t>(dc_); }
 
 void GdiDevice::SetOrigin(Point origin) { ::SetWindowOrgEx(dc_, origin.x, origin.y, nullptr); }
 

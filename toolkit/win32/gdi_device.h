@@ -17,22 +17,7 @@ class GdiDevice : public CanvasDevice {
   GdiDevice(const GdiDevice&) = delete;
   GdiDevice& operator=(const GdiDevice&) = delete;
 
-  void Polyline(const Canvas& canvas, const Point* points, int count) override;
-  void Polygon(const Canvas& canvas, const Point* points, int count) override;
-  void Rectangle(const Canvas& canvas, const Rect& rect) override;
-  void FillRect(const Canvas& canvas, const Rect& rect) override;
-  void FrameRect(const Canvas& canvas, const Rect& rect) override;
-  void TextOut(const Canvas& canvas, int x, int y, StringView text, const Rect* clip, unsigned options) override;
-  void DrawText(const Canvas& canvas, StringView text, Rect& rect, unsigned flags) override;
-  Size TextExtent(const Canvas& canvas, StringView text) override;
-  void SetPixel(const Canvas& canvas, Point point, Color color) override;
-  Color GetPixel(const Canvas& canvas, Point point) override;
-  void DrawBitmap(const Canvas& canvas, const Rect& dest, const Bitmap& bitmap, const Rect& source,
-                  Color transparentColor) override;
-  void DrawThemed(const Canvas& canvas, const ThemedPart& part, const Rect& rect) override;
-  void SetClip(const Rect* clip) override;
-  void SetOrigin(Point origin) override;
-  std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(dc_); }
+#include "toolkit/canvas_device_overrides.inc"
 
  private:
   // Brings the selected font, pen and brush in line with the canvas.

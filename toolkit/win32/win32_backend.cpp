@@ -2,7 +2,9 @@
 
 
 #include "toolkit/exceptions.h"
+#include "toolkit/win32/drag_drop.h"
 #include "toolkit/win32/gdi_device.h"
+#include "toolkit/win32/ole_data_object.h"
 #include "toolkit/win32/win32_clipboard.h"
 
 namespace toolkit::win32 {
@@ -51,6 +53,43 @@ Win32Backend::Win32Backend() : instance_(::GetModuleHandleW(nullptr)), mainThrea
 
 Win32Backend::~Win32Backend() {
   if (utility_) ::DestroyWindow(utility_);
+  if (ole_ == OleState::Ready) ::OleUninitialize();
+}
+
+bool Win32Backend::EnsureOle() {
+  if (ole_ == OleState::Untried) ole_ = SUCCEEDED(::OleInitialize(nullptr)) ? OleState::Ready : OleState::Refused;
+  return ole_ == OleState::Ready;
+}
+
+bool Win32Backend::RegisterDropTarget(WindowHandle window, DropTarget& target) {
+  return EnsureOle() && RegisterOleDropTarget(H(window), target) == S_OK;
+}
+
+void Win32Backend::RevokeDropTarget(WindowHandle window) { ::RevokeDragDrop(H(window)); }
+
+DropEffects Win32Backend::DoDragDrop(DataObject& data, DropSource& source, DropEffects allowed) {
+  return EnsureOle() ? RunOleDrag(data, source, allowed) : de::None;
+}
+
+bool Win32Backend::SetClipboardObject(std::shared_ptr<DataObject> data) {
+  if (!EnsureOle()) return false;
+  if (!data) return ::OleSetClipboard(nullptr) == S_OK;
+  auto* offered = new OleDataObject(std::move(data));
+  const HRESULT result = ::OleSetClipboard(offered);
+  offered->Release();  // the clipboard keeps its own reference
+  return result == S_OK;
+}
+
+std::shared_ptr<DataObject> Win32Backend::ClipboardObject() {
+  IDataObject* data = nullptr;
+  if (!EnsureOle() || ::OleGetClipboard(&data) != S_OK || !data) return nullptr;
+  auto object = std::make_shared<ForeignDataObject>(data);
+  data->Release();
+  return object;
+}
+
+void Win32Backend::FlushClipboard() {
+  if (EnsureOle()) ::OleFlushClipboard();
 }
 
 LRESULT CALLBACK Win32Backend::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -98,6 +137,8 @@ WindowHandle Win32Backend::CreateWindow(WindowClient& client, const CreateParams
 }
 
 void Win32Backend::DestroyWindow(WindowHandle window) {
+  // The registration would keep its adapter, and the target it names, forever.
+  if (ole_ == OleState::Ready) ::RevokeDragDrop(H(window));
   ::SetWindowLongPtrW(H(window), GWLP_USERDATA, 0);
   painting_.erase(H(window));
   ::DestroyWindow(H(window));
@@ -176,6 +217,11 @@ void Win32Backend::EndPaint(WindowHandle window, std::unique_ptr<CanvasDevice> d
 std::unique_ptr<CanvasDevice> Win32Backend::WindowDevice(WindowHandle window) {
   HWND handle = H(window);
   return std::make_unique<GdiDevice>(::GetDC(handle), [handle](HDC dc) { ::ReleaseDC(handle, dc); });
+}
+
+std::unique_ptr<CanvasDevice> Win32Backend::FrameDevice(WindowHandle window) {
+  HWND handle = H(window);
+  return std::make_unique<GdiDevice>(::GetWindowDC(handle), [handle](HDC dc) { ::ReleaseDC(handle, dc); });
 }
 
 std::unique_ptr<CanvasDevice> Win32Backend::MeasuringDevice() {
@@ -279,6 +325,14 @@ int Win32Backend::WheelScrollLines() {
   ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   return static_cast<int>(lines);
 }
+
+std::uint32_t Win32Backend::TickCount() { return ::GetTickCount(); }
+
+int Win32Backend::DragThreshold() { return ::GetSystemMetrics(SM_CXDRAG); }
+
+Color Win32Backend::SystemColorValue(int index) { return static_cast<Color>(::GetSysColor(index)); }
+
+ClipboardStore& Win32Backend::Clipboard() { return *clipboard_; }
 
 bool Win32Backend::ThemesAvailable() { return ::IsThemeActive() && ::IsAppThemed(); }
 
