@@ -5,23 +5,17 @@
 
 #include <string>
 
-#include "../parse/text_util.h"
-#include "../runtime/recording_context.h"
-#include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "error.h"
 #include "host/error_relay.h"
 #include "host/host_init.h"
 #include "lib/current_context.h"
 #include "lib/runtime_init.h"
+#include "support/recording_context.h"
+#include "support/run_capture.h"
+#include "support/test_compilers.h"
+#include "support/text_util.h"
 #include "tree/module.h"
-
-class CQuietCompiler : public CCompiler {
-public:
-  void ReportError(TextView message) override { RaiseError(Text(message)); }
-};
-
-inline CCompiler* NewQuietCompiler() { return new CQuietCompiler(); }
 
 class HostTest : public testing::Test {
 protected:
@@ -34,20 +28,6 @@ protected:
   // What the script printed, then the message of the error that stopped it
   // after "error: ".
   static std::string Run(const std::string& source) {
-    auto* context = new RecordingContext();
-    SetCurrentContext(context);
-    std::string stopped;
-    CModule* module = nullptr;
-    try {
-      module = LoadModule(Widen(source), &NewQuietCompiler, nullptr, {});
-      module->Execute(*context);
-    } catch (const EScriptError& error) {
-      stopped = "error: " + Narrow(error.Message());
-    }
-    const std::string shown = Narrow(context->output) + stopped;
-    if (module) UnloadModules(module);
-    SetCurrentContext(nullptr);
-    context->Release();
-    return shown;
+    return LoadAndRunCapturing([&] { return LoadModule(Widen(source), &NewRaisingCompiler, nullptr, {}); }).Shown();
   }
 };

@@ -1,7 +1,7 @@
 #include "platform/codepage.h"
 #include "platform/environment.h"
 #include "platform/errors.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

@@ -1,6 +1,6 @@
 #include "platform/console.h"
 #include "platform/errors.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

@@ -3,7 +3,7 @@
 #include "platform/dirs.h"
 #include "platform/errors.h"
 #include "platform/filesystem.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

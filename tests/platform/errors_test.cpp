@@ -1,5 +1,5 @@
 #include "platform/errors.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

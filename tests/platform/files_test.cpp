@@ -1,6 +1,6 @@
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

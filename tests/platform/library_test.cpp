@@ -3,7 +3,7 @@
 #include "platform/errors.h"
 #include "platform/library.h"
 #include "platform/memory.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

@@ -2,7 +2,7 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

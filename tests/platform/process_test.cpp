@@ -1,6 +1,6 @@
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 using namespace platform;
 

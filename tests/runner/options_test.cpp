@@ -1,8 +1,8 @@
 // The option rules in-process: which argument matches, and what its value is.
 #include <gtest/gtest.h>
 
-#include "../parse/text_util.h"
 #include "options.h"
+#include "support/text_util.h"
 
 namespace {
 

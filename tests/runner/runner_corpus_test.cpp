@@ -1,23 +1,15 @@
 // The script corpus and the examples through the built runners: what each
 // script prints must be the bytes its .out file holds, as in the in-process
 // corpus test, now through the runner's own output, options and shutdown.
-#include "../parse/text_util.h"
-#include "../support/corpus_files.h"
-#include "compile/module_search.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "runner_fixture.h"
+#include "support/corpus_files.h"
+#include "support/text_util.h"
 #include "sys/os_text.h"
 
 namespace {
-
-// Paths in messages differ between machines.
-std::string WithFolderHidden(std::string shown, const std::u16string& folder) {
-  const std::string expanded = Narrow(ExpandFileName(TextFromUtf16(folder)));
-  for (size_t at; (at = shown.find(expanded)) != std::string::npos;) shown.replace(at, expanded.size(), "<scripts>/");
-  return shown;
-}
 
 std::string Expected(const std::u16string& path) {
   std::string bytes;

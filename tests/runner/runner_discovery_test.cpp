@@ -1,12 +1,12 @@
 // Where the runner finds its script when the command line names none: an
 // image appended to its own program file, its resource "Diz" (Windows),
 // and compiled files beside it.
-#include "../image/image_writer.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 #include "runner_fixture.h"
 #include "script_image.h"
+#include "support/image_writer.h"
 
 #ifdef _WIN32
 #include <windows.h>

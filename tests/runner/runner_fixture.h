@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../platform/temp_folder.h"
+#include "support/temp_folder.h"
 
 struct RunnerUnderTest {
   const char* name;

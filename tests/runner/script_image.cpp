@@ -2,23 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "../image/node_writer.h"
-#include "../parse/text_util.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "lib/runtime_init.h"
+#include "support/node_writer.h"
+#include "support/test_compilers.h"
+#include "support/text_util.h"
 #include "tree/module.h"
-
-namespace {
-
-class CFailingCompiler : public CCompiler {
-public:
-  void ReportError(TextView message) override { ADD_FAILURE() << Narrow(message); }
-};
-
-CCompiler* NewFailingCompiler() { return new CFailingCompiler(); }
-
-}  // namespace
 
 std::string ScriptImage(std::string_view source) {
   InitRuntimeLibraries();

@@ -1,8 +1,8 @@
 // The names of compiled scripts looked for beside the program file.
 #include <gtest/gtest.h>
 
-#include "../parse/text_util.h"
 #include "sibling_script.h"
+#include "support/text_util.h"
 
 namespace {
 

@@ -1,19 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "../parse/text_util.h"
-#include "../runtime/recording_context.h"
-#include "../support/corpus_files.h"
-#include "compile/compiler.h"
 #include "compile/module_loader.h"
-#include "compile/module_search.h"
-#include "error.h"
-#include "lib/current_context.h"
 #include "lib/runtime_init.h"
 #include "parse/key_alias.h"
 #include "platform/files.h"
+#include "support/corpus_files.h"
+#include "support/run_capture.h"
+#include "support/test_compilers.h"
+#include "support/text_util.h"
 #include "sys/os_text.h"
 #include "tree/module.h"
 #ifdef QEL_WITH_HOST
@@ -22,58 +18,22 @@
 
 // Every name.qel of the scripts folder runs in-process as the runner runs it,
 // with the runtime's libraries, and what it shows must be the bytes of
-// name.out. A name.key beside it is
-// loaded as the key-alias file first.
+// name.out. A name.key beside it is loaded as the key-alias file first.
 namespace {
 
 const std::u16string kFolder = u"" QEL_SCRIPTS u"/";
 
-// The messages of every compile context of one script, in order.
-std::vector<Text>& Messages() {
-  static std::vector<Text> messages;
-  return messages;
-}
-
-class CListingCompiler : public CCompiler {
-public:
-  void ReportError(TextView message) override { Messages().emplace_back(message); }
-};
-
-CCompiler* NewListingCompiler() { return new CListingCompiler(); }
-
 bool ReadBytes(const std::u16string& path, std::string& bytes) { return platform::ReadWholeFile(path, bytes); }
-
-Text Lines(const std::vector<Text>& messages) {
-  Text lines;
-  for (const Text& message : messages) lines += message + QT("\r\n");
-  return lines;
-}
 
 // Compile messages, then the output, then the message of the error that
 // stopped the compile or the run, each message on a line of its own.
-Text RunScript(const Text& path) {
-  Messages().clear();
-  auto* context = new RecordingContext();
-  SetCurrentContext(context);
-  CModule* module = nullptr;
-  Text stopped;
-  try {
-    module = LoadModuleFile(path, nullptr, &NewListingCompiler);
-    module->Execute(*context);
-  } catch (const EScriptError& error) {
-    stopped = error.Message() + QT("\r\n");
-  }
-  const Text shown = Lines(Messages()) + context->output + stopped;
-  UnloadModules(module);
-  SetCurrentContext(nullptr);
-  context->Release();
-  return shown;
-}
-
-// Paths in messages differ between machines.
-std::string WithFolderHidden(std::string shown) {
-  const std::string folder = Narrow(ExpandFileName(TextFromUtf16(kFolder)));
-  for (size_t at; (at = shown.find(folder)) != std::string::npos;) shown.replace(at, folder.size(), "<scripts>/");
+std::string RunScript(const Text& path) {
+  ListedMessages().clear();
+  const RunCapture run = LoadAndRunCapturing([&] { return LoadModuleFile(path, nullptr, &NewListingCompiler); });
+  std::string shown;
+  for (const std::string& message : ListedMessages()) shown += message + "\r\n";
+  shown += run.output;
+  if (run.stopped) shown += run.error + "\r\n";
   return shown;
 }
 
@@ -90,7 +50,7 @@ TEST_P(Script, ShowsWhatItsOutFileHolds) {
   std::string keys;
   if (ReadBytes(base + u".key", keys)) LoadKeyAliasText(Widen(keys));
   const int32_t nodesBefore = CNode::LiveCount();
-  const std::string shown = WithFolderHidden(Narrow(RunScript(TextFromUtf16(base + u".qel"))));
+  const std::string shown = WithFolderHidden(RunScript(TextFromUtf16(base + u".qel")), kFolder);
   ClearKeyAliases();
   EXPECT_EQ(shown, expected);
   EXPECT_EQ(CNode::LiveCount(), nodesBefore) << "nodes left alive";

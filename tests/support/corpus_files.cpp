@@ -1,12 +1,13 @@
-#include "corpus_files.h"
+#include "support/corpus_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "../parse/text_util.h"
+#include "compile/module_search.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
+#include "support/text_util.h"
 #include "sys/os_text.h"
 
 std::vector<std::u16string> FileNames(const std::u16string& folder, std::u16string_view mask) {
@@ -45,4 +46,10 @@ std::vector<std::string> ScriptCaseNames(const std::u16string& folder) {
   std::vector<std::string> names;
   for (const std::u16string& name : ScriptNames(folder)) names.push_back(Narrow(TextFromUtf16(name)));
   return names;
+}
+
+std::string WithFolderHidden(std::string shown, const std::u16string& folder) {
+  const std::string expanded = Narrow(ExpandFileName(TextFromUtf16(folder)));
+  for (size_t at; (at = shown.find(expanded)) != std::string::npos;) shown.replace(at, expanded.size(), "<scripts>/");
+  return shown;
 }

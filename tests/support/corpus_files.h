@@ -18,3 +18,7 @@ std::vector<std::u16string> ScriptNames(const std::u16string& folder);
 // The same names in the build's narrow text, as the cases of a
 // parameterized test.
 std::vector<std::string> ScriptCaseNames(const std::u16string& folder);
+
+// What a script of the folder showed, with the folder's full path, which
+// differs between machines, shown as "<scripts>/".
+std::string WithFolderHidden(std::string shown, const std::u16string& folder);

@@ -1,4 +1,4 @@
-#include "stack_thread.h"
+#include "support/stack_thread.h"
 
 #include <pthread.h>
 

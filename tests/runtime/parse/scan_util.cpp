@@ -1,0 +1,18 @@
+#include "scan_util.h"
+
+#include "parse/grammar_tables.h"
+#include "parse/scanner.h"
+#include "parse/tokens.h"
+#include "support/text_util.h"
+
+std::string ScanAll(std::string_view utf8) {
+  TScanner scanner;
+  scanner.SetText(Widen(utf8));
+  std::string tokens;
+  for (int token; (token = scanner.Scan()) != TK_END;) {
+    if (!tokens.empty()) tokens += ' ';
+    if (token > 255) tokens += grammar::SymbolName(grammar::TokenSymbol(token)) + std::string(":");
+    tokens += Narrow(scanner.TokenText());
+  }
+  return tokens;
+}

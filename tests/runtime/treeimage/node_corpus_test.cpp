@@ -1,0 +1,65 @@
+// Every script of the corpus, compiled, written as an image before it runs,
+// and read back: the image must run as the compiled module does.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "compile/compiler.h"
+#include "compile/module_loader.h"
+#include "error.h"
+#include "lib/runtime_init.h"
+#include "node_fixture.h"
+#include "parse/key_alias.h"
+#include "platform/files.h"
+#include "support/corpus_files.h"
+#include "support/node_writer.h"
+#include "support/test_compilers.h"
+#include "support/text_util.h"
+#include "sys/os_text.h"
+#include "tree/module.h"
+#include "treeimage/module_image.h"
+
+namespace {
+
+const std::u16string kFolder = u"" QEL_SCRIPTS u"/";
+
+// Modules that use each other hold each other, a cycle that images refuse.
+const std::set<std::string> kModulesUsingEachOther = {"modules"};
+
+class CorpusImage : public NodeImageTest, public testing::WithParamInterface<std::string> {
+protected:
+  void SetUp() override {
+    NodeImageTest::SetUp();
+    InitRuntimeLibraries();
+  }
+};
+
+TEST_P(CorpusImage, RunsAsTheCompiledModule) {
+  const std::u16string base = kFolder + Utf16FromText(Widen(GetParam()));
+  std::string keys;
+  if (platform::ReadWholeFile(base + u".key", keys)) LoadKeyAliasText(Widen(keys));
+  CModule* compiled = nullptr;
+  try {
+    compiled = LoadModuleFile(TextFromUtf16(base + u".qel"), nullptr, &NewQuietCompiler);
+  } catch (const EScriptError&) {
+    ClearKeyAliases();
+    GTEST_SKIP() << "the script does not compile";
+  }
+  ClearKeyAliases();
+  const std::string image = NodeImage(compiled);
+  if (kModulesUsingEachOther.contains(GetParam())) {
+    EXPECT_EQ(LoadAndRun(image), "refused: " + kBadFormat);
+  } else {
+    CModule* loaded = LoadModuleImage(image);
+    EXPECT_EQ(RunWithLibraries(loaded), RunWithLibraries(compiled));
+    UnloadModules(loaded);
+  }
+  UnloadModules(compiled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusImage, testing::ValuesIn(ScriptCaseNames(kFolder)),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+
+}  // namespace
