@@ -1,6 +1,7 @@
 // Semantic values of the parser: one per parse-stack entry.
 #pragma once
 #include <cstdint>
+#include <stdexcept>
 
 #include "../text.h"
 
@@ -28,7 +29,11 @@ public:
   TRuleValues(TParseValue* stack, int first, int length) : stack_(stack), first_(first), length_(length) {}
   int Length() const { return length_; }
   // Throws std::out_of_range past the rule's last value or below the stack.
-  TParseValue& operator[](int i) const;
+  TParseValue& operator[](int i) const {
+    const int index = first_ + i - 1;
+    if (index < 0 || i > length_) throw std::out_of_range("no parser value at this offset");
+    return stack_[index];
+  }
 
 private:
   TParseValue* stack_;

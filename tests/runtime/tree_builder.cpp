@@ -105,25 +105,25 @@ CCopyExpr* TreeBuilder::New(CValue* operand) { return new CCopyExpr(scope_, oper
 
 CValue* TreeBuilder::Op(char16_t code, CValue* operand) {
   auto* op = new CUnaryOp(scope_);
-  op->Init(operand, code);
+  op->Init(operand, Operator(code));
   return op;
 }
 
 CValue* TreeBuilder::Op(char16_t code, CValue* left, CValue* right) {
   auto* op = new CBinaryOp(scope_);
-  op->Init(left, code, right);
+  op->Init(left, Operator(code), right);
   return op;
 }
 
 CValue* TreeBuilder::And(CValue* left, CValue* right) {
   auto* op = new CAndOp(scope_);
-  op->Init(left, 0, right);
+  op->Init(left, Operator::kNone, right);
   return op;
 }
 
 CValue* TreeBuilder::Or(CValue* left, CValue* right) {
   auto* op = new COrOp(scope_);
-  op->Init(left, 0, right);
+  op->Init(left, Operator::kNone, right);
   return op;
 }
 
