@@ -46,9 +46,7 @@ void OrValues(CContext&, Value& value, const Value& other) {
 
 void XorValues(CContext&, Value& value, const Value& other) { value.SetBool(ValueToBool(value) != ValueToBool(other)); }
 
-// Bitwise operators work on 32-bit words and give UInt32 results. Integers
-// and Booleans give their own bits; any other operand is converted (see
-// "Bitwise operators" in docs/values.md).
+// Bitwise operators.
 void BitNotValue(CContext&, Value& value, const Value&) { value.SetUInt32(~BitWord(value)); }
 
 void BitAndValues(CContext&, Value& value, const Value& other) {
