@@ -4,7 +4,7 @@
 
 #include "error_relay.h"
 #include "native_call.h"
-#include "runtime/builtin/address_value.h"
+#include "runtime/builtin/text_storage.h"
 #include "runtime/tree/value_list.h"
 #include "runtime/value/convert.h"
 

@@ -2,8 +2,8 @@
 
 #include "error_relay.h"
 #include "native_args.h"
-#include "runtime/builtin/address_value.h"
 #include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/sys/library.h"
 #include "runtime/sys/sys_util.h"

@@ -1,17 +1,26 @@
-// "format", "toStr", "toTime" and "GetJson".
+// Conversions: "format", "toStr", "toTime", "GetJson", and "toNum": a number
+// literal read from a text, or (with "ptr") the raw words of a value. Raw
+// reads never go past the bytes of the text they are given.
+#include <cstring>
 #include <span>
 #include <vector>
 
+#include "../error.h"
 #include "../format/date_format.h"
 #include "../format/date_parse.h"
 #include "../format/number_format.h"
 #include "../format/text_format.h"
 #include "../json/json_reader.h"
+#include "../parse/literal_match.h"
+#include "../parse/literal_value.h"
 #include "../tree/value_list.h"
 #include "../value/array_rep.h"
+#include "../value/conversion_error.h"
 #include "../value/convert.h"
+#include "../value/predicates.h"
 #include "builtin_args.h"
-#include "builtin_handlers.h"
+#include "builtin_families.h"
+#include "text_storage.h"
 
 namespace {
 
@@ -34,8 +43,6 @@ Text TextOfBytes(const ArrayRep& bytes) {
   for (int32_t i = 0; i < bytes.Count(); ++i) text += Char(bytes.Bytes()[i]);
   return text;
 }
-
-}  // namespace
 
 // A date without a pattern shows its text form, as a number does.
 void DoFormat(CContext&, CNode* receiver, CValueList* args, Value& result) {
@@ -64,4 +71,77 @@ void DoToTime(CContext&, CNode* receiver, CValueList*, Value& result) {
 
 void DoGetJson(CContext&, CNode* receiver, CValueList* args, Value& result) {
   GetJson(ReceiverText(receiver), CValueList::GetBool(args, QT("json"), false, 0), result);
+}
+
+// "toNum": a number literal read from a text, or (with "ptr") the raw words
+// of a value. Raw reads never go past the bytes of the text they are given.
+
+bool IsBlank(Char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+TextView Trimmed(TextView text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The whole text, blanks around aside, must be one literal with an optional sign.
+void SetNumberLiteral(const Value& source, Value& result) {
+  const Text text = ToText(source);
+  const TextView literal = Trimmed(text);
+  const size_t start = !literal.empty() && (literal[0] == '-' || literal[0] == '+') ? 1 : 0;
+  if (start == literal.size() || MatchNumber(literal, start) != literal.size() - start)
+    RaiseConversionError(source, varDouble);
+  const TNumberLiteral number = ReadNumberLiteral(literal);
+  switch (number.kind) {
+    case TNumberLiteral::kInt32: return result.SetInt(int32_t(number.integer));
+    case TNumberLiteral::kUInt32: return result.SetUInt32(uint32_t(number.integer));
+    case TNumberLiteral::kInt64: return result.SetInt64(number.integer);
+    case TNumberLiteral::kDouble: return result.SetDouble(number.real);
+  }
+}
+
+bool HoldsAddress(VarType type) {
+  return type == varDispatch || type == varUnknown || type == varObject || type == varCountedObject ||
+         (type & (varArray | varByRef)) != 0;
+}
+
+// A text gives the address of its characters, other pointers their address,
+// everything else the low 32 bits of its payload.
+void SetFirstWord(const Value& value, Value& result) {
+  if (IsStringType(value.Type())) return SetAddress(result, TextBytes(value).data());
+  if (HoldsAddress(value.Type())) return SetAddress(result, value.Pointer());
+  result.SetInt(value.AsInt32Raw());
+}
+
+template <class T>
+T ReadStart(const Value& value, TextView typeName) {
+  Value text = value;
+  if (!IsStringType(text.Type())) text.SetText(ToText(value));
+  const std::span<const unsigned char> bytes = TextBytes(text);
+  if (bytes.size() < sizeof(T)) RaiseError(QT("toNum: the text is too short for ") + Text(typeName));
+  T number;
+  std::memcpy(&number, bytes.data(), sizeof(T));
+  return number;
+}
+
+void DoToNum(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  const Value& value = ReceiverValue(receiver);
+  switch (CValueList::GetInt(args, QT("ptr"), 0, 0)) {
+    case 0: return SetNumberLiteral(value, result);
+    case -1: return SetFirstWord(value, result);
+    case 1: return result.SetInt(ReadStart<int32_t>(value, QT("an Int32")));
+    case 2: return result.SetDouble(ReadStart<float>(value, QT("a Single")));
+    case 3: return result.SetDouble(ReadStart<double>(value, QT("a Double")));
+    default: return;
+  }
+}
+
+}  // namespace
+
+void AddConversionBuiltins(CLibrary& library) {
+  library.AddHandler(QT("format"), &DoFormat);
+  library.AddHandler(QT("toStr"), &DoToStr);
+  library.AddHandler(QT("toNum"), &DoToNum);
+  library.AddHandler(QT("toTime"), &DoToTime);
+  library.AddHandler(QT("GetJson"), &DoGetJson);
 }

@@ -1,11 +1,12 @@
-// Whole-file built-ins: "load", "save", "hash", "copy", "move" and "size".
-// Copy and move failures are not reported.
+// Whole-file built-ins: "load", "save", "hash", "copy", "move", "size" and
+// "find". Copy and move failures are not reported.
 #include "../sys/file_text.h"
 #include "../sys/sys_util.h"
+#include "../tree/object_value.h"
 #include "../tree/value_list.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
-#include "builtin_handlers.h"
+#include "builtin_families.h"
 
 namespace {
 
@@ -27,8 +28,6 @@ void ReportCodePage(CValue* variable) {
   used.SetRaw(varWord, uint16_t(LastFileCodePage()));
   variable->SetValue(used);
 }
-
-}  // namespace
 
 void DoLoad(CContext&, CNode* receiver, CValueList* args, Value& result) {
   CValue* codePage = CValueList::GetArg(args, QT("cp"), 0);
@@ -63,4 +62,41 @@ void DoMove(CContext&, CNode* receiver, CValueList* args, Value&) {
 
 void DoSize(CContext&, CNode* receiver, CValueList*, Value& result) {
   result.SetUInt32(uint32_t(CSysUtil::FileInfo(ReceiverText(receiver), 2)));
+}
+
+// "find": the files or folders matching a mask, as a new script object.
+
+// Named by its path, an entry found twice keeps one member with the later size.
+void AddFound(CObjectInstance* list, const Text& path, int64_t size, bool withSize) {
+  auto* member = new CValue(list);
+  if (withSize) {
+    member->SetName(path);
+    member->OwnValue().SetInt(int32_t(uint32_t(size)));
+  } else {
+    member->OwnValue().SetText(path);
+  }
+  list->Members()->Add(member);
+}
+
+void DoFind(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  const bool subfolders = CValueList::GetBool(args, QT("sub"), false, 0);
+  const bool withSize = CValueList::GetBool(args, QT("size"), false, 1);
+  auto* list = new CObjectInstance(nullptr);
+  result.SetCountedObject(list);
+  list->Release();
+  CSysUtil::FindFiles(
+      ReceiverText(receiver), subfolders, [&](const Text& path, int64_t size) { AddFound(list, path, size, withSize); },
+      withSize);
+}
+
+}  // namespace
+
+void AddFileBuiltins(CLibrary& library) {
+  library.AddHandler(QT("hash"), &DoHash);
+  library.AddHandler(QT("load"), &DoLoad);
+  library.AddHandler(QT("save"), &DoSave);
+  library.AddHandler(QT("find"), &DoFind);
+  library.AddHandler(QT("copy"), &DoCopy);
+  library.AddHandler(QT("move"), &DoMove);
+  library.AddHandler(QT("size"), &DoSize);
 }

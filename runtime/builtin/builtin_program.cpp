@@ -1,12 +1,19 @@
-// "@uthor", "arg", "set" and the host bridge: "GetLib", "GetApi", "NewObj".
+// "@uthor", "arg", "set", the host bridge ("GetLib", "GetApi", "NewObj") and
+// "compile": a module made from a file found by the "use" search, or from the
+// receiver's text itself.
 #include <array>
 
+#include "../compile/compiler.h"
+#include "../compile/module_loader.h"
+#include "../compile/module_search.h"
 #include "../error.h"
+#include "../lib/context.h"
 #include "../lib/library_registry.h"
+#include "../tree/module.h"
 #include "../tree/value_list.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
-#include "builtin_handlers.h"
+#include "builtin_families.h"
 #include "script_settings.h"
 
 namespace {
@@ -32,8 +39,6 @@ constexpr bool kOnWindows = false;
   RaiseError(Text(nameAndFeature) + (kOnWindows ? QT(" are not available yet") : QT(" need Windows")));
 }
 
-}  // namespace
-
 void DoAuthor(CContext&, CNode* receiver, CValueList*, Value& result) {
   result.SetText(ReceiverText(receiver) == QT("K vo") ? Unscrambled() : Text(QT("The Qel developers")));
 }
@@ -58,3 +63,46 @@ void DoGetLib(CContext&, CNode* receiver, CValueList*, Value& result) {
 void DoGetApi(CContext&, CNode*, CValueList*, Value&) { RaiseMissingFeature(QT("GetApi: native functions")); }
 
 void DoNewObj(CContext&, CNode*, CValueList*, Value&) { RaiseMissingFeature(QT("NewObj: COM objects")); }
+
+// "compile": a module made from a file found by the "use" search, or from
+// the receiver's text itself.
+
+// Longer texts are always source.
+constexpr size_t kMaxModuleName = 255;
+
+CModule* EnclosingModule(CNode* node) {
+  for (; node; node = node->Owner())
+    if (auto* module = dynamic_cast<CModule*>(node)) return module;
+  return nullptr;
+}
+
+// A new module with one reference, linked with the importer's modules.
+CModule* LoadCompiled(const Text& text, CModule* importer) {
+  if (text.size() <= kMaxModuleName) {
+    const Text path = FindModuleFile(text, importer);
+    if (ModuleFileExists(path)) return LoadModuleFile(path, importer);
+  }
+  return LoadModule(text, DefaultCompilerClass(), importer, QT(""));
+}
+
+// The importer is the module of the calling statement. An inline module
+// resolves its names through the scopes of that statement.
+void DoCompile(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  CNode* caller = context.CurrentNode() ? context.CurrentNode() : receiver;
+  CModule* module = LoadCompiled(ReceiverText(receiver), EnclosingModule(caller));
+  if (CValueList::GetBool(args, QT("inline"), false, 0)) module->SetOwner(caller);
+  result.SetCountedObject(module);
+  module->Release();
+}
+
+}  // namespace
+
+void AddProgramBuiltins(CLibrary& library) {
+  library.AddHandler(QT("@uthor"), &DoAuthor);
+  library.AddHandler(QT("arg"), &DoArg);
+  library.AddHandler(QT("set"), &DoSet);
+  library.AddHandler(QT("GetLib"), &DoGetLib);
+  library.AddHandler(QT("GetApi"), &DoGetApi);
+  library.AddHandler(QT("NewObj"), &DoNewObj);
+  library.AddHandler(QT("compile"), &DoCompile);
+}

@@ -1,17 +1,26 @@
-// Text built-ins that read a text and give a new one or a number. Positions
-// and lengths count code units: UTF-16 units in qelu, bytes in qel.
+// Text built-ins that read a text and give a new one or a number: lengths,
+// cases, parts, escapes, codes, "x", digests and "eval". Positions and lengths
+// count code units: UTF-16 units in qelu, bytes in qel.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "../error.h"
 #include "../json/resolve_escapes.h"
+#include "../lib/node_location.h"
+#include "../rxlib/text_regex.h"
+#include "../sys/digest.h"
+#include "../tree/node.h"
 #include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/text_access.h"
+#include "../value/text_rep.h"
 #include "builtin_args.h"
-#include "builtin_handlers.h"
+#include "builtin_families.h"
 
 namespace {
 
@@ -24,8 +33,6 @@ void SetAsciiCase(CNode* receiver, Value& result) {
     if (c >= From && c <= From + 25) c = Char(c - From + To);
   result.SetText(text);
 }
-
-}  // namespace
 
 void DoLength(CContext&, CNode* receiver, CValueList*, Value& result) {
   result.SetInt(int32_t(ReceiverText(receiver).size()));
@@ -72,4 +79,107 @@ void DoToChar(CContext&, CNode* receiver, CValueList*, Value& result) {
   if (code < 0 || unsigned(code) > kMaxCodeUnit)
     RaiseError(QT("toChar: ") + DecimalText(code) + QT(" is not a character code"));
   result.SetText(Text(1, Char(code)));
+}
+
+// "x": a text repeated, reversed or with its code units sorted.
+
+// The size is checked before anything is allocated, so a huge count fails
+// at once instead of exhausting memory.
+void SetRepeated(const Text& text, int32_t count, Value& result) {
+  const uint64_t length = uint64_t(text.size()) * uint64_t(count);
+  CheckBuiltTextLength(length);
+  TextRep<Char>* rep = TextRep<Char>::Allocate(size_t(length), 0, 0);
+  for (int32_t i = 0; i < count && !text.empty(); ++i)
+    std::memcpy(rep->data + size_t(i) * text.size(), text.data(), text.size() * sizeof(Char));
+  result.AdoptText(rep);
+}
+
+// A counting sort: one counter per possible code unit.
+Text Sorted(const Text& text) {
+  std::vector<size_t> counts(size_t(std::numeric_limits<std::make_unsigned_t<Char>>::max()) + 1);
+  for (Char c : text) ++counts[CodeUnit(c)];
+  Text sorted;
+  sorted.reserve(text.size());
+  for (size_t unit = 0; unit < counts.size(); ++unit) sorted.append(counts[unit], Char(unit));
+  return sorted;
+}
+
+void DoX(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  const Text text = ReceiverText(receiver);
+  CValue* countArg = ArgAt(args, 0);
+  const int32_t n = countArg ? ToInt32(countArg->ValueRef()) : 0;
+  if (n >= 0) return SetRepeated(text, n, result);
+  if (n == -1) return result.SetText(Text(text.rbegin(), text.rend()));
+  result.SetText(n == -2 ? Sorted(text) : Text());
+}
+
+// "md5" and "sha1" of a text: one byte per code unit, its low 8 bits, so an
+// ASCII text gives the digest of its bytes in both builds.
+
+std::string LowBytes(const Text& text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (Char c : text) bytes.push_back(char(CodeUnit(c) & 0xFF));
+  return bytes;
+}
+
+void DoMd5(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetText(HashMD5Hex(LowBytes(ReceiverText(receiver))));
+}
+
+void DoSha1(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetText(HashSHA1Hex(LowBytes(ReceiverText(receiver))));
+}
+
+// "eval": "$name" references in a text replaced by the values of the names
+// visible where the receiver stands.
+
+bool IsNameChar(Char c) {
+  return c == '$' || (c >= '0' && c <= '9') || (c >= '@' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z');
+}
+
+// "$@@" names the place of the last failure when no scope defines "@@";
+// an unknown name stays as written.
+Text Expansion(CContext& context, CNode* receiver, TextView reference) {
+  const TextView name = reference.substr(1);
+  if (CValue* found = name.empty() ? nullptr : receiver->Lookup(name)) return ToText(found->ValueRef());
+  if (name == QT("@@")) return NodeLocation(context);
+  return Text(reference);
+}
+
+// Inserted values are never expanded again: scanning goes on after them.
+void DoEval(CContext& context, CNode* receiver, CValueList*, Value& result) {
+  const Text text = ReceiverText(receiver);
+  Text expanded;
+  size_t done = 0;
+  for (size_t at = text.find('$'); at != Text::npos; at = text.find('$', done)) {
+    size_t end = at + 1;
+    while (end < text.size() && IsNameChar(text[end])) ++end;
+    expanded.append(text, done, at - done);
+    expanded += Expansion(context, receiver, TextView(text).substr(at, end - at));
+    CheckBuiltTextLength(expanded.size());
+    done = end;
+  }
+  expanded.append(text, done);
+  result.SetText(expanded);
+}
+
+}  // namespace
+
+void AddTextBuiltins(CLibrary& library) {
+  library.AddHandler(QT("length"), &DoLength);
+  library.AddHandler(QT("lower"), &DoLower);
+  library.AddHandler(QT("upper"), &DoUpper);
+  library.AddHandler(QT("subpos"), &DoSubpos);
+  library.AddHandler(QT("substr"), &DoSubstr);
+  library.AddHandler(QT("x"), &DoX);
+  library.AddHandler(QT("escape"), &DoEscape);
+  library.AddHandler(QT("toByte"), &DoToByte);
+  library.AddHandler(QT("toChar"), &DoToChar);
+  library.AddHandler(QT("md5"), &DoMd5);
+  library.AddHandler(QT("sha1"), &DoSha1);
+  library.AddHandler(QT("eval"), &DoEval);
+  library.AddHandler(QT("toRegex"), &DoToRegex);
+  library.AddHandler(QT("match"), &DoTextMatch);
+  library.AddHandler(QT("replace"), &DoTextReplace);
 }

@@ -1,8 +1,11 @@
-// The bytes of a text value's own buffer, for the built-ins that read or
-// write a text's storage ("toNum" with a pointer mode, "fromByte", "move").
-// OLE and UTF-16 texts hold two bytes per code unit, 8-bit texts one.
+// Memory in script values. The bytes of a text value's own buffer, for the
+// built-ins that read or write a text's storage ("toNum" with a pointer mode,
+// "fromByte", "move"): OLE and UTF-16 texts hold two bytes per code unit,
+// 8-bit texts one. Addresses: a 32-bit integer in the 32-bit build, a 64-bit
+// one on x86-64, so that no address is ever cut short.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <span>
 
 #include "../value/value.h"
@@ -14,3 +17,7 @@ std::span<const unsigned char> TextBytes(const Value& text);
 std::span<unsigned char> OwnTextBytes(Value& text);
 // Code units of the text's buffer.
 size_t TextUnitSize(const Value& text);
+
+void SetAddress(Value& value, const void* address);
+// The address an integer stands for; raises when it cannot be one.
+uintptr_t AddressFromValue(const Value& value);

@@ -2,7 +2,7 @@
 #pragma once
 #include <initializer_list>
 
-#include "build_rule.h"
+#include "build_routines.h"
 
 class CCompound;
 class CFunction;

@@ -1,16 +1,40 @@
-// The rule routines, by the file that holds them; rule_table.cpp maps rule
-// numbers to them.
+// The rule routines: what each works on, and the routines by the file that
+// holds them. The actions of parse/qel.y name them, and the table generated
+// from the grammar maps rule numbers to them.
 #pragma once
-#include "build_rule.h"
+#include "../tree/block.h"
+#include "../tree/value_node.h"
+#include "tree_builder.h"
 
-// build_choice.cpp: if, elsif, else, case, when.
+// What a rule routine works on: the builder, the values of the rule's right
+// side ($1..$n, and $0, $-1 ... before it) and the rule's own value.
+struct TRule {
+  TTreeBuilder& builder;
+  const TRuleValues& values;
+  TParseValue& result;
+
+  TParseValue& operator[](int i) const { return values[i]; }
+  const Text& TextOf(int i) const { return values[i].text; }
+  CNode* Take(int i) const { return builder.Take(values[i]); }
+  CValue* TakeValue(int i) const { return builder.TakeValue(values[i]); }
+  void Give(CNode* node) const { builder.Give(result, node); }
+  // The rule's value is that of its i-th symbol.
+  void Pass(int i) const {
+    result.node = values[i].node;
+    values[i].node = nullptr;
+  }
+};
+
+using TRuleRoutine = void (*)(const TRule& rule);
+
+// build_compound.cpp: if, elsif, else, case, when.
 void BuildIf(const TRule& r);
 void BuildElsif(const TRule& r);
 void BuildElse(const TRule& r);
 void BuildCase(const TRule& r);
 void BuildWhen(const TRule& r);
 
-// build_loop.cpp: loop, while, the for forms.
+// build_compound.cpp: loop, while, the for forms.
 void BuildLoop(const TRule& r);
 void BuildWhile(const TRule& r);
 void BuildForEach(const TRule& r);
@@ -20,12 +44,12 @@ void BuildForEachKeyIndex(const TRule& r);
 void BuildFor(const TRule& r);
 void BuildForStep(const TRule& r);
 
-// build_try.cpp: try, except, finally.
+// build_compound.cpp: try, except, finally.
 void BuildTry(const TRule& r);
 void BuildExcept(const TRule& r);
 void BuildFinally(const TRule& r);
 
-// build_close.cpp: end, "}".
+// build_compound.cpp: end, "}".
 void BuildEnd(const TRule& r);
 void BuildCloseBrace(const TRule& r);
 
@@ -38,7 +62,7 @@ void BuildFirstParam(const TRule& r);
 void BuildNextParam(const TRule& r);
 void BuildShortFunction(const TRule& r);
 
-// build_literal_function.cpp: "{" and arrow functions; the arrow start also
+// build_function.cpp: "{" and arrow functions; the arrow start also
 // opens the function of "var f(params) = e".
 void BuildBraceFunction(const TRule& r);
 void BuildParamsBraceFunction(const TRule& r);
@@ -48,7 +72,7 @@ void BuildLambda1Start(const TRule& r);
 void BuildLambda0Start(const TRule& r);
 void BuildArrowFunction(const TRule& r);
 
-// build_jump.cpp: exit, next, return, raise.
+// build_statement.cpp: exit, next, return, raise.
 void BuildExit(const TRule& r);
 void BuildExitWhen(const TRule& r);
 void BuildNext(const TRule& r);
@@ -57,7 +81,7 @@ void BuildReturn(const TRule& r);
 void BuildReturnValue(const TRule& r);
 void BuildRaise(const TRule& r);
 
-// build_use.cpp: use.
+// build_statement.cpp: use.
 void BuildUse(const TRule& r);
 void BuildUseAs(const TRule& r);
 
@@ -72,7 +96,7 @@ void BuildPrintLine(const TRule& r);
 void BuildPrintBlank(const TRule& r);
 void BuildPrintTab(const TRule& r);
 
-// build_operation.cpp: operators, deferred calls, new, var, DOT_OP.
+// build_expression.cpp: operators, deferred calls, new, var, DOT_OP.
 void BuildBinary(const TRule& r);
 void BuildBitBinary(const TRule& r);
 void BuildUnary(const TRule& r);
@@ -82,7 +106,7 @@ void BuildNew(const TRule& r);
 void BuildVarValue(const TRule& r);
 void BuildDotOperator(const TRule& r);
 
-// build_operand.cpp: names, members, calls, lists, indexes, arguments.
+// build_expression.cpp: names, members, calls, lists, indexes, arguments.
 void BuildPassFirst(const TRule& r);
 void BuildPassSecond(const TRule& r);
 void BuildName(const TRule& r);
@@ -98,7 +122,7 @@ void BuildNextArg(const TRule& r);
 void BuildNamedArg(const TRule& r);
 void BuildStringNamedArg(const TRule& r);
 
-// build_literal.cpp: literal values.
+// build_expression.cpp: literal values.
 void BuildNumber(const TRule& r);
 void BuildSignedNumber(const TRule& r);
 void BuildString(const TRule& r);

@@ -1,12 +1,19 @@
 #include "tree_builder.h"
 
+#include <iterator>
+
 #include "../parse/grammar_tables.h"
 #include "../tree/block.h"
 #include "../tree/compound.h"
 #include "../tree/function.h"
-#include "build_rule.h"
+#include "build_routines.h"
+#include "qel_rule_routines.h"
 
 namespace {
+
+TRuleRoutine RuleRoutine(int rule) {
+  return rule > 0 && size_t(rule) < std::size(kRuleRoutines) ? kRuleRoutines[rule] : nullptr;
+}
 
 CCompiler* NewCompilerLike(const CCompiler& compiler) {
   const TCompilerClass compilerClass = compiler.OwnClass() ? compiler.OwnClass() : DefaultCompilerClass();

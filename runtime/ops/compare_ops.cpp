@@ -1,10 +1,12 @@
-// Comparisons and "in". A result of "not comparable" makes "=", "<" and ">"
-// false and "<>", "<=" and ">=" true.
+// Comparisons, "in" and matching. A result of "not comparable" makes "=", "<"
+// and ">" false and "<>", "<=" and ">=" true.
+#include "../error.h"
 #include "../lib/context.h"
 #include "../tree/object_value.h"
 #include "../tree/value_list.h"
 #include "../tree/value_ops.h"
 #include "../value/compare.h"
+#include "../value/predicates.h"
 #include "fast_numbers.h"
 #include "op_routines.h"
 
@@ -16,6 +18,21 @@ int Compare(CContext& context, const Value& value, const Value& other) {
   if (!ReadDoubles(value, other, x, y)) return CompareValues(value, other, context.IsCaseSensitive());
   if (x == y) return kCompareEqual;
   return x < y ? kCompareLess : kCompareGreater;  // unordered doubles give "greater"
+}
+
+// Fresh nodes for every match: a library may keep the receiver or its
+// arguments (a match value keeps its subject).
+Value CallMatch(CContext& context, const Value& subject, const Value& pattern) {
+  auto* receiver = new CValue(nullptr, subject);
+  CBaseRef holdReceiver(receiver);
+  receiver->Release();
+  auto* args = new CValueList();
+  CBaseRef holdArgs(args);
+  args->Release();
+  args->Add(new CValue(nullptr, pattern));
+  Value result;
+  if (!context.Call(receiver, QT("match"), CallKind::kCall, result, args)) RaiseError(QT(".match not found"));
+  return result;
 }
 
 }  // namespace
@@ -51,4 +68,12 @@ void MemberOfValues(CContext& context, Value& value, const Value& other) {
     for (int32_t i = 0; i < object->MemberCount() && !found; ++i)
       found = Compare(context, value, object->Members()->ValueAt(i)) == kCompareEqual;
   value.SetBool(found);
+}
+
+// "=~" and "!~" ask the library chain for "match" on the left value with the
+// right value as the one argument, as the call left.match(right) would.
+void MatchValues(CContext& context, Value& value, const Value& other) { value = CallMatch(context, value, other); }
+
+void NoMatchValues(CContext& context, Value& value, const Value& other) {
+  value.SetBool(!ValueToBool(CallMatch(context, value, other)));
 }

@@ -4,24 +4,44 @@
 
 namespace {
 
-struct CodeRoutine {
-  char code;
+struct OperatorEntry {
+  Operator op;
   OperatorRoutine routine;
 };
 
-constexpr CodeRoutine kRoutines[] = {
-    {'+', &AddValues},        {'-', &SubtractValues},   {'*', &MultiplyValues},  {'/', &DivideValues},
-    {'d', &DivValues},        {'m', &ModValues},        {'^', &PowerValues},     {'&', &JoinValues},
-    {'=', &EqualValues},      {'!', &UnequalValues},    {'<', &LessValues},      {'>', &GreaterValues},
-    {'l', &NotGreaterValues}, {'g', &NotLessValues},    {'i', &MemberOfValues},  {'~', &MatchValues},
-    {'$', &NoMatchValues},    {'n', &NotValue},         {'a', &AndValues},       {'o', &OrValues},
-    {'x', &XorValues},        {'N', &BitNotValue},      {'A', &BitAndValues},    {'O', &BitOrValues},
-    {'X', &BitXorValues},     {'L', &ShiftLeftValues},  {'R', &ShiftRightValues},
+constexpr OperatorEntry kRoutines[] = {
+    {Operator::kAdd, &AddValues},
+    {Operator::kSubtract, &SubtractValues},
+    {Operator::kMultiply, &MultiplyValues},
+    {Operator::kDivide, &DivideValues},
+    {Operator::kDiv, &DivValues},
+    {Operator::kMod, &ModValues},
+    {Operator::kPower, &PowerValues},
+    {Operator::kJoin, &JoinValues},
+    {Operator::kEqual, &EqualValues},
+    {Operator::kUnequal, &UnequalValues},
+    {Operator::kLess, &LessValues},
+    {Operator::kGreater, &GreaterValues},
+    {Operator::kNotGreater, &NotGreaterValues},
+    {Operator::kNotLess, &NotLessValues},
+    {Operator::kIn, &MemberOfValues},
+    {Operator::kMatch, &MatchValues},
+    {Operator::kNoMatch, &NoMatchValues},
+    {Operator::kNot, &NotValue},
+    {Operator::kAnd, &AndValues},
+    {Operator::kOr, &OrValues},
+    {Operator::kXor, &XorValues},
+    {Operator::kBitNot, &BitNotValue},
+    {Operator::kBitAnd, &BitAndValues},
+    {Operator::kBitOr, &BitOrValues},
+    {Operator::kBitXor, &BitXorValues},
+    {Operator::kShiftLeft, &ShiftLeftValues},
+    {Operator::kShiftRight, &ShiftRightValues},
 };
 
 constexpr OperatorTable InitOperatorTable() {
   OperatorTable table{};
-  for (const CodeRoutine& entry : kRoutines) table[size_t(entry.code)] = entry.routine;
+  for (const OperatorEntry& entry : kRoutines) table[size_t(entry.op)] = entry.routine;
   return table;
 }
 

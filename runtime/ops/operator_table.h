@@ -1,9 +1,10 @@
-// The operator table: one routine per one-character operator code, found by
-// indexing, never by search.
+// The operator table: one routine per operator, found by indexing with its
+// code, never by search.
 #pragma once
 #include <array>
 
 #include "../value/value.h"
+#include "operator.h"
 
 class CContext;
 
@@ -16,14 +17,15 @@ extern const OperatorTable kOperatorTable;
 
 // The routine of a code, or null: codes without a routine and codes past
 // the table have none.
-inline OperatorRoutine OperatorFor(char16_t code) {
+inline OperatorRoutine OperatorFor(Operator op) {
+  const auto code = size_t(op);
   return code < kOperatorTable.size() ? kOperatorTable[code] : nullptr;
 }
 
 // A code without a routine leaves value empty. Inline: every operator node
 // comes through here.
-inline void ApplyOperator(CContext& context, Value& value, const Value& other, char16_t code) {
-  if (OperatorRoutine routine = OperatorFor(code))
+inline void ApplyOperator(CContext& context, Value& value, const Value& other, Operator op) {
+  if (OperatorRoutine routine = OperatorFor(op))
     routine(context, value, other);
   else
     value = DefaultValue();

@@ -1,6 +1,7 @@
 // Character classes of the scanner. Code units above 255 count as letters;
 // kNoChar stands for the position past the end of the text.
 #pragma once
+#include <string_view>
 
 inline constexpr int kNoChar = -1;
 
@@ -13,4 +14,7 @@ inline bool IsQuote(int c) { return c == '\'' || c == '"' || c == '`'; }
 inline bool IsBlank(int c) { return c >= 1 && c <= 32; }
 inline bool IsWordChar(int c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '@' || c == '$'; }
 // Characters that may follow "." in a DOT_OP token.
-bool IsOperatorChar(int c);
+inline bool IsOperatorChar(int c) {
+  constexpr std::string_view kOperatorChars = "!#%&*+-/<=>?\\^|~";
+  return c > 0 && c < 128 && kOperatorChars.find(static_cast<char>(c)) != std::string_view::npos;
+}

@@ -1,5 +1,7 @@
 #include "grammar_tables.h"
 
+#include <iterator>
+
 #include "qel_tables.h"
 
 using namespace qel_tables;
@@ -18,9 +20,18 @@ int GrammarRule(int tableRule) { return tableRule >= kFirstTableRule ? tableRule
 
 bool InTable(int index, int check) { return index >= 0 && index <= kLast && yycheck[index] == check; }
 
+// The start symbol "unit" is the first after $accept.
+constexpr int kUnitSymbol = kTokenSymbols + 1;
+static_assert(yyr1[kStatementRule + kFirstTableRule - 1] == kUnitSymbol &&
+                  yyr1[kErrorRule + kFirstTableRule - 1] == kUnitSymbol,
+              "the start rules must come first in qel.y");
+static_assert(std::size(yyroutine) == kRules);
+
 }  // namespace
 
 int RuleCount() { return kRules - 1; }
+
+const char* RuleRoutineName(int rule) { return rule > 0 && rule < kRules ? yyroutine[rule] : nullptr; }
 
 int StateCount() { return kStates; }
 

@@ -12,6 +12,8 @@ inline constexpr int kStatementRule = 1;
 inline constexpr int kErrorRule = 2;
 
 int RuleCount();
+// The name of the routine the rule's action names ("NoRoutine" for none).
+const char* RuleRoutineName(int rule);
 int StateCount();
 int TerminalCount();
 int RuleLength(int rule);

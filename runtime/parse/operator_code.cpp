@@ -4,28 +4,39 @@
 
 namespace {
 
-struct SpecialCode {
+struct OperatorText {
   const Char* text;
-  char16_t code;
+  Operator op;
 };
 
-// Operators whose code is not their first character.
-constexpr SpecialCode kSpecialCodes[] = {
-    {QT("<="), u'l'}, {QT(">="), u'g'}, {QT("<>"), u'!'}, {QT("!="), u'!'},
-    {QT("=~"), u'~'}, {QT("!~"), u'$'}, {QT("<<"), u'l'}, {QT(">>"), u'r'},
+constexpr OperatorText kOperators[] = {
+    {QT("+"), Operator::kAdd},         {QT("-"), Operator::kSubtract},    {QT("*"), Operator::kMultiply},
+    {QT("/"), Operator::kDivide},      {QT("div"), Operator::kDiv},       {QT("mod"), Operator::kMod},
+    {QT("^"), Operator::kPower},       {QT("&"), Operator::kJoin},        {QT("="), Operator::kEqual},
+    {QT("<>"), Operator::kUnequal},    {QT("!="), Operator::kUnequal},    {QT("<"), Operator::kLess},
+    {QT(">"), Operator::kGreater},     {QT("<="), Operator::kNotGreater}, {QT(">="), Operator::kNotLess},
+    {QT("in"), Operator::kIn},         {QT("=~"), Operator::kMatch},      {QT("!~"), Operator::kNoMatch},
+    {QT("not"), Operator::kNot},       {QT("and"), Operator::kAnd},       {QT("or"), Operator::kOr},
+    {QT("xor"), Operator::kXor},
 };
 
-char16_t PlainCode(TextView text) {
-  for (const SpecialCode& special : kSpecialCodes)
-    if (text == special.text) return special.code;
-  return text.empty() ? u'\0' : char16_t(CodeUnit(text[0]));
+constexpr OperatorText kBitOperators[] = {
+    {QT("not"), Operator::kBitNot},    {QT("and"), Operator::kBitAnd},      {QT("or"), Operator::kBitOr},
+    {QT("xor"), Operator::kBitXor},    {QT("<<"), Operator::kShiftLeft},    {QT(">>"), Operator::kShiftRight},
+};
+
+template <size_t N>
+Operator FindOperator(const OperatorText (&operators)[N], TextView text) {
+  for (const OperatorText& entry : operators)
+    if (text == entry.text) return entry.op;
+  return Operator::kNone;
 }
 
 }  // namespace
 
-char16_t OperatorCode(TextView text, bool bitwise) {
-  const char16_t code = PlainCode(KeyAlias(text));
-  return bitwise && code >= u'a' && code <= u'z' ? char16_t(code - 32) : code;
+Operator OperatorCode(TextView text, bool bitwise) {
+  const TextView word = KeyAlias(text);
+  return bitwise ? FindOperator(kBitOperators, word) : FindOperator(kOperators, word);
 }
 
-char16_t AssignmentCode(TextView text) { return text.empty() ? u'\0' : char16_t(CodeUnit(text[0])); }
+Operator AssignmentCode(TextView text) { return FindOperator(kOperators, text.substr(0, 1)); }

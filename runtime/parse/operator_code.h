@@ -1,12 +1,12 @@
-// Operator codes: one 16-bit code per operator, the key into the operator
-// table.
+// Operator codes: the operator each operator token's text stands for.
 #pragma once
+#include "../ops/operator.h"
 #include "../text.h"
 
-// The code of an operator token's text, which is first passed through the
+// The operator of an operator token's text, which is first passed through the
 // key-alias table, so that an aliased word ("not" and "bit not" included)
-// gets the code of the keyword it stands for. Bitwise operators (BIT_OP,
-// BITNOT) get upper-case codes.
-char16_t OperatorCode(TextView text, bool bitwise);
-// The code of an assignment operator ("&=", "+=", "-=", "*="), taken as written.
-char16_t AssignmentCode(TextView text);
+// gets the operator of the keyword it stands for. Bitwise tokens (BIT_OP,
+// BITNOT) have operators of their own; a text that names none is kNone.
+Operator OperatorCode(TextView text, bool bitwise);
+// The operator of an assignment ("&=", "+=", "-=", "*="), taken as written.
+Operator AssignmentCode(TextView text);

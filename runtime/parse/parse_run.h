@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "parse_value.h"
+#include "parse_actions.h"
 
 class TParseActions;
 class TScanner;

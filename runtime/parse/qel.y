@@ -1,8 +1,10 @@
 /* The grammar of Qel. The start symbol derives one statement: TParser accepts
    after each one, and the nesting of compound statements lives in the tree
-   builder. Rules stay in their numbered order; the builder's routines and the
-   tests key on the numbers bison gives them (1 is "unit: statement"). Only the
-   tables are used: the skeleton tables.m4 emits nothing else. */
+   builder. Each action is the name of the tree builder's routine for its rule
+   (tables.m4 makes the table of them, and a rule without one stops the
+   build); "NoRoutine" where the reduction makes nothing. Only the tables are
+   used: the skeleton emits nothing else. Rules 1 and 2 come first: the driver
+   knows them by number. */
 
 %define lr.default-reduction consistent
 %expect 0
@@ -35,196 +37,199 @@
 %%
 
 unit
-  : statement                                           /* 1 */
-  | error                                               /* 2 */
+  : statement                                           { NoRoutine }
+  /* The parser reports the error. */
+  | error                                               { NoRoutine }
   ;
 
 statement
-  : IF expr THEN                                        /* 3 */
-  | ELSIF expr THEN                                     /* 4 */
-  | ELSE                                                /* 5 */
-  | CASE expr IS                                        /* 6 */
-  | WHEN expr DO                                        /* 7 */
-  | LOOP                                                /* 8 */
-  | WHILE expr loop_word                                /* 9 */
-  | FOR IDENT IN expr loop_word                         /* 10 */
-  | FOR IDENT ':' IDENT IN expr loop_word               /* 11 */
-  | FOR IDENT ',' IDENT IN expr loop_word               /* 12 */
-  | FOR IDENT ':' IDENT ',' IDENT IN expr loop_word     /* 13 */
-  | FOR IDENT EQ expr TO expr loop_word                 /* 14 */
-  | FOR IDENT EQ expr TO expr STEP expr loop_word       /* 15 */
-  | TRY                                                 /* 16 */
-  | EXCEPT                                              /* 17 */
-  | FINALLY                                             /* 18 */
-  | QEL IDENT params                                    /* 19 */
-  | CLASS IDENT params                                  /* 20 */
+  : IF expr THEN                                        { BuildIf }
+  | ELSIF expr THEN                                     { BuildElsif }
+  | ELSE                                                { BuildElse }
+  | CASE expr IS                                        { BuildCase }
+  | WHEN expr DO                                        { BuildWhen }
+  | LOOP                                                { BuildLoop }
+  | WHILE expr loop_word                                { BuildWhile }
+  | FOR IDENT IN expr loop_word                         { BuildForEach }
+  | FOR IDENT ':' IDENT IN expr loop_word               { BuildForEachKey }
+  | FOR IDENT ',' IDENT IN expr loop_word               { BuildForEachIndex }
+  | FOR IDENT ':' IDENT ',' IDENT IN expr loop_word     { BuildForEachKeyIndex }
+  | FOR IDENT EQ expr TO expr loop_word                 { BuildFor }
+  | FOR IDENT EQ expr TO expr STEP expr loop_word       { BuildForStep }
+  | TRY                                                 { BuildTry }
+  | EXCEPT                                              { BuildExcept }
+  | FINALLY                                             { BuildFinally }
+  | QEL IDENT params                                    { BuildFunctionHead }
+  | CLASS IDENT params                                  { BuildClassHead }
   /* The base is an identifier: a name here would make "B(a)" a call. */
-  | CLASS IDENT EQ IDENT params                         /* 21 */
-  | simple_statement ';'                                /* 22 */
-  | ';'                                                 /* 23 */
-  | '}'                                                 /* 24 */
-  | simple_statement '}'                                /* 25 */
+  | CLASS IDENT EQ IDENT params                         { BuildDerivedClassHead }
+  | simple_statement ';'                                { NoRoutine }
+  | ';'                                                 { NoRoutine }
+  | '}'                                                 { BuildCloseBrace }
+  | simple_statement '}'                                { BuildCloseBrace }
   ;
 
+/* Loop and end words carry their text as their value. */
 loop_word
-  : LOOP                                                /* 26 */
-  | DO                                                  /* 27 */
+  : LOOP                                                { NoRoutine }
+  | DO                                                  { NoRoutine }
   ;
 
 end_word
-  : IF                                                  /* 28 */
-  | CASE                                                /* 29 */
-  | LOOP                                                /* 30 */
-  | DO                                                  /* 31 */
-  | TRY                                                 /* 32 */
-  | QEL                                                 /* 33 */
-  | CLASS                                               /* 34 */
+  : IF                                                  { NoRoutine }
+  | CASE                                                { NoRoutine }
+  | LOOP                                                { NoRoutine }
+  | DO                                                  { NoRoutine }
+  | TRY                                                 { NoRoutine }
+  | QEL                                                 { NoRoutine }
+  | CLASS                                               { NoRoutine }
   ;
 
 simple_statement
-  : END end_word                                        /* 35 */
-  | EXIT                                                /* 36 */
-  | EXIT WHEN expr                                      /* 37 */
-  | NEXT                                                /* 38 */
-  | NEXT WHEN expr                                      /* 39 */
-  | RETURN                                              /* 40 */
-  | RETURN expr                                         /* 41 */
-  | RAISE expr                                          /* 42 */
-  | USE STRING                                          /* 43 */
-  | USE STRING AS IDENT                                 /* 44 */
-  | VAR IDENT                                           /* 45 */
-  | VAR IDENT EQ expr                                   /* 46 */
+  : END end_word                                        { BuildEnd }
+  | EXIT                                                { BuildExit }
+  | EXIT WHEN expr                                      { BuildExitWhen }
+  | NEXT                                                { BuildNext }
+  | NEXT WHEN expr                                      { BuildNextWhen }
+  | RETURN                                              { BuildReturn }
+  | RETURN expr                                         { BuildReturnValue }
+  | RAISE expr                                          { BuildRaise }
+  | USE STRING                                          { BuildUse }
+  | USE STRING AS IDENT                                 { BuildUseAs }
+  | VAR IDENT                                           { BuildVar }
+  | VAR IDENT EQ expr                                   { BuildVarAssign }
   ;
 
+/* Opens the function of "var f(params) = e" as an arrow does. */
 short_function_start
-  : %empty                                              /* 47 */
+  : %empty                                              { BuildLambdaStart }
   ;
 
 simple_statement
-  : VAR IDENT params EQ short_function_start expr       /* 48 */
-  | target EQ expr                                      /* 49 */
-  | target ASSIGN_OP expr                               /* 50 */
-  | call                                                /* 51 */
-  | '?' expr                                            /* 52 */
-  | '?' '.' expr                                        /* 53 */
-  | '?' ',' expr                                        /* 54 */
-  | '?' ':' expr                                        /* 55 */
+  : VAR IDENT params EQ short_function_start expr       { BuildShortFunction }
+  | target EQ expr                                      { BuildAssign }
+  | target ASSIGN_OP expr                               { BuildOpAssign }
+  | call                                                { BuildCallStatement }
+  | '?' expr                                            { BuildPrint }
+  | '?' '.' expr                                        { BuildPrintLine }
+  | '?' ',' expr                                        { BuildPrintBlank }
+  | '?' ':' expr                                        { BuildPrintTab }
   ;
 
 operation
-  : expr OR expr                                        /* 56 */
-  | expr AND expr                                       /* 57 */
-  | NOT expr                                            /* 58 */
-  | expr CMP_OP expr                                    /* 59 */
-  | expr EQ expr                                        /* 60 */
-  | expr IN expr                                        /* 61 */
-  | expr CONCAT_OP expr                                 /* 62 */
-  | expr ADD_OP expr                                    /* 63 */
-  | expr BIT_OP expr                                    /* 64 */
-  | BITNOT expr                                         /* 65 */
-  | expr MUL_OP expr                                    /* 66 */
-  | expr POW_OP expr                                    /* 67 */
-  | QEL params '{'                                      /* 68 */
-  | params '{'                                          /* 69 */
-  | '{'                                                 /* 70 */
+  : expr OR expr                                        { BuildBinary }
+  | expr AND expr                                       { BuildBinary }
+  | NOT expr                                            { BuildUnary }
+  | expr CMP_OP expr                                    { BuildBinary }
+  | expr EQ expr                                        { BuildBinary }
+  | expr IN expr                                        { BuildBinary }
+  | expr CONCAT_OP expr                                 { BuildBinary }
+  | expr ADD_OP expr                                    { BuildBinary }
+  | expr BIT_OP expr                                    { BuildBitBinary }
+  | BITNOT expr                                         { BuildBitUnary }
+  | expr MUL_OP expr                                    { BuildBinary }
+  | expr POW_OP expr                                    { BuildBinary }
+  | QEL params '{'                                      { BuildBraceFunction }
+  | params '{'                                          { BuildParamsBraceFunction }
+  | '{'                                                 { BuildPlainBraceFunction }
   ;
 
 lambda_start
-  : %empty                                              /* 71 */
+  : %empty                                              { BuildLambdaStart }
   ;
 
 operation
-  : params ARROW lambda_start expr                      /* 72 */
+  : params ARROW lambda_start expr                      { BuildArrowFunction }
   ;
 
 lambda1_start
-  : %empty                                              /* 73 */
+  : %empty                                              { BuildLambda1Start }
   ;
 
 operation
-  : IDENT ARROW lambda1_start expr                      /* 74 */
+  : IDENT ARROW lambda1_start expr                      { BuildArrowFunction }
   ;
 
 lambda0_start
-  : %empty                                              /* 75 */
+  : %empty                                              { BuildLambda0Start }
   ;
 
 operation
-  : ARROW lambda0_start expr                            /* 76 */
-  | QEL call                                            /* 77 */
-  | NEW list                                            /* 78 */
-  | VAR IDENT                                           /* 79 */
-  | name DOT_OP primary                                 /* 80 */
+  : ARROW lambda0_start expr                            { BuildArrowFunction }
+  | QEL call                                            { BuildDeferredCall }
+  | NEW list                                            { BuildNew }
+  | VAR IDENT                                           { BuildVarValue }
+  | name DOT_OP primary                                 { BuildDotOperator }
   ;
 
 expr
-  : operation                                           /* 81 */
-  | primary                                             /* 82 */
+  : operation                                           { BuildPassFirst }
+  | primary                                             { BuildPassFirst }
   ;
 
 primary
-  : literal                                             /* 83 */
-  | target                                              /* 84 */
-  | call                                                /* 85 */
-  | '(' operation ')'                                   /* 86 */
+  : literal                                             { BuildPassFirst }
+  | target                                              { BuildPassFirst }
+  | call                                                { BuildPassFirst }
+  | '(' operation ')'                                   { BuildPassSecond }
   ;
 
 target
-  : name                                                /* 87 */
-  | index                                               /* 88 */
+  : name                                                { BuildPassFirst }
+  | index                                               { BuildPassFirst }
   ;
 
 name
-  : IDENT                                               /* 89 */
-  | IDENT '?'                                           /* 90 */
-  | primary '.' IDENT                                   /* 91 */
-  | primary '.' IDENT '?'                               /* 92 */
-  | primary '.' STRING                                  /* 93 */
+  : IDENT                                               { BuildName }
+  | IDENT '?'                                           { BuildOptionalName }
+  | primary '.' IDENT                                   { BuildMember }
+  | primary '.' IDENT '?'                               { BuildOptionalMember }
+  | primary '.' STRING                                  { BuildStringMember }
   ;
 
 literal
-  : NUMBER                                              /* 94 */
-  | ADD_OP NUMBER                                       /* 95 */
-  | STRING                                              /* 96 */
-  | DATE                                                /* 97 */
-  | TRUE                                                /* 98 */
-  | FALSE                                               /* 99 */
-  | NULL                                                /* 100 */
-  | REGEX                                               /* 101 */
-  | list                                                /* 102 */
+  : NUMBER                                              { BuildNumber }
+  | ADD_OP NUMBER                                       { BuildSignedNumber }
+  | STRING                                              { BuildString }
+  | DATE                                                { BuildDate }
+  | TRUE                                                { BuildTrue }
+  | FALSE                                               { BuildFalse }
+  | NULL                                                { BuildNull }
+  | REGEX                                               { BuildRegex }
+  | list                                                { BuildPassFirst }
   ;
 
 params
-  : '(' param_list ')'                                  /* 103 */
+  : '(' param_list ')'                                  { BuildParamsValue }
   ;
 
 call
-  : name '(' arg_list ')'                               /* 104 */
+  : name '(' arg_list ')'                               { BuildCall }
   ;
 
 list
-  : '[' arg_list ']'                                    /* 105 */
-  | '[' arg_list ',' ']'                                /* 106 */
+  : '[' arg_list ']'                                    { BuildList }
+  | '[' arg_list ',' ']'                                { BuildList }
   ;
 
 index
-  : target '[' expr ']'                                 /* 107 */
+  : target '[' expr ']'                                 { BuildIndex }
   ;
 
 param_list
-  : %empty                                              /* 108 */
-  | IDENT                                               /* 109 */
-  | param_list ',' IDENT                                /* 110 */
+  : %empty                                              { NoRoutine }
+  | IDENT                                               { BuildFirstParam }
+  | param_list ',' IDENT                                { BuildNextParam }
   ;
 
 arg_list
-  : %empty                                              /* 111 */
-  | arg                                                 /* 112 */
-  | arg_list ',' arg                                    /* 113 */
+  : %empty                                              { NoRoutine }
+  | arg                                                 { BuildFirstArg }
+  | arg_list ',' arg                                    { BuildNextArg }
   ;
 
 arg
-  : expr                                                /* 114 */
-  | IDENT ':' expr                                      /* 115 */
-  | STRING ':' expr                                     /* 116 */
+  : expr                                                { BuildPassFirst }
+  | IDENT ':' expr                                      { BuildNamedArg }
+  | STRING ':' expr                                     { BuildStringNamedArg }
   ;

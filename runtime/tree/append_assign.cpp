@@ -11,7 +11,7 @@ namespace {
 CBinaryOp* AsJoin(CValue* node) {
   if (!node || node->Id() != ClassId::kBinaryOp) return nullptr;
   auto* op = static_cast<CBinaryOp*>(node);
-  return op->Code() == u'&' ? op : nullptr;
+  return op->Code() == Operator::kJoin ? op : nullptr;
 }
 
 // The variable a name or variable node stands for, or null.

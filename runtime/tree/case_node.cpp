@@ -17,7 +17,7 @@ bool IsRegexValue(const Value& value) {
 }
 
 // The truthiness of "@" op v.
-bool Holds(CContext& context, const Value& subject, const Value& v, char16_t op) {
+bool Holds(CContext& context, const Value& subject, const Value& v, Operator op) {
   Value test = subject;
   ApplyOperator(context, test, v, op);
   return ValueToBool(test);
@@ -50,7 +50,7 @@ CValue* CCaseNode::Lookup(TextView name) {
 bool CCaseNode::Test(CContext& context, int32_t index) {
   const Value& v = Eval(Condition(index), context);
   const Value& subject = subject_->ValueRef();
-  if (ScriptObjectOf(v)) return Holds(context, subject, v, u'i');
-  if (IsRegexValue(v)) return Holds(context, subject, v, u'~');
+  if (ScriptObjectOf(v)) return Holds(context, subject, v, Operator::kIn);
+  if (IsRegexValue(v)) return Holds(context, subject, v, Operator::kMatch);
   return CompareValues(subject, v, context.IsCaseSensitive()) == kCompareEqual;
 }

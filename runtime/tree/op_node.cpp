@@ -18,7 +18,7 @@ Value COpNode::Take(CContext& context) {
   return std::move(value_);
 }
 
-void CUnaryOp::Init(CValue* operand, char16_t code) {
+void CUnaryOp::Init(CValue* operand, Operator code) {
   ReleaseObject(operand_);
   operand_ = operand;
   code_ = code;
@@ -35,7 +35,7 @@ void CUnaryOp::Compute(CContext& context) {
 
 CBinaryOp::~CBinaryOp() { ReleaseObject(right_); }
 
-void CBinaryOp::Init(CValue* left, char16_t code, CValue* right) {
+void CBinaryOp::Init(CValue* left, Operator code, CValue* right) {
   CUnaryOp::Init(left, code);
   ReleaseObject(right_);
   right_ = right;

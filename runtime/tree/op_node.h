@@ -2,6 +2,7 @@
 // nodes hand their operand values to the operator table; "and" and "or"
 // short-circuit and yield one of their operand values.
 #pragma once
+#include "../ops/operator.h"
 #include "value_node.h"
 
 class COpNode : public CValue {
@@ -25,14 +26,14 @@ public:
 
   ClassId Id() const override { return ClassId::kUnaryOp; }
   // Takes over one reference of the operand.
-  void Init(CValue* operand, char16_t code);
+  void Init(CValue* operand, Operator code);
   void Compute(CContext& context) override;
-  char16_t Code() const { return code_; }
+  Operator Code() const { return code_; }
 
 protected:
   friend class CUnaryOpStreamer;
 
-  char16_t code_ = 0;
+  Operator code_ = Operator::kNone;
 };
 
 class CBinaryOp : public CUnaryOp {
@@ -42,7 +43,7 @@ public:
 
   ClassId Id() const override { return ClassId::kBinaryOp; }
   // Takes over one reference of each operand.
-  void Init(CValue* left, char16_t code, CValue* right);
+  void Init(CValue* left, Operator code, CValue* right);
   // The left operand is evaluated first.
   void Compute(CContext& context) override;
   CValue* Left() const { return operand_; }

@@ -17,7 +17,7 @@ void CUnaryOpStreamer::ReadFields(int32_t group, int32_t index) {
       operation->operand_ = ReadCountedRef<CValue>();
       break;
     case kCode:
-      operation->code_ = ReadByte();
+      operation->code_ = Operator(ReadByte());
       break;
     default:
       RaiseBadFormat();

@@ -250,7 +250,7 @@ void NodeImageWriter::ExpressionFields(CNode* node, RecordBody& body) {
   if (Is(node, {kUnaryOp, kBinaryOp, kAndOp, kOrOp})) {
     auto* operation = static_cast<CUnaryOp*>(node);
     body.Field(Group(kUnaryOp), 0).Ref(Ref(operation->Operand()));
-    body.Field(Group(kUnaryOp), 1).Int(operation->Code());
+    body.Field(Group(kUnaryOp), 1).Int(int(operation->Code()));
   }
   if (Is(node, {kBinaryOp, kAndOp, kOrOp}))
     body.Field(Group(kBinaryOp), 0).Ref(Ref(static_cast<CBinaryOp*>(node)->Right()));

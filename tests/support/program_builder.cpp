@@ -102,25 +102,25 @@ CCopyExpr* ProgramBuilder::New(CValue* operand) { return new CCopyExpr(scope_, o
 
 CValue* ProgramBuilder::Op(char16_t code, CValue* operand) {
   auto* op = new CUnaryOp(scope_);
-  op->Init(operand, code);
+  op->Init(operand, Operator(code));
   return op;
 }
 
 CValue* ProgramBuilder::Op(char16_t code, CValue* left, CValue* right) {
   auto* op = new CBinaryOp(scope_);
-  op->Init(left, code, right);
+  op->Init(left, Operator(code), right);
   return op;
 }
 
 CValue* ProgramBuilder::And(CValue* left, CValue* right) {
   auto* op = new CAndOp(scope_);
-  op->Init(left, 0, right);
+  op->Init(left, Operator::kNone, right);
   return op;
 }
 
 CValue* ProgramBuilder::Or(CValue* left, CValue* right) {
   auto* op = new COrOp(scope_);
-  op->Init(left, 0, right);
+  op->Init(left, Operator::kNone, right);
   return op;
 }
 

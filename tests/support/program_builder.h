@@ -58,6 +58,7 @@ public:
   CCall* Defer(CValue* callee, std::initializer_list<CValue*> args = {});
   CObjectValue* Object(std::initializer_list<CValue*> members);
   CCopyExpr* New(CValue* operand);
+  // code: the operator's code as images store it ('+', 'l' for "<=", ...).
   CValue* Op(char16_t code, CValue* operand);
   CValue* Op(char16_t code, CValue* left, CValue* right);
   CValue* And(CValue* left, CValue* right);

@@ -9,7 +9,7 @@ namespace {
 struct CodeCase {
   const char* text;
   bool bitwise;
-  char16_t code;
+  Operator code;
 };
 
 void ExpectCodes(std::initializer_list<CodeCase> cases) {
@@ -21,27 +21,32 @@ void ExpectCodes(std::initializer_list<CodeCase> cases) {
 
 TEST(OperatorCode, CodesOfTheOperators) {
   ExpectCodes({
-      {"<", false, u'<'},   {">", false, u'>'},   {"<=", false, u'l'},  {">=", false, u'g'},
-      {"<>", false, u'!'},  {"!=", false, u'!'},  {"=~", false, u'~'},  {"!~", false, u'$'},
-      {"=", false, u'='},   {"&", false, u'&'},   {"+", false, u'+'},   {"-", false, u'-'},
-      {"*", false, u'*'},   {"/", false, u'/'},   {"^", false, u'^'},   {"div", false, u'd'},
-      {"mod", false, u'm'}, {"and", false, u'a'}, {"or", false, u'o'},  {"xor", false, u'x'},
-      {"not", false, u'n'}, {"in", false, u'i'},  {"<<", true, u'L'},   {">>", true, u'R'},
-      {"and", true, u'A'},  {"or", true, u'O'},   {"xor", true, u'X'},  {"not", true, u'N'},
+      {"<", false, Operator::kLess}, {">", false, Operator::kGreater}, {"<=", false, Operator::kNotGreater},
+      {">=", false, Operator::kNotLess}, {"<>", false, Operator::kUnequal}, {"!=", false, Operator::kUnequal},
+      {"=~", false, Operator::kMatch}, {"!~", false, Operator::kNoMatch}, {"=", false, Operator::kEqual},
+      {"&", false, Operator::kJoin}, {"+", false, Operator::kAdd}, {"-", false, Operator::kSubtract},
+      {"*", false, Operator::kMultiply}, {"/", false, Operator::kDivide}, {"^", false, Operator::kPower},
+      {"div", false, Operator::kDiv}, {"mod", false, Operator::kMod}, {"and", false, Operator::kAnd},
+      {"or", false, Operator::kOr}, {"xor", false, Operator::kXor}, {"not", false, Operator::kNot},
+      {"in", false, Operator::kIn}, {"<<", true, Operator::kShiftLeft}, {">>", true, Operator::kShiftRight},
+      {"and", true, Operator::kBitAnd}, {"or", true, Operator::kBitOr}, {"xor", true, Operator::kBitXor},
+      {"not", true, Operator::kBitNot},
   });
-  EXPECT_EQ(AssignmentCode(Widen("&=")), u'&');
-  EXPECT_EQ(AssignmentCode(Widen("-=")), u'-');
+  // "<<" is bitwise only; no plain operator reads as a bitwise one.
+  ExpectCodes({{"<<", false, Operator::kNone}, {"+", true, Operator::kNone}, {"", false, Operator::kNone}});
+  EXPECT_EQ(AssignmentCode(Widen("&=")), Operator::kJoin);
+  EXPECT_EQ(AssignmentCode(Widen("-=")), Operator::kSubtract);
 }
 
 TEST(OperatorCode, AliasedWordsTakeTheirKeywordsCode) {
   LoadKeyAliasText(Widen("pas=not\r\nsinon=xor\r\nrest=mod\r\nou=or\r\n"));
   ExpectCodes({
-      {"pas", false, u'n'},
-      {"pas", true, u'N'},
-      {"ou", true, u'O'},
-      {"ou", false, u'o'},
-      {"sinon", false, u'x'},
-      {"rest", false, u'm'},
+      {"pas", false, Operator::kNot},
+      {"pas", true, Operator::kBitNot},
+      {"ou", true, Operator::kBitOr},
+      {"ou", false, Operator::kOr},
+      {"sinon", false, Operator::kXor},
+      {"rest", false, Operator::kMod},
   });
   ClearKeyAliases();
 }

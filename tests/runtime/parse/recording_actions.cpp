@@ -1,14 +1,17 @@
 #include "recording_actions.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "parse/grammar_tables.h"
 #include "support/text_util.h"
 
 namespace {
 
-constexpr int kFirstFunctionLiteralRule = 68;
-constexpr int kLastFunctionLiteralRule = 70;
-constexpr int kCloseRule = 24;
-constexpr int kCloseAfterStatementRule = 25;
+bool RuleIsOneOf(int rule, std::initializer_list<std::string_view> routines) {
+  const std::string_view routine = grammar::RuleRoutineName(rule);
+  return std::find(routines.begin(), routines.end(), routine) != routines.end();
+}
 
 std::string Joined(const std::vector<std::string>& parts) {
   std::string joined;
@@ -39,11 +42,11 @@ void RecordingActions::Reduce(int rule, const TRuleValues& values, TParseValue& 
   trace_.push_back(std::to_string(rule));
   if (values.Length() > 1) result.text = Shape(values);
   if (rule == grammar::kStatementRule) statements_.push_back(std::string(size_t(depth_), '>') + Narrow(values[1].text));
-  if (rule >= kFirstFunctionLiteralRule && rule <= kLastFunctionLiteralRule) {
+  if (RuleIsOneOf(rule, {"BuildBraceFunction", "BuildParamsBraceFunction", "BuildPlainBraceFunction"})) {
     ParseFunctionBody();
     result.text = Widen("{...}");
   }
-  if ((rule == kCloseRule || rule == kCloseAfterStatementRule) && depth_ > 0) parser_.EndNested();
+  if (RuleIsOneOf(rule, {"BuildCloseBrace"}) && depth_ > 0) parser_.EndNested();
 }
 
 void RecordingActions::ParseFunctionBody() {

@@ -201,7 +201,7 @@ TEST_F(TreeOperator, BitwiseOperandsThatAreNotIntegersAreConverted) {
 TEST_F(TreeOperator, CodesWithoutARoutineYieldEmpty) {
   for (char16_t code : {u'?', u'\0', u'\x7F', u'\xFF', char16_t(0x100 + '+'), char16_t(0xFFFF)}) {
     SCOPED_TRACE(int(code));
-    EXPECT_EQ(OperatorFor(code), nullptr);
+    EXPECT_EQ(OperatorFor(Operator(code)), nullptr);
     EXPECT_EQ(Evaluate(Op(code, Const(1), Const(2))).Type(), varEmpty);
     EXPECT_EQ(Evaluate(Op(code, Const(1))).Type(), varEmpty);
   }
