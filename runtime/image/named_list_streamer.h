@@ -4,7 +4,7 @@
 // items of the inner list record into it, which needs both to agree on
 // owning their items; the factory takes that flag from the inner list.
 #pragma once
-#include "base/named_list.h"
+#include "base/list.h"
 #include "image/trie_streamer.h"
 
 class CNamedListStreamer : public CTrieStreamer {

@@ -1,6 +1,6 @@
 #include "block.h"
 
-#include "../base/named_list.h"
+#include "../base/list.h"
 #include "../lib/context.h"
 #include "../stack_guard.h"
 #include "variable.h"

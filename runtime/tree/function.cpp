@@ -1,6 +1,6 @@
 #include "function.h"
 
-#include "../base/named_list.h"
+#include "../base/list.h"
 #include "../error.h"
 #include "../value/var_stack.h"
 #include "bind_arguments.h"

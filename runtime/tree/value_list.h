@@ -2,7 +2,7 @@
 // of calls and the member lists of objects. Positions may hold no node (holes
 // left by growing the list); they read as null.
 #pragma once
-#include "../base/named_list.h"
+#include "../base/list.h"
 #include "class_id.h"
 #include "value_node.h"
 

@@ -1,6 +1,6 @@
 #include "treeimage/function_streamer.h"
 
-#include "base/named_list.h"
+#include "base/list.h"
 #include "image/bad_format.h"
 #include "tree/block.h"
 #include "tree/function.h"

@@ -4,7 +4,7 @@
 // list, so the table read is rebuilt as one: same names, same items, in the
 // record's order.
 #pragma once
-#include "base/named_list.h"
+#include "base/list.h"
 #include "image/streamer.h"
 
 // The streamer of the table's record, after that record has finished; the

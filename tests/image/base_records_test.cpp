@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/list.h"
-#include "base/named_list.h"
 #include "base/trie.h"
 #include "image/base_streamers.h"
 #include "image/var_levels_streamer.h"

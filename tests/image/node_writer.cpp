@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "base/list.h"
-#include "base/named_list.h"
 #include "image/base_streamers.h"
 #include "platform/codepage.h"
 #include "sys/os_text.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "base/named_list.h"
+#include "base/list.h"
 #include "image/named_list_streamer.h"
 #include "image/streamer.h"
 #include "live_object.h"
