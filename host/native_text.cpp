@@ -4,7 +4,7 @@
 #include <string>
 
 #include "runtime/sys/os_text.h"
-#include "runtime/value/code_page_text.h"
+#include "runtime/value/text_access.h"
 
 namespace host {
 

@@ -7,7 +7,7 @@
 
 #include "../error.h"
 #include "../tree/value_list.h"
-#include "../value/conversion_error.h"
+#include "../value/convert.h"
 #include "../value/predicates.h"
 #include "../value/text_access.h"
 #include "address_value.h"

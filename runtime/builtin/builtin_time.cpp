@@ -8,8 +8,8 @@
 #include "../sys/sys_util.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
-#include "../value/date_text.h"
 #include "../value/predicates.h"
+#include "../value/text_forms.h"
 #include "builtin_args.h"
 #include "builtin_handlers.h"
 

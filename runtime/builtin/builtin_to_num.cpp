@@ -6,7 +6,6 @@
 #include "../parse/literal_match.h"
 #include "../parse/literal_value.h"
 #include "../tree/value_list.h"
-#include "../value/conversion_error.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "address_value.h"

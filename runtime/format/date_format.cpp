@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "../value/conversion_error.h"
-#include "../value/date_text.h"
+#include "../value/convert.h"
 #include "../value/text_access.h"
+#include "../value/text_forms.h"
 #include "../value/value.h"
 #include "date_parts.h"
 #include "format_error.h"

@@ -1,7 +1,7 @@
 #include "date_parse.h"
 
-#include "../value/conversion_error.h"
-#include "../value/date_text.h"
+#include "../value/convert.h"
+#include "../value/text_forms.h"
 #include "../value/value.h"
 
 double DateFromText(TextView text) {

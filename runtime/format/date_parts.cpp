@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "../value/date_text.h"
+#include "../value/text_forms.h"
 
 namespace {
 

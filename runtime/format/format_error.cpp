@@ -3,10 +3,10 @@
 #include <string>
 
 #include "../error.h"
-#include "../value/conversion_error.h"
-#include "../value/number_text.h"
+#include "../value/convert.h"
 #include "../value/predicates.h"
 #include "../value/text_access.h"
+#include "../value/text_forms.h"
 
 namespace {
 

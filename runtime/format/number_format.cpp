@@ -1,8 +1,8 @@
 #include "number_format.h"
 
 #include "../value/convert.h"
-#include "../value/number_text.h"
 #include "../value/text_access.h"
+#include "../value/text_forms.h"
 #include "decimal.h"
 #include "number_pattern.h"
 #include "number_render.h"

@@ -1,8 +1,8 @@
 #include "json_literal.h"
 
 #include "../parse/literal_value.h"
-#include "../value/conversion_error.h"
-#include "../value/number_text.h"
+#include "../value/convert.h"
+#include "../value/text_forms.h"
 #include "json_char_class.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "resolve_escapes.h"
 
-#include "../value/conversion_error.h"
+#include "../value/convert.h"
 #include "json_char_class.h"
 
 namespace {

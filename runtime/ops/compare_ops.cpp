@@ -4,7 +4,7 @@
 #include "../tree/object_value.h"
 #include "../tree/value_list.h"
 #include "../tree/value_ops.h"
-#include "../value/compare.h"
+#include "../value/predicates.h"
 #include "fast_numbers.h"
 #include "op_routines.h"
 

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "../value/arith.h"
-#include "../value/rounding.h"
 #include "fast_numbers.h"
 #include "op_routines.h"
 

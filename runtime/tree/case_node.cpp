@@ -2,7 +2,6 @@
 
 #include "../lib/context.h"
 #include "../ops/operator_table.h"
-#include "../value/compare.h"
 #include "../value/predicates.h"
 #include "block.h"
 #include "held_variable.h"

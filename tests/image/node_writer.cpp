@@ -8,8 +8,8 @@
 #include "sys/os_text.h"
 #include "tree/node.h"
 #include "tree/value_list.h"
-#include "value/code_page_text.h"
 #include "value/convert.h"
+#include "value/text_access.h"
 #include "value/var_stack.h"
 
 std::string Utf8Of(TextView text) { return EncodeAnsi(Utf16FromText(text), platform::kCodePageUtf8); }

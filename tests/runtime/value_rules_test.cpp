@@ -7,7 +7,6 @@
 #include "fake_interface.h"
 #include "value/arith.h"
 #include "value/array_rep.h"
-#include "value/compare.h"
 #include "value/predicates.h"
 #include "value_fixtures.h"
 
