@@ -7,7 +7,7 @@
 #include "runtime/error.h"
 #include "runtime/sys/library.h"
 #include "runtime/sys/sys_util.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 

@@ -17,7 +17,7 @@
 #include "resource_script.h"
 #include "sibling_script.h"
 #include "sys/os_text.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "usage.h"
 #include "value/text_access.h"
 

@@ -10,7 +10,7 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
 #include "runtime/sys/os_text.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 

@@ -10,7 +10,7 @@
 #include "host/error_relay.h"
 #include "runtime/error.h"
 #include "runtime/sys/os_text.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/tree/value_node.h"
 
 namespace host {
 

@@ -4,8 +4,8 @@
 #include "../compile/module_loader.h"
 #include "../compile/module_search.h"
 #include "../lib/context.h"
-#include "../tree/module.h"
-#include "../tree/value_list.h"
+#include "../tree/block.h"
+#include "../tree/value_node.h"
 #include "builtin_args.h"
 #include "builtin_handlers.h"
 

@@ -7,7 +7,7 @@
 #include "../format/number_format.h"
 #include "../format/text_format.h"
 #include "../json/json_reader.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/array_rep.h"
 #include "../value/convert.h"
 #include "builtin_args.h"

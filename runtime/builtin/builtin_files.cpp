@@ -2,7 +2,7 @@
 // Copy and move failures are not reported.
 #include "../sys/file_text.h"
 #include "../sys/sys_util.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
 #include "builtin_handlers.h"

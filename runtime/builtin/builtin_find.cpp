@@ -1,7 +1,7 @@
 // "find": the files or folders matching a mask, as a new script object.
 #include "../sys/sys_util.h"
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "builtin_args.h"
 #include "builtin_handlers.h"
 

@@ -3,7 +3,7 @@
 
 #include "../error.h"
 #include "../lib/library_registry.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
 #include "builtin_handlers.h"

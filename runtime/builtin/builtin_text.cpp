@@ -7,7 +7,7 @@
 
 #include "../error.h"
 #include "../json/resolve_escapes.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/text_access.h"
 #include "builtin_args.h"

@@ -5,7 +5,7 @@
 #include "../error.h"
 #include "../parse/literal_match.h"
 #include "../parse/literal_value.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "address_value.h"

@@ -2,7 +2,7 @@
 // literal takes it over; it never becomes part of the tree.
 #pragma once
 #include "../tree/node.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 
 class CArgumentCarrier : public CNode {
 public:

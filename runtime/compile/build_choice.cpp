@@ -1,6 +1,6 @@
 // if, elsif, else, case and when: the select node's branches become the
 // current block in turn.
-#include "../tree/case_node.h"
+#include "../tree/control_nodes.h"
 #include "build_parts.h"
 #include "build_routines.h"
 

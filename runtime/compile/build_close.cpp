@@ -1,5 +1,5 @@
 // Closers: "end" with its word, and "}" for a "{" function.
-#include "../tree/compound.h"
+#include "../tree/block.h"
 #include "build_routines.h"
 
 void BuildEnd(const TRule& r) { r.builder.Close(r.TextOf(2)); }

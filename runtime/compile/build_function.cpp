@@ -1,9 +1,9 @@
 // Function and class heads, parameter lists, and "var f(params) = e".
 #include "../error.h"
-#include "../tree/assign_stmt.h"
 #include "../tree/block.h"
 #include "../tree/function.h"
-#include "../tree/value_ops.h"
+#include "../tree/statements.h"
+#include "../tree/value_node.h"
 #include "../tree/variable.h"
 #include "build_parts.h"
 

@@ -1,9 +1,9 @@
 // exit, next, return and raise. Their targets are fixed here, at compile time.
 #include "../tree/block.h"
-#include "../tree/loop_jump.h"
-#include "../tree/raise_node.h"
-#include "jump_target.h"
+#include "../tree/loops.h"
+#include "../tree/statements.h"
 #include "build_routines.h"
+#include "jump_target.h"
 
 namespace {
 

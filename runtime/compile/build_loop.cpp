@@ -1,7 +1,6 @@
 // Loops: the node is registered, named by its loop word, and its body
 // becomes the current block.
-#include "../tree/for_each_node.h"
-#include "../tree/for_node.h"
+#include "../tree/loops.h"
 #include "build_parts.h"
 #include "build_routines.h"
 

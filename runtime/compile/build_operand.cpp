@@ -1,9 +1,8 @@
 // Names, members, calls, list literals, indexes and arguments.
 #include "../parse/literal_value.h"
 #include "../tree/call.h"
-#include "../tree/index_ref.h"
-#include "../tree/member_ref.h"
 #include "../tree/object_value.h"
+#include "../tree/references.h"
 #include "argument_carrier.h"
 #include "build_routines.h"
 

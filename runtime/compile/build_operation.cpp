@@ -1,10 +1,10 @@
 // Operators, deferred calls, "new", "var x" as a value and DOT_OP calls.
 #include "../parse/operator_code.h"
 #include "../tree/call.h"
-#include "../tree/copy_expr.h"
-#include "../tree/member_ref.h"
+#include "../tree/object_value.h"
 #include "../tree/op_node.h"
-#include "../tree/value_list.h"
+#include "../tree/references.h"
+#include "../tree/value_node.h"
 #include "build_routines.h"
 
 namespace {

@@ -1,9 +1,8 @@
 // var, assignments, calls as statements, and the print forms.
 #include "../parse/operator_code.h"
-#include "../tree/assign_stmt.h"
 #include "../tree/block.h"
-#include "../tree/expr_stmt.h"
 #include "../tree/op_node.h"
+#include "../tree/statements.h"
 #include "../tree/variable.h"
 #include "build_parts.h"
 #include "build_routines.h"

@@ -1,5 +1,5 @@
 // try, except and finally: the open try node's parts become current in turn.
-#include "../tree/try_node.h"
+#include "../tree/control_nodes.h"
 #include "build_parts.h"
 #include "build_routines.h"
 

@@ -2,9 +2,8 @@
 // list of loaded modules and runs where it is first used.
 #include "../parse/literal_value.h"
 #include "../sys/file_text.h"
-#include "../tree/assign_stmt.h"
 #include "../tree/block.h"
-#include "../tree/module.h"
+#include "../tree/statements.h"
 #include "../tree/variable.h"
 #include "build_parts.h"
 #include "build_routines.h"

@@ -1,7 +1,7 @@
 #include "jump_target.h"
 
 #include "../tree/block.h"
-#include "../tree/loop_node.h"
+#include "../tree/loops.h"
 
 namespace {
 

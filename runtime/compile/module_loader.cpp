@@ -4,7 +4,7 @@
 
 #include "../sys/file_encoding.h"
 #include "../sys/file_text.h"
-#include "../tree/module.h"
+#include "../tree/block.h"
 #include "image_loader.h"
 #include "module_search.h"
 #include "tree_builder.h"

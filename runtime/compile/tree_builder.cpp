@@ -2,7 +2,6 @@
 
 #include "../parse/grammar_tables.h"
 #include "../tree/block.h"
-#include "../tree/compound.h"
 #include "../tree/function.h"
 #include "build_rule.h"
 

@@ -1,7 +1,7 @@
 #include "json_containers.h"
 
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "json_depth.h"
 
 TJsonContainers::~TJsonContainers() { ReleaseObject(result_); }

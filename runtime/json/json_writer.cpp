@@ -6,8 +6,7 @@
 
 #include "../stack_guard.h"
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
-#include "../tree/value_ops.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "../value/text_access.h"

@@ -1,7 +1,6 @@
 // "@each": the callback sees copies, so it cannot change the members.
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
-#include "../tree/value_ops.h"
+#include "../tree/value_node.h"
 #include "object_methods.h"
 
 namespace {

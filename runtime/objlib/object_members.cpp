@@ -1,7 +1,6 @@
 // Counting, merging and copying.
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
-#include "../tree/value_ops.h"
+#include "../tree/value_node.h"
 #include "object_methods.h"
 
 CObjectValue* ReceiverObject(CNode* receiver) {

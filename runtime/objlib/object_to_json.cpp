@@ -1,5 +1,5 @@
 #include "../json/json_writer.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "object_methods.h"
 
 void DoToJson(CContext&, CNode* receiver, CValueList* args, Value& result) {

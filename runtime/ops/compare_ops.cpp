@@ -2,8 +2,7 @@
 // false and "<>", "<=" and ">=" true.
 #include "../lib/context.h"
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
-#include "../tree/value_ops.h"
+#include "../tree/value_node.h"
 #include "../value/predicates.h"
 #include "fast_numbers.h"
 #include "op_routines.h"

@@ -2,7 +2,7 @@
 // right value as the one argument, as the call left.match(right) would.
 #include "../error.h"
 #include "../lib/context.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/predicates.h"
 #include "op_routines.h"
 

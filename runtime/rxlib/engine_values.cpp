@@ -1,9 +1,9 @@
 #include "engine_values.h"
 
-#include "platform/codepage.h"
 #include "../regex/engine_text.h"
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
+#include "platform/codepage.h"
 
 void SetEngineText(Value& value, std::string_view bytes) { value.SetText(EngineText(bytes)); }
 

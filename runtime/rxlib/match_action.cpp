@@ -3,7 +3,7 @@
 #include "../regex/engine_text.h"
 #include "../regex/regex.h"
 #include "../tree/call.h"
-#include "../tree/host_call.h"
+#include "../tree/function.h"
 #include "../value/convert.h"
 #include "match_value.h"
 

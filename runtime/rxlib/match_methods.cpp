@@ -4,7 +4,7 @@
 
 #include "../regex/engine_text.h"
 #include "../regex/regex.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "engine_values.h"

@@ -1,6 +1,6 @@
 #include "regex_library.h"
 
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "regex_ops.h"
 #include "regex_value.h"
 

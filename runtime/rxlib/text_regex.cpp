@@ -1,7 +1,7 @@
 #include "text_regex.h"
 
 #include "../sys/replace_text.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "regex_ops.h"
 #include "regex_value.h"

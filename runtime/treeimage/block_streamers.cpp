@@ -5,7 +5,7 @@
 #include "base/list.h"
 #include "image/bad_format.h"
 #include "image/image_reader.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/name_table.h"
 
 namespace {

@@ -3,9 +3,7 @@
 #include "base/list.h"
 #include "image/bad_format.h"
 #include "tree/block.h"
-#include "tree/case_node.h"
-#include "tree/held_variable.h"
-#include "tree/try_node.h"
+#include "tree/control_nodes.h"
 #include "tree/variable.h"
 
 namespace {

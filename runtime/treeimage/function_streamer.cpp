@@ -4,7 +4,7 @@
 #include "image/bad_format.h"
 #include "tree/block.h"
 #include "tree/function.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "tree/variable.h"
 #include "treeimage/value_list_streamer.h"
 #include "value/var_stack.h"

@@ -1,8 +1,7 @@
 #include "treeimage/loop_streamers.h"
 
 #include "image/bad_format.h"
-#include "tree/for_each_node.h"
-#include "tree/for_node.h"
+#include "tree/loops.h"
 #include "tree/variable.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "image/bad_format.h"
 #include "image/compiled_file.h"
 #include "image/container.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/node_streamers.h"
 
 bool HoldsModuleImage(std::string_view bytes) { return FindImage(bytes).has_value(); }

@@ -4,7 +4,7 @@
 
 #include "image/bad_format.h"
 #include "image/image_reader.h"
-#include "tree/statement.h"
+#include "tree/node.h"
 
 namespace {
 

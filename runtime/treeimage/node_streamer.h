@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "image/streamer.h"
-#include "tree/class_id.h"
+#include "tree/node.h"
 
 inline constexpr int32_t GroupOf(ClassId id) { return static_cast<int32_t>(id); }
 

@@ -2,8 +2,8 @@
 
 #include "image/bad_format.h"
 #include "tree/call.h"
-#include "tree/index_ref.h"
-#include "tree/value_list.h"
+#include "tree/references.h"
+#include "tree/value_node.h"
 #include "tree/variable.h"
 
 namespace {

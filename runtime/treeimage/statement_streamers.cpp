@@ -1,10 +1,8 @@
 #include "treeimage/statement_streamers.h"
 
 #include "image/bad_format.h"
-#include "tree/assign_stmt.h"
 #include "tree/block.h"
-#include "tree/expr_stmt.h"
-#include "tree/jump_stmt.h"
+#include "tree/statements.h"
 #include "tree/value_node.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "image/bad_format.h"
 #include "image/image_reader.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 
 bool CValueListStreamer::AcceptsItem(CBase* item) const {
   CNode* node = item->AsNode();

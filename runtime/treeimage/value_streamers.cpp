@@ -2,10 +2,9 @@
 
 #include "image/bad_format.h"
 #include "rxlib/regex_value.h"
-#include "tree/copy_expr.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "tree/variable.h"
 #include "value/var_stack.h"
 

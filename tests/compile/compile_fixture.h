@@ -14,7 +14,7 @@
 #include "compile/module_loader.h"
 #include "error.h"
 #include "sys/os_text.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 // Every message of every listing context, in order.
 inline std::vector<std::string>& ListedMessages() {

@@ -9,8 +9,8 @@
 #include "lib/current_context.h"
 #include "lib/runner.h"
 #include "sys/os_text.h"
-#include "tree/module.h"
-#include "tree/value_list.h"
+#include "tree/block.h"
+#include "tree/value_node.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QEL_LEAK_CHECKS 1

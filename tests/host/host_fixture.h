@@ -14,7 +14,7 @@
 #include "host/host_init.h"
 #include "lib/current_context.h"
 #include "lib/runtime_init.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 class CQuietCompiler : public CCompiler {
 public:

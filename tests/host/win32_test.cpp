@@ -10,7 +10,7 @@
 #include "host_fixture.h"
 #include "sys/os_text.h"
 #include "tree/function.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "parse/key_alias.h"
 #include "platform/files.h"
 #include "sys/os_text.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 namespace {

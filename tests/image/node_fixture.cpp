@@ -5,7 +5,7 @@
 #include "error.h"
 #include "lib/current_context.h"
 #include "node_writer.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 void CBoundedContext::BeforeStatement(CNode* node) {

@@ -11,7 +11,7 @@
 #include "lib/runtime_init.h"
 #include "node_fixture.h"
 #include "node_writer.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 namespace {

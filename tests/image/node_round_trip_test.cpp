@@ -9,9 +9,9 @@
 #include "node_fixture.h"
 #include "node_writer.h"
 #include "rxlib/regex_value.h"
-#include "tree/assign_stmt.h"
-#include "tree/statement.h"
-#include "tree/value_list.h"
+#include "tree/node.h"
+#include "tree/statements.h"
+#include "tree/value_node.h"
 #include "treeimage/module_image.h"
 
 namespace {

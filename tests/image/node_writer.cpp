@@ -7,7 +7,7 @@
 #include "platform/codepage.h"
 #include "sys/os_text.h"
 #include "tree/node.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "value/convert.h"
 #include "value/text_access.h"
 #include "value/var_stack.h"

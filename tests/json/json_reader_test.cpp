@@ -3,7 +3,7 @@
 #include "json/json_depth.h"
 #include "json/json_reader.h"
 #include "json_fixture.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "json/json_depth.h"
 #include "json/json_reader.h"
 #include "json_fixture.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 
 using JsonWriter = JsonTest;
 

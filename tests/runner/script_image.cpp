@@ -7,7 +7,7 @@
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "lib/runtime_init.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 namespace {
 

@@ -10,8 +10,7 @@
 #include "platform/filesystem.h"
 #include "sys/os_text.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

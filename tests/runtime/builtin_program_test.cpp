@@ -15,8 +15,7 @@
 #include "sys/os_text.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "sys/os_text.h"
-#include "tree/expr_stmt.h"
+#include "tree/statements.h"
 #include "tree_fixture.h"
 #include "value/text_access.h"
 

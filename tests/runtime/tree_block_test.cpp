@@ -1,6 +1,5 @@
 // Blocks, modules, simple statements and jumps.
-#include "tree/expr_stmt.h"
-#include "tree/jump_stmt.h"
+#include "tree/statements.h"
 #include "tree_fixture.h"
 #include "value/text_access.h"
 

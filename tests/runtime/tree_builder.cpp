@@ -1,12 +1,9 @@
 #include "tree_builder.h"
 
-#include "tree/assign_stmt.h"
-#include "tree/expr_stmt.h"
-#include "tree/jump_stmt.h"
-#include "tree/loop_jump.h"
+#include "tree/loops.h"
 #include "tree/op_node.h"
-#include "tree/raise_node.h"
-#include "tree/value_list.h"
+#include "tree/statements.h"
+#include "tree/value_node.h"
 #include "value/text_access.h"
 
 Text T(const char* ascii) { return TextFromAscii(ascii); }

@@ -11,18 +11,14 @@
 #include <utility>
 #include <vector>
 
+#include "tree/block.h"
 #include "tree/call.h"
-#include "tree/case_node.h"
-#include "tree/copy_expr.h"
-#include "tree/for_each_node.h"
-#include "tree/for_node.h"
+#include "tree/control_nodes.h"
 #include "tree/function.h"
-#include "tree/index_ref.h"
-#include "tree/jump_stmt.h"
-#include "tree/member_ref.h"
-#include "tree/module.h"
+#include "tree/loops.h"
 #include "tree/object_value.h"
-#include "tree/try_node.h"
+#include "tree/references.h"
+#include "tree/statements.h"
 #include "tree/variable.h"
 
 using Body = std::function<void()>;

@@ -10,7 +10,7 @@
 #include "lib/current_context.h"
 #include "live_object.h"
 #include "recording_context.h"
-#include "tree/host_call.h"
+#include "tree/function.h"
 #include "tree_builder.h"
 
 // The nodes alive before the test builds anything.

@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "fake_interface.h"
-#include "tree/element_enumerator.h"
-#include "tree/loop_node.h"
-#include "tree/value_list.h"
+#include "tree/loops.h"
+#include "tree/value_node.h"
 #include "tree_fixture.h"
 
 namespace {

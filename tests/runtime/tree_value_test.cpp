@@ -2,9 +2,8 @@
 #include "fake_interface.h"
 #include "lib/library.h"
 #include "lib/library_registry.h"
-#include "tree/class_instance.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/object_value.h"
+#include "tree/value_node.h"
 #include "tree_fixture.h"
 #include "value/predicates.h"
 

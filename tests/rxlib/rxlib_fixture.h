@@ -5,7 +5,7 @@
 #include "lib/runtime_init.h"
 #include "platform/codepage.h"
 #include "rxlib/regex_value.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 // Registered before the fixture's runner builds its chain.
 struct RegexLibraries {

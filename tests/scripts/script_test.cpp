@@ -15,7 +15,7 @@
 #include "parse/key_alias.h"
 #include "platform/files.h"
 #include "sys/os_text.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #ifdef QEL_WITH_HOST
 #include "host/host_init.h"
 #endif

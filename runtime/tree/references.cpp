@@ -1,19 +1,57 @@
-#include "member_ref.h"
+#include "references.h"
 
 #include <optional>
 
+#include "../base/list.h"
 #include "../error.h"
 #include "../lib/context.h"
 #include "../lib/current_context.h"
 #include "../stack_guard.h"
+#include "../value/convert.h"
 #include "../value/predicates.h"
 #include "block.h"
-#include "class_instance.h"
 #include "function.h"
-#include "instance_binding.h"
-#include "value_list.h"
-#include "value_ops.h"
+#include "object_value.h"
+#include "value_node.h"
 #include "variable.h"
+
+CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
+    : CRef(owner), refName_(name), optional_(optional) {}
+
+CNameRef::~CNameRef() { ReleaseObject(spare_); }
+
+CValue* CNameRef::Unresolved() {
+  // Found once, then cached; a failed lookup leaves it to the next evaluation.
+  CValue* found = Owner() ? Owner()->Lookup(refName_) : nullptr;
+  target_ = found ? found : Missing(refName_ + QT(" not found"));
+  return target_;
+}
+
+void CNameRef::Compute(CContext&) { Target(); }
+
+int32_t CNameRef::Count() {
+  CValue* target = Target();
+  if (CObjectValue* object = ScriptObjectOf(target->ValueRef())) return object->Count();
+  return target->Count();
+}
+
+const Value& CNameRef::Call(CContext& context, CValueList* args) { return CallHeldNode(Target(), context, args); }
+
+CValue* CNameRef::Missing(TextView message) {
+  if (!optional_) RaiseError(Text(message));
+  return Spare();
+}
+
+CValue* CNameRef::Spare() {
+  if (!spare_) spare_ = new CValue(this);
+  spare_->OwnValue().Clear();
+  return spare_;
+}
+
+const Value& CallHeldNode(CValue* holder, CContext& context, CValueList* args) {
+  CNode* node = NodeOf(holder->ValueRef());
+  return node ? node->Call(context, args) : DefaultValue();
+}
 
 CMemberRef::CMemberRef(CNode* owner, TextView name, CValue* object, bool optional)
     : CNameRef(owner, name, optional), object_(object) {}
@@ -109,4 +147,36 @@ void CMemberRef::WriteCom() {
   CContext* context = CurrentContext();
   if (!context || !context->Call(object_, RefName(), CallKind::kWrite, comValue_->OwnValue(), nullptr))
     RaiseError(QT(".") + RefName() + QT(" not found"));
+}
+
+CIndexRef::CIndexRef(CNode* owner, CValue* object, CValue* key) : CMemberRef(owner, {}, object, false), key_(key) {}
+
+CIndexRef::~CIndexRef() { ReleaseObject(key_); }
+
+CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
+  CheckStackRoom();
+  object_->Compute(context);
+  key_->Compute(context);
+  const Value& object = object_->ValueRef();
+  const Value& key = key_->ValueRef();
+  Hold(object);
+  CObjectValue* script = ScriptObjectOf(object);
+  if (script && IsIntegerType(key.Type())) return ElementAt(script, key, forAssign);
+  Text name = ToText(key);
+  if (CValue* member = MemberOf(object, name, forAssign)) return member;
+  return Missing(QT(".") + name + QT(" not found"));
+}
+
+CValue* CIndexRef::ElementAt(CObjectValue* object, const Value& key, bool forAssign) {
+  const int64_t count = object->MemberCount();
+  const int64_t index = ToInt64(key);
+  int64_t position = index < 0 ? index + count : index;
+  if (position >= 0 && position < count)
+    if (CValue* element = object->Members()->At(int32_t(position))) return element;
+  if (!forAssign) return Spare();
+  if (position < 0) position = count;
+  if (position >= CList::kMaxIndex) RaiseError(QT("List index out of range"));
+  auto* element = new CValue(object);
+  object->Members()->PutAt(int32_t(position), element);
+  return element;
 }

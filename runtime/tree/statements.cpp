@@ -1,10 +1,48 @@
-#include "append_assign.h"
+#include "statements.h"
 
+#include "../error.h"
+#include "../lib/context.h"
 #include "../stack_guard.h"
 #include "../value/arith.h"
 #include "../value/convert.h"
-#include "name_ref.h"
+#include "block.h"
 #include "op_node.h"
+#include "references.h"
+#include "value_node.h"
+
+CAssignStmt::CAssignStmt(CNode* owner, CValue* target, CValue* expression)
+    : CSimpleStatement(owner), target_(target), expression_(expression) {}
+
+CAssignStmt::~CAssignStmt() {
+  ReleaseObject(expression_);
+  ReleaseObject(target_);
+}
+
+void CAssignStmt::Execute(CContext& context) {
+  if (!shapeKnown_) {
+    joinBase_ = JoinChainBase(expression_);
+    shapeKnown_ = true;
+  }
+  if (joinBase_ && AppendToVariable(context, target_, expression_, joinBase_)) return;
+  // A value of its own: finding the target may run code that changes the expression's value.
+  Value value = expression_->Take(context);
+  target_->Assign(context, value);
+}
+
+CExprStmt::CExprStmt(CNode* owner, CValue* expression) : CSimpleStatement(owner), expression_(expression) {}
+
+CExprStmt::~CExprStmt() { ReleaseObject(expression_); }
+
+void CExprStmt::Execute(CContext& context) { expression_->Compute(context); }
+
+CPrintStmt::CPrintStmt(CNode* owner, CValue* expression, TextView suffix)
+    : CExprStmt(owner, expression), suffix_(suffix) {}
+
+void CPrintStmt::Execute(CContext& context) {
+  Text text = ToText(Eval(expression_, context));
+  text += suffix_;
+  context.Print(text);
+}
 
 namespace {
 
@@ -71,4 +109,46 @@ bool AppendToVariable(CContext& context, CValue* target, CValue* expression, CVa
     target->Assign(context, old);
   }
   return true;
+}
+
+CJumpStmt::~CJumpStmt() { ReleaseObject(value_); }
+
+void CJumpStmt::Execute(CContext&) {
+  BreakUpToTarget(false);
+  AfterJump();
+}
+
+void CJumpStmt::SetValueExpr(CValue* value) {
+  ReleaseObject(value_);
+  value_ = value;
+}
+
+void CJumpStmt::BreakUpToTarget(bool stopLoops) {
+  for (CNode* node = Owner(); node; node = node->Owner()) {
+    if (CBlock* block = node->AsBlock())
+      block->SetBreak();
+    else if (stopLoops)
+      node->StopLoop();
+    if (node == target_) return;
+  }
+}
+
+void CReturnStmt::Execute(CContext& context) {
+  if (CValue* value = ValueExpr()) {
+    Value result = value->Take(context);
+    if (CValue* variable = ResultVariable()) variable->Assign(context, result);
+  }
+  BreakUpToTarget(true);
+}
+
+CValue* CReturnStmt::ResultVariable() {
+  if (!resultLooked_ && Target()) {
+    result_ = Target()->Lookup(QT("result"));
+    resultLooked_ = true;
+  }
+  return result_;
+}
+
+void CRaiseNode::Execute(CContext& context) {
+  RaiseError(ValueExpr() ? ToText(Eval(ValueExpr(), context)) : Text());
 }
