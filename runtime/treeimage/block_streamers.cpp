@@ -3,8 +3,8 @@
 #include <unordered_set>
 
 #include "base/list.h"
-#include "image/bad_format.h"
 #include "image/image_reader.h"
+#include "image/streamer.h"
 #include "tree/block.h"
 #include "tree/control_nodes.h"
 #include "tree/loops.h"

@@ -1,11 +1,9 @@
 #include "module_image.h"
 
 #include "compile/image_loader.h"
-#include "image/bad_format.h"
 #include "image/base_streamers.h"
-#include "image/compiled_file.h"
 #include "image/container.h"
-#include "image/streamer_registry.h"
+#include "image/streamer.h"
 #include "rxlib/regex_value.h"
 #include "tree/block.h"
 #include "tree/call.h"

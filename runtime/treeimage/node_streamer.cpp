@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "image/bad_format.h"
+#include "image/base_streamers.h"
 #include "image/image_reader.h"
-#include "image/trie_streamer.h"
+#include "image/streamer.h"
 #include "tree/block.h"
 #include "tree/node.h"
 #include "tree/statements.h"

@@ -1,7 +1,7 @@
 #include "reference_streamers.h"
 
 #include "base/list.h"
-#include "image/bad_format.h"
+#include "image/streamer.h"
 #include "tree/block.h"
 #include "tree/call.h"
 #include "tree/function.h"

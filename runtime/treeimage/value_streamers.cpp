@@ -1,8 +1,8 @@
 #include "value_streamers.h"
 
-#include "image/bad_format.h"
 #include "image/base_streamers.h"
 #include "image/image_reader.h"
+#include "image/streamer.h"
 #include "rxlib/regex_value.h"
 #include "tree/function.h"
 #include "tree/object_value.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "image/named_list_streamer.h"
+#include "image/base_streamers.h"
 #include "image/streamer.h"
 #include "text.h"
 #include "treeimage/node_streamer.h"

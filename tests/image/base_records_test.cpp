@@ -5,7 +5,6 @@
 #include "base/list.h"
 #include "base/trie.h"
 #include "image/base_streamers.h"
-#include "image/var_levels_streamer.h"
 #include "image_fixture.h"
 #include "value/var_stack.h"
 

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "error.h"
-#include "image/byte_cursor.h"
-#include "image/compact.h"
+#include "image/streamer.h"
 #include "image_writer.h"
 #include "sys/os_text.h"
 

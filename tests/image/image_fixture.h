@@ -8,7 +8,7 @@
 #include "bad_format_message.h"
 #include "base/base.h"
 #include "error.h"
-#include "image/compiled_file.h"
+#include "image/container.h"
 #include "image_writer.h"
 #include "probe_nodes.h"
 

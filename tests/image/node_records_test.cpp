@@ -9,7 +9,7 @@
 #include "compile/module_loader.h"
 #include "error.h"
 #include "image/base_streamers.h"
-#include "image/compiled_file.h"
+#include "image/container.h"
 #include "image_writer.h"
 #include "node_fixture.h"
 #include "tree/block.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "base/list.h"
-#include "image/named_list_streamer.h"
+#include "image/base_streamers.h"
 #include "image/streamer.h"
 #include "live_object.h"
 #include "text.h"
