@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "../format/date_format.h"
-#include "../format/date_parse.h"
 #include "../format/number_format.h"
 #include "../format/text_format.h"
 #include "../json/json_reader.h"

@@ -1,6 +1,6 @@
 #include "json_reader.h"
 
-#include "../format/date_parse.h"
+#include "../format/date_format.h"
 #include "../tree/object_value.h"
 #include "json_char_class.h"
 #include "json_containers.h"
