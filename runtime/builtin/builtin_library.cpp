@@ -1,6 +1,6 @@
 #include "builtin_library.h"
 
-#include "../rxlib/text_regex.h"
+#include "../rxlib/regex_library.h"
 #include "../tree/value_node.h"
 #include "builtin_handlers.h"
 

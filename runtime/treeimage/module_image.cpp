@@ -4,7 +4,7 @@
 #include "image/base_streamers.h"
 #include "image/container.h"
 #include "image/streamer.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/block.h"
 #include "tree/call.h"
 #include "tree/control_nodes.h"

@@ -3,7 +3,7 @@
 #include "image/base_streamers.h"
 #include "image/image_reader.h"
 #include "image/streamer.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
 #include "tree/op_node.h"

@@ -5,7 +5,7 @@
 
 #include "image/base_streamers.h"
 #include "node_writer.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/block.h"
 #include "tree/call.h"
 #include "tree/control_nodes.h"

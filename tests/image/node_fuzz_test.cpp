@@ -12,7 +12,7 @@
 #include "image_damage.h"
 #include "node_fixture.h"
 #include "node_writer.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/op_node.h"
 
 namespace {

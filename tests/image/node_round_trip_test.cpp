@@ -8,7 +8,7 @@
 #include "../runtime/tree_builder.h"
 #include "node_fixture.h"
 #include "node_writer.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/node.h"
 #include "tree/statements.h"
 #include "tree/value_node.h"

@@ -11,7 +11,7 @@
 #include "lib/library_registry.h"
 #include "lib/runtime_init.h"
 #include "platform/paths.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "sys/os_text.h"
 #include "tree/function.h"
 #include "tree/object_value.h"

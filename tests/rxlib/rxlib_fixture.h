@@ -4,7 +4,7 @@
 #include "../runtime/tree_fixture.h"
 #include "lib/runtime_init.h"
 #include "platform/codepage.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "tree/value_node.h"
 
 // Registered before the fixture's runner builds its chain.
