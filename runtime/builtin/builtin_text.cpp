@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../error.h"
-#include "../json/resolve_escapes.h"
+#include "../json/json_syntax.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/text_access.h"

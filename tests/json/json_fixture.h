@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "../parse/text_util.h"
-#include "json/json_options.h"
+#include "json/json_writer.h"
 #include "tree/node.h"
 #include "tree/object_value.h"
 

@@ -6,8 +6,8 @@
 
 #include "../runtime/live_object.h"
 #include "error.h"
-#include "json/json_depth.h"
 #include "json/json_reader.h"
+#include "json/json_syntax.h"
 #include "json_fixture.h"
 #include "tree/value_node.h"
 

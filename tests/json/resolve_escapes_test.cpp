@@ -3,7 +3,7 @@
 
 #include "../parse/text_util.h"
 #include "error.h"
-#include "json/resolve_escapes.h"
+#include "json/json_syntax.h"
 
 namespace {
 
