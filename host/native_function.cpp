@@ -5,7 +5,6 @@
 #include "runtime/builtin/address_value.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
-#include "runtime/sys/library.h"
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"

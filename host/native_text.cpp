@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/sys/os_text.h"
+#include "runtime/sys/sys_util.h"
 #include "runtime/value/text_access.h"
 
 namespace host {

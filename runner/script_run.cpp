@@ -16,7 +16,7 @@
 #include "platform/paths.h"
 #include "resource_script.h"
 #include "sibling_script.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/block.h"
 #include "usage.h"
 #include "value/text_access.h"

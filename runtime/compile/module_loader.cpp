@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "../sys/file_encoding.h"
 #include "../sys/file_text.h"
 #include "../tree/block.h"
 #include "image_loader.h"

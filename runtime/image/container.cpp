@@ -3,9 +3,8 @@
 #include "image/image_reader.h"
 #include "image/streamer.h"
 #include "platform/errors.h"
-#include "sys/file_open.h"
-#include "sys/os_text.h"
-#include "sys/transfer.h"
+#include "sys/file_io.h"
+#include "sys/sys_util.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "image/container.h"
 #include "image/image_reader.h"
 #include "platform/codepage.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 void CStreamer::Attach(CImageReader* reader, int32_t record, ByteCursor body) {
   reader_ = reader;

@@ -6,7 +6,7 @@
 
 #include "../regex/regex.h"
 #include "../regex/regex_options.h"
-#include "../sys/replace_text.h"
+#include "../sys/sys_util.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "match_library.h"

@@ -13,7 +13,7 @@
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
 #include "error.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/block.h"
 
 // Every message of every listing context, in order.

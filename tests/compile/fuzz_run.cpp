@@ -8,7 +8,7 @@
 #include "error.h"
 #include "lib/current_context.h"
 #include "lib/runner.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/block.h"
 #include "tree/value_node.h"
 

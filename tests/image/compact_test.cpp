@@ -7,7 +7,7 @@
 #include "error.h"
 #include "image/streamer.h"
 #include "image_writer.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

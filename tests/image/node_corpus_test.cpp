@@ -16,7 +16,7 @@
 #include "node_writer.h"
 #include "parse/key_alias.h"
 #include "platform/files.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/block.h"
 #include "treeimage/module_image.h"
 

@@ -5,7 +5,7 @@
 #include "base/list.h"
 #include "image/base_streamers.h"
 #include "platform/codepage.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/node.h"
 #include "tree/value_node.h"
 #include "value/convert.h"

@@ -4,7 +4,7 @@
 #include "error.h"
 #include "parse/key_alias.h"
 #include "scan_util.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "text_util.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "runner_fixture.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

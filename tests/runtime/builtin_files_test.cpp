@@ -8,7 +8,7 @@
 #include "builtin_call.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/object_value.h"
 #include "tree/value_node.h"
 

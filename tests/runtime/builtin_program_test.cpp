@@ -12,7 +12,7 @@
 #include "lib/runtime_init.h"
 #include "platform/paths.h"
 #include "rxlib/regex_library.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
 #include "tree/value_node.h"

@@ -8,7 +8,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/statements.h"
 #include "tree_fixture.h"
 #include "value/text_access.h"

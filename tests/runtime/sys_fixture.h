@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "../platform/temp_folder.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "text.h"
 
 inline Text T(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }

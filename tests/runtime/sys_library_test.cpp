@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "error.h"
-#include "sys/library.h"
 #include "sys/sys_util.h"
 #include "sys_fixture.h"
 

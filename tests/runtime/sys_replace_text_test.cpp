@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sys/replace_text.h"
+#include "sys/sys_util.h"
 #include "sys_fixture.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "lib/runtime_init.h"
 #include "parse/key_alias.h"
 #include "platform/files.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/block.h"
 #ifdef QEL_WITH_HOST
 #include "host/host_init.h"

@@ -7,7 +7,7 @@
 #include "../parse/text_util.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 std::vector<std::u16string> FileNames(const std::u16string& folder, std::u16string_view mask) {
   std::vector<platform::DirEntry> entries;
