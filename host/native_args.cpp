@@ -4,8 +4,8 @@
 
 #include "native_callback.h"
 #include "runtime/builtin/text_storage.h"
-#include "runtime/sys/file_encoding.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/sys/file_text.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 

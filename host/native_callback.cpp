@@ -5,7 +5,7 @@
 #include "error_relay.h"
 #include "native_call.h"
 #include "runtime/builtin/text_storage.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 
 namespace host {

@@ -5,9 +5,8 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
-#include "runtime/sys/library.h"
 #include "runtime/sys/sys_util.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "runtime/sys/os_text.h"
-#include "runtime/value/code_page_text.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/value/text_access.h"
 
 namespace host {
 

@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "native_text.h"
+#include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 #include "runtime/value/text_access.h"
-#include "runtime/builtin/text_storage.h"
 
 namespace host {
 

@@ -5,7 +5,7 @@
 
 #include "compile/image_loader.h"
 #include "platform/files.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 // The bytes are tested before loading, since natively the program file has
 // no image's extension that would make the module loader read it as one.

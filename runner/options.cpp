@@ -1,6 +1,6 @@
 #include "options.h"
 
-#include "value/bool_text.h"
+#include "value/text_forms.h"
 
 namespace {
 

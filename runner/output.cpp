@@ -1,7 +1,7 @@
 #include "output.h"
 
 #include "platform/console.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

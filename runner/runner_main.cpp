@@ -4,7 +4,7 @@
 #include "host/host_init.h"
 #include "lib/runtime_init.h"
 #include "script_run.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 int RunnerMain(const std::vector<std::u16string>& arguments) {
   InitRuntimeLibraries();

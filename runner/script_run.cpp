@@ -16,8 +16,8 @@
 #include "platform/paths.h"
 #include "resource_script.h"
 #include "sibling_script.h"
-#include "sys/os_text.h"
-#include "tree/module.h"
+#include "sys/sys_util.h"
+#include "tree/block.h"
 #include "usage.h"
 #include "value/text_access.h"
 

@@ -1,7 +1,7 @@
 #include "sibling_script.h"
 
 #include "platform/filesystem.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

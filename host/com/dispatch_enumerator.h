@@ -1,7 +1,7 @@
 // "for each" over a COM collection: its _NewEnum enumerator, element by
 // element.
 #pragma once
-#include "runtime/tree/element_enumerator.h"
+#include "runtime/tree/loops.h"
 
 namespace host {
 

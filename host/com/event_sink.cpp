@@ -9,8 +9,8 @@
 #include "host/error_relay.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
-#include "runtime/sys/os_text.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 

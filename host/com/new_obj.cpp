@@ -7,8 +7,8 @@
 #include "host/com/ole_error.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
-#include "runtime/sys/os_text.h"
-#include "runtime/tree/value_list.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 
 namespace host {

@@ -1,7 +1,7 @@
 #include "host/com/ole_text.h"
 
 #include "runtime/error.h"
-#include "runtime/sys/os_text.h"
+#include "runtime/sys/sys_util.h"
 #include "runtime/value/text_access.h"
 
 namespace host {

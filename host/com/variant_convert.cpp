@@ -7,8 +7,7 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
 #include "runtime/tree/object_value.h"
-#include "runtime/tree/value_list.h"
-#include "runtime/tree/value_ops.h"
+#include "runtime/tree/value_node.h"
 #include "runtime/value/array_rep.h"
 
 namespace host {

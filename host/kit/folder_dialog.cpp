@@ -8,7 +8,7 @@
 #include "host/error_relay.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
-#include "runtime/sys/os_text.h"
+#include "runtime/sys/sys_util.h"
 
 namespace host::kit {
 

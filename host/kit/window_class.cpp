@@ -6,7 +6,7 @@
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
-#include "runtime/sys/os_text.h"
+#include "runtime/sys/sys_util.h"
 
 namespace host::kit {
 

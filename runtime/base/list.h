@@ -1,7 +1,10 @@
-// Growable list of object pointers; slots between count and capacity are null.
+// Growable lists of object pointers, and the list whose items can also be found
+// by name.
 #pragma once
 #include "base.h"
+#include "trie.h"
 
+// Growable list of object pointers; slots between count and capacity are null.
 class CList : public CBase {
 public:
   // Indexes at or beyond this raise an error instead of growing without bound.
@@ -28,4 +31,31 @@ private:
   bool ownsItems_;
   int32_t count_ = 0;
   int32_t capacity_ = 0;
+};
+
+// List whose items can also be found by name: the trie maps each name to the
+// item's 1-based position in the inner list.
+class CNamedList : public CTrie {
+public:
+  explicit CNamedList(bool ownsItems);
+  ~CNamedList() override;
+
+  // Values are positions, so clearing forgets the names and keeps the items.
+  void ReleaseItem(void*) override {}
+  virtual CBase* Find(TextView name);
+  virtual void Put(TextView name, CBase* item);
+  virtual int32_t Add(CBase* item);
+
+  // 0-based index of a name, or -1.
+  int32_t IndexOfName(TextView name);
+  int32_t Count() const { return items_->Count(); }
+  CBase* Get(int32_t index) const { return items_->Get(index); }
+  void SetItem(int32_t index, CBase* item) { items_->Put(item, index); }
+  CList& Items() { return *items_; }
+
+private:
+  // The trie's own Put would store a raw value, not a position.
+  using CTrie::Put;
+
+  CList* items_;
 };

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../error.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/text_access.h"
 

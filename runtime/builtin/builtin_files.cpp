@@ -3,7 +3,7 @@
 #include "../sys/file_text.h"
 #include "../sys/sys_util.h"
 #include "../tree/object_value.h"
-#include "../tree/value_list.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
 #include "builtin_families.h"

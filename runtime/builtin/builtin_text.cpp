@@ -9,12 +9,11 @@
 #include <vector>
 
 #include "../error.h"
-#include "../json/resolve_escapes.h"
+#include "../json/json_syntax.h"
 #include "../lib/node_location.h"
-#include "../rxlib/text_regex.h"
+#include "../rxlib/regex_library.h"
 #include "../sys/digest.h"
 #include "../tree/node.h"
-#include "../tree/value_list.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/text_access.h"

@@ -1,7 +1,7 @@
 #include "script_settings.h"
 
 #include "platform/paths.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "../error.h"
-#include "../tree/value_list.h"
-#include "../value/conversion_error.h"
+#include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"
 #include "../value/text_access.h"

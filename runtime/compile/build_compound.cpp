@@ -1,10 +1,8 @@
 // Compound statements: if, case, loops and try open a compound whose parts
 // become the current block in turn; "end" and "}" close it.
-#include "../tree/case_node.h"
-#include "../tree/compound.h"
-#include "../tree/for_each_node.h"
-#include "../tree/for_node.h"
-#include "../tree/try_node.h"
+#include "../tree/control_nodes.h"
+#include "../tree/block.h"
+#include "../tree/loops.h"
 #include "build_parts.h"
 #include "build_routines.h"
 

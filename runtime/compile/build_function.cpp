@@ -2,10 +2,10 @@
 // "{" ... "}" with a nested parse of the body, and arrow functions whose body
 // returns the expression after the arrow.
 #include "../error.h"
-#include "../tree/assign_stmt.h"
 #include "../tree/block.h"
 #include "../tree/function.h"
-#include "../tree/value_ops.h"
+#include "../tree/statements.h"
+#include "../tree/value_node.h"
 #include "../tree/variable.h"
 #include "build_parts.h"
 

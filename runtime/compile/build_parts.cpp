@@ -1,10 +1,9 @@
 #include "build_parts.h"
 
 #include "../tree/block.h"
-#include "../tree/compound.h"
 #include "../tree/function.h"
-#include "../tree/jump_stmt.h"
-#include "../tree/value_list.h"
+#include "../tree/statements.h"
+#include "../tree/value_node.h"
 #include "../tree/variable.h"
 
 bool PlaceStatement(TTreeBuilder& builder, CStatement* statement, std::initializer_list<CValue*> parts) {

@@ -1,8 +1,8 @@
 #include "compiler.h"
 
 #include "../parse/literal_value.h"
-#include "../tree/module.h"
-#include "../tree/name_ref.h"
+#include "../tree/block.h"
+#include "../tree/references.h"
 #include "console_compiler.h"
 
 void CCompiler::InheritFrom(CCompiler&) {}

@@ -1,6 +1,6 @@
 #include "console_compiler.h"
 
-#include "../sys/os_text.h"
+#include "../sys/sys_util.h"
 #include "platform/console.h"
 
 namespace {

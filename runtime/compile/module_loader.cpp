@@ -2,9 +2,8 @@
 
 #include <vector>
 
-#include "../sys/file_encoding.h"
 #include "../sys/file_text.h"
-#include "../tree/module.h"
+#include "../tree/block.h"
 #include "image_loader.h"
 #include "module_search.h"
 #include "tree_builder.h"

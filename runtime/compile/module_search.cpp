@@ -1,7 +1,7 @@
 #include "module_search.h"
 
-#include "../sys/os_text.h"
-#include "../tree/module.h"
+#include "../sys/sys_util.h"
+#include "../tree/block.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 

@@ -4,7 +4,6 @@
 
 #include "../parse/grammar_tables.h"
 #include "../tree/block.h"
-#include "../tree/compound.h"
 #include "../tree/function.h"
 #include "build_routines.h"
 #include "qel_rule_routines.h"

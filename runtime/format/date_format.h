@@ -1,3 +1,8 @@
+// Dates: the "format" of a date value, reading texts as dates, and calendar
+// fields.
+#pragma once
+#include "../text.h"
+
 // A date written by a pattern of letters, the "format" of a date value.
 //
 //   d dd          day of the month, without or with a leading zero
@@ -17,8 +22,26 @@
 // Letters count in either case; every other character stands for itself.
 // The time is shown to the nearest second, or to the nearest millisecond when
 // the pattern has "z".
-#pragma once
-#include "../text.h"
 
 // Raises an overflow for a date out of range and an error for a quote left open.
 Text FormatDateTime(double date, TextView pattern);
+
+// Texts read as dates by "toTime", date literals (@'...') and the "@"
+// strings of JSON: the forms that a conversion to Date accepts
+// (docs/values.md), with spaces around ignored.
+
+// Raises "Cannot convert Text "..." to Date" for any other text.
+double DateFromText(TextView text);
+
+// The calendar fields of a date value (days since 1899-12-30, the time of day
+// as the fraction, counted forward from midnight before day 0 too).
+struct DateParts {
+  int year, month, day;
+  int dayOfWeek;  // 0 Sunday .. 6 Saturday
+  int hour, minute, second, millisecond;
+};
+
+// Rounded to the nearest millisecond, or to the nearest second when
+// milliseconds are not shown. False for a date outside 0100-01-01 to
+// 9999-12-31.
+bool DecodeDate(double date, bool milliseconds, DateParts& out);

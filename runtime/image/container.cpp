@@ -1,6 +1,10 @@
-#include "image/container.h"
+#include "container.h"
 
-#include "image/bad_format.h"
+#include "image/image_reader.h"
+#include "image/streamer.h"
+#include "platform/errors.h"
+#include "sys/file_io.h"
+#include "sys/sys_util.h"
 
 namespace {
 
@@ -59,4 +63,59 @@ ImageLocation LocateImage(std::string_view bytes) {
   const std::optional<ImageLocation> image = FindImage(bytes);
   if (!image) RaiseBadFormat();
   return *image;
+}
+
+uint8_t FirstChainKey(int32_t recordCount, ImageForm form) {
+  return static_cast<uint8_t>(form == ImageForm::kSecond ? recordCount + 1 : recordCount);
+}
+
+uint8_t RecordChainKey(uint8_t key, int32_t classId, int32_t number) {
+  return static_cast<uint8_t>(static_cast<uint32_t>(classId) ^ key ^ static_cast<uint32_t>(number));
+}
+
+uint8_t DescrambleRecord(uint8_t* body, std::size_t size, uint8_t key, ImageForm form) {
+  if (size == 0) return key;
+  const uint8_t extra = form == ImageForm::kSecond ? kSecondFormByteKey : 0;
+  uint8_t k = static_cast<uint8_t>(key ^ size);
+  for (std::size_t i = 0; i < size; ++i) {
+    body[i] = static_cast<uint8_t>(body[i] ^ k ^ extra);
+    k = body[i];
+  }
+  return k;
+}
+
+namespace {
+
+std::string BytesOfText(TextView text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (Char c : text) {
+    if (CodeUnit(c) > 0xFF) RaiseBadFormat();
+    bytes.push_back(static_cast<char>(CodeUnit(c)));
+  }
+  return bytes;
+}
+
+// Only the image's own bytes are read, however large the file.
+std::string ReadImageBytes(TextView fileName) {
+  FileGuard file(OpenFileChecked(fileName, false));
+  FileChannel channel(file.Get());
+  const std::int64_t fileSize = platform::Seek(file.Get(), 0, platform::SeekFrom::End);
+  if (fileSize < 0) RaiseFileFailure(QT("Read"), fileName, TextFromUtf16(platform::LastErrorText()));
+  if (static_cast<uint64_t>(fileSize) < kImageTrailerSize) RaiseBadFormat();
+  const std::int64_t trailerStart = fileSize - static_cast<std::int64_t>(kImageTrailerSize);
+  const uint64_t imageSize = ImageSizeFromTrailer(ReadRange(channel, trailerStart, kImageTrailerSize));
+  if (imageSize > static_cast<uint64_t>(fileSize) || imageSize > std::string().max_size()) RaiseBadFormat();
+  return ReadRange(channel, fileSize - static_cast<std::int64_t>(imageSize), static_cast<std::size_t>(imageSize));
+}
+
+}  // namespace
+
+CBase* LoadCompiledImage(std::string bytes) {
+  CImageReader reader;
+  return reader.Load(std::move(bytes));
+}
+
+CBase* LoadCompiledFile(TextView source, bool fromMemory) {
+  return LoadCompiledImage(fromMemory ? BytesOfText(source) : ReadImageBytes(source));
 }

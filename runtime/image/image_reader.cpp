@@ -1,10 +1,7 @@
 #include "image/image_reader.h"
 
-#include "image/bad_format.h"
-#include "image/compact.h"
 #include "image/container.h"
-#include "image/scramble.h"
-#include "image/streamer_registry.h"
+#include "image/streamer.h"
 
 namespace {
 

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "base/base.h"
-#include "image/byte_cursor.h"
-#include "image/image_format.h"
+#include "image/container.h"
 #include "image/reference_graph.h"
 #include "image/streamer.h"
 

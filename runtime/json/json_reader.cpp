@@ -1,12 +1,14 @@
 #include "json_reader.h"
 
-#include "../format/date_parse.h"
+#include <algorithm>
+
+#include "../format/date_format.h"
+#include "../parse/literal_value.h"
 #include "../tree/object_value.h"
-#include "json_char_class.h"
-#include "json_containers.h"
-#include "json_literal.h"
-#include "json_string.h"
-#include "resolve_escapes.h"
+#include "../tree/value_node.h"
+#include "../value/convert.h"
+#include "../value/text_forms.h"
+#include "json_syntax.h"
 
 namespace {
 
@@ -111,4 +113,119 @@ void GetJson(TextView text, bool json, Value& result) {
   if (!object) object = new CObjectInstance(nullptr);
   result.SetCountedObject(object);
   object->Release();
+}
+
+namespace {
+
+bool IsBinaryDigit(unsigned c) { return c == '0' || c == '1'; }
+
+// "0x" or "0b" (either case) and at least one digit of that base, after an
+// optional sign; the literal reader takes nothing less.
+bool IsRadixLiteral(TextView literal) {
+  if (!literal.empty() && (literal[0] == '-' || literal[0] == '+')) literal.remove_prefix(1);
+  if (literal.size() < 3 || literal[0] != '0') return false;
+  const unsigned prefix = CodeUnit(literal[1]) | 0x20;
+  if (prefix != 'x' && prefix != 'b') return false;
+  bool (*isDigit)(unsigned) = prefix == 'x' ? &IsHexDigit : &IsBinaryDigit;
+  for (const Char c : literal.substr(2))
+    if (!isDigit(CodeUnit(c))) return false;
+  return true;
+}
+
+bool IsNumberLiteral(TextView literal) {
+  Number unused;
+  return IsRadixLiteral(literal) || ParseNumberText(literal, unused) != NumberParse::kNotNumber;
+}
+
+// The literal reader gives 0 for a text that is no number; here the
+// conversion error surfaces instead.
+void CheckNumber(TextView literal) {
+  if (IsNumberLiteral(literal)) return;
+  Value text;
+  text.SetText(literal);
+  const bool real = literal.find_first_of(QT(".eE")) != TextView::npos;
+  RaiseConversionError(text, real ? varDouble : varInt64);
+}
+
+}  // namespace
+
+Value JsonNumber(TextView literal) {
+  CheckNumber(literal);
+  return NumberLiteralValue(literal);
+}
+
+Value JsonWord(TextView word) {
+  Value value;
+  if (word == QT("null") || word == QT("nil"))
+    value.SetNull();
+  else if (word == QT("true") || word == QT("false"))
+    value.SetBool(word[0] == 't');
+  else
+    value.SetText(word);
+  return value;
+}
+
+namespace {
+
+size_t EscapedStringEnd(TextView text, size_t start, Text& content) {
+  size_t i = start + 1;
+  while (i < text.size() && text[i] != text[start]) i += text[i] == '\\' ? 2 : 1;
+  i = std::min(i, text.size());
+  content.assign(text.substr(start + 1, i - start - 1));
+  return i;
+}
+
+// Any text the writer quotes reads back unchanged, back quotes included.
+size_t DoubledStringEnd(TextView text, size_t start, Text& content) {
+  const Char quote = text[start];
+  size_t i = start + 1;
+  for (; i < text.size(); ++i) {
+    if (text[i] == quote) {
+      if (i + 1 == text.size() || text[i + 1] != quote) break;
+      ++i;
+    }
+    content += text[i];
+  }
+  return i;
+}
+
+}  // namespace
+
+size_t ScanJsonString(TextView text, size_t start, bool json, Text& content) {
+  content.clear();
+  return json ? EscapedStringEnd(text, start, content) : DoubledStringEnd(text, start, content);
+}
+
+TJsonContainers::~TJsonContainers() { ReleaseObject(result_); }
+
+void TJsonContainers::AddMember(CValue* member, TextView name) {
+  if (open_.empty()) Push(new CObjectInstance(nullptr), {});
+  CObjectInstance* innermost = open_.back();
+  member->SetName(name);
+  member->SetOwner(innermost);
+  innermost->Members()->Add(member);
+}
+
+void TJsonContainers::Open(bool record, TextView name) {
+  if (open_.size() >= size_t(kJsonDepthLimit)) RaiseJsonTooDeep();
+  Push(record ? new CRecordInstance(nullptr) : new CObjectInstance(nullptr), name);
+}
+
+void TJsonContainers::Close() {
+  if (open_.size() > 1) open_.pop_back();
+}
+
+CObjectInstance* TJsonContainers::TakeResult() {
+  CObjectInstance* result = result_;
+  result_ = nullptr;
+  open_.clear();
+  return result;
+}
+
+void TJsonContainers::Push(CObjectInstance* container, TextView name) {
+  if (open_.empty())
+    result_ = container;
+  else
+    AddMember(container, name);
+  open_.push_back(container);
 }

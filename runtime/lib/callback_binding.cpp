@@ -3,11 +3,9 @@
 #include <optional>
 
 #include "../error.h"
-#include "../tree/class_instance.h"
 #include "../tree/function.h"
-#include "../tree/instance_binding.h"
-#include "../tree/value_list.h"
-#include "../tree/value_ops.h"
+#include "../tree/object_value.h"
+#include "../tree/value_node.h"
 #include "context.h"
 
 CCallbackBinding::~CCallbackBinding() {

@@ -5,7 +5,6 @@
 #include "../objlib/object_library.h"
 #include "../rxlib/match_library.h"
 #include "../rxlib/regex_library.h"
-#include "../rxlib/regex_value.h"
 #include "../treeimage/module_image.h"
 #include "library_registry.h"
 

@@ -1,7 +1,8 @@
 #include "object_library.h"
 
+#include "../json/json_writer.h"
+#include "../tree/object_value.h"
 #include "../tree/value_node.h"
-#include "object_methods.h"
 
 CObjectLibrary::CObjectLibrary() {
   AddHandler(QT("@count"), &DoCount);
@@ -13,3 +14,81 @@ CObjectLibrary::CObjectLibrary() {
 }
 
 bool CObjectLibrary::Accepts(CNode* receiver) { return ReceiverObject(receiver) != nullptr; }
+
+// Counting, merging and copying.
+CObjectValue* ReceiverObject(CNode* receiver) {
+  CValue* value = receiver ? receiver->AsValue() : nullptr;
+  return value ? ScriptObjectOf(value->ValueRef()) : nullptr;
+}
+
+void DoCount(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetInt(ReceiverObject(receiver)->MemberCount());
+}
+
+void DoAdd(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  CObjectValue* object = ReceiverObject(receiver);
+  for (int32_t i = 0; i < CValueList::ArgCount(args); ++i) {
+    CValue* arg = args->At(i);
+    if (!arg) continue;
+    CValue* member = arg->Name().empty() ? nullptr : object->FindMember(arg->Name());
+    if (!member) {
+      member = new CValue(object);
+      member->SetName(arg->Name());
+      object->Members()->Add(member);
+    }
+    member->SetValue(arg->ValueRef());
+  }
+  result = receiver->AsValue()->ValueRef();
+}
+
+void DoClone(CContext& context, CNode* receiver, CValueList*, Value& result) {
+  CValue* copy = ReceiverObject(receiver)->Deref(context);
+  result.SetCountedObject(copy);
+  copy->Release();
+}
+
+// "@each": the callback sees copies, so it cannot change the members.
+namespace {
+
+void CopyMember(CObjectValue* object, int32_t index, CValueList* pair) {
+  CValue* member = index < object->MemberCount() ? object->Members()->At(index) : nullptr;
+  Value name;
+  if (member) name.SetText(member->Name());
+  pair->At(0)->SetValue(member ? member->ValueRef() : DefaultValue());
+  pair->At(1)->SetValue(name);
+}
+
+void CallForEach(CContext& context, CObjectValue* object, CNode* callable, bool reverse) {
+  // The callback may drop the last other reference to either.
+  CBaseRef keepObject(object);
+  CBaseRef keepCallable(callable);
+  auto* pair = new CValueList();
+  CBaseRef keepPair(pair);
+  pair->Release();
+  pair->Add(new CValue(nullptr));
+  pair->Add(new CValue(nullptr));
+  const int32_t count = object->MemberCount();
+  for (int32_t i = 0; i < count; ++i) {
+    CopyMember(object, reverse ? count - 1 - i : i, pair);
+    callable->Call(context, pair);
+  }
+}
+
+}  // namespace
+
+// The result is the receiver as it was, even if the callback reassigns it.
+void DoEach(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  const Value self = receiver->AsValue()->ValueRef();
+  CValue* callableArg = CValueList::GetArg(args, QT(""), 0);
+  if (CNode* callable = callableArg ? NodeOf(callableArg->ValueRef()) : nullptr)
+    CallForEach(context, ScriptObjectOf(self), callable, CValueList::GetBool(args, QT("reverse"), false, 1));
+  result = self;
+}
+
+void DoToJson(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  TJsonOptions options;
+  options.format = CValueList::GetInt(args, QT("format"), 0, 0);
+  options.json = CValueList::GetBool(args, QT("json"), false, 1);
+  options.gbk = CValueList::GetBool(args, QT("isGbk"), false, 2);
+  result.SetText(CJsonWriter(options).Write(ReceiverObject(receiver)));
+}

@@ -6,7 +6,6 @@
 #include "../error.h"
 #include "../value/arith.h"
 #include "../value/convert.h"
-#include "../value/rounding.h"
 #include "fast_numbers.h"
 #include "op_routines.h"
 

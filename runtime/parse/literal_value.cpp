@@ -4,7 +4,7 @@
 #include <string>
 
 #include "char_class.h"
-#include "value/number_text.h"
+#include "value/text_forms.h"
 
 namespace {
 

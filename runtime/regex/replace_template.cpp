@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "regex/case_convert.h"
+#include "regex/engine_text.h"
 #include "regex/regex.h"
 
 namespace {

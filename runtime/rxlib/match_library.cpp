@@ -1,7 +1,112 @@
 #include "match_library.h"
 
-#include "match_methods.h"
-#include "match_value.h"
+#include <string>
+
+#include "../regex/engine_text.h"
+#include "../regex/regex.h"
+#include "../tree/call.h"
+#include "../tree/function.h"
+#include "../tree/object_value.h"
+#include "../tree/value_node.h"
+#include "../value/convert.h"
+#include "../value/predicates.h"
+#include "platform/codepage.h"
+
+CMatchValue::CMatchValue(CRegex* engine) : CValue(nullptr), engine_(engine) {
+  engine_->AddRef();
+  value_.SetObject(this);
+}
+
+CMatchValue::~CMatchValue() { engine_->Release(); }
+
+bool CMatchValue::TruthValue() const { return engine_->GroupCount() > 0; }
+
+CMatchValue* MatchValueOf(const Value& value) { return dynamic_cast<CMatchValue*>(NodeOf(value)); }
+
+CMatchValue* MatchValueOf(CNode* node) {
+  CValue* value = node ? node->AsValue() : nullptr;
+  return value ? MatchValueOf(value->ValueRef()) : nullptr;
+}
+
+CNode* CallableOf(CValue* action) {
+  CNode* node = action ? NodeOf(action->ValueRef()) : nullptr;
+  if (!node || node->AsFunction()) return node;
+  auto* call = dynamic_cast<CCall*>(node);
+  return call && call->Deferred() ? call : nullptr;
+}
+
+CMatchAction::CMatchAction(CContext& context, CRegex& engine, CNode* callable)
+    : engine_(engine), keepCallable_(callable), match_(new CMatchValue(&engine)) {
+  engine_.SetCallback([&context, callable, match = match_](CRegex&) {
+    Value argument;
+    argument.SetCountedObject(match);
+    return EngineBytes(ToText(CallWithArgs(callable, context, &argument, 1)));
+  });
+}
+
+CMatchAction::~CMatchAction() {
+  engine_.SetCallback({});
+  match_->Release();
+}
+
+namespace {
+
+CRegex& EngineOf(CNode* receiver) { return MatchValueOf(receiver)->Engine(); }
+
+// A number at or past the groups an engine can report names no group. Digit
+// texts are read here, as they may be too long for any number type.
+int32_t GroupNumber(const Value& key) {
+  if (!IsStringType(key.Type())) {
+    const double number = ToDouble(key);
+    return number >= 0 && number < CRegex::kMaxGroups ? int32_t(number) : -1;
+  }
+  int32_t number = 0;
+  for (Char digit : ToText(key)) {
+    number = number * 10 + int32_t(digit - '0');
+    if (number >= CRegex::kMaxGroups) return -1;
+  }
+  return number;
+}
+
+const Value& FirstArgument(CValueList* args) {
+  CValue* arg = CValueList::GetArg(args, QT(""), 0);
+  return arg ? arg->ValueRef() : DefaultValue();
+}
+
+std::string GroupText(CRegex& engine, const Value& key) {
+  if (IsIntegerLike(key)) return engine.Group(GroupNumber(key));
+  return engine.NamedGroupText(EngineBytes(ToText(key)));
+}
+
+}  // namespace
+
+void DoNextMatch(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetBool(EngineOf(receiver).MatchNext());
+}
+
+void DoMissed(CContext&, CNode* receiver, CValueList*, Value& result) {
+  SetEngineText(result, EngineOf(receiver).TextBefore());
+}
+
+void DoValue(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  CRegex& engine = EngineOf(receiver);
+  CValue* replacementTemplate = CValueList::GetArg(args, QT(""), 0);
+  if (!replacementTemplate) return SetEngineText(result, engine.Group(0));
+  engine.SetTemplateText(ToText(replacementTemplate->ValueRef()));
+  SetEngineText(result, engine.ComputeReplacement());
+}
+
+void DoRest(CContext&, CNode* receiver, CValueList*, Value& result) {
+  SetEngineText(result, EngineOf(receiver).TextAfter());
+}
+
+void DoGroupCount(CContext&, CNode* receiver, CValueList*, Value& result) {
+  result.SetInt(EngineOf(receiver).GroupCount());
+}
+
+void DoGroups(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  SetEngineText(result, GroupText(EngineOf(receiver), FirstArgument(args)));
+}
 
 CMatchLibrary::CMatchLibrary() {
   AddHandler(QT("match"), &DoNextMatch);
@@ -15,3 +120,20 @@ CMatchLibrary::CMatchLibrary() {
 }
 
 bool CMatchLibrary::Accepts(CNode* receiver) { return MatchValueOf(receiver) != nullptr; }
+
+void SetEngineText(Value& value, std::string_view bytes) { value.SetText(EngineText(bytes)); }
+
+void SetEngineBytes(Value& value, std::string_view bytes) {
+  value.SetAnsiString(bytes, kEngineBytesAreUtf8 ? uint16_t(platform::kCodePageUtf8) : 0);
+}
+
+void SetEngineTextList(Value& value, const std::vector<std::string>& entries) {
+  auto* list = new CObjectInstance(nullptr);
+  for (const std::string& entry : entries) {
+    Value text;
+    SetEngineText(text, entry);
+    list->Members()->Add(new CValue(list, text));
+  }
+  value.SetCountedObject(list);
+  list->Release();
+}

@@ -1,8 +1,145 @@
 #include "regex_library.h"
 
-#include "../tree/value_list.h"
-#include "regex_ops.h"
-#include "regex_value.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../regex/regex.h"
+#include "../regex/regex_options.h"
+#include "../sys/sys_util.h"
+#include "../tree/value_node.h"
+#include "../value/convert.h"
+#include "match_library.h"
+
+namespace {
+
+// An engine without a subject, compiled when the pattern is good.
+CRegex* NewPrototype(uint8_t optionByte, const Text& pattern) {
+  auto* prototype = new CRegex();
+  prototype->SetOptions(optionByte);
+  prototype->SetPatternText(pattern);
+  prototype->Precompile();
+  return prototype;
+}
+
+}  // namespace
+
+CRegexValue::CRegexValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
+
+CRegexValue::~CRegexValue() { ReleaseObject(prototype_); }
+
+void CRegexValue::FromLiteral(TextView literal) {
+  if (!literal.empty() && literal.front() == '$') literal.remove_prefix(1);
+  if (literal.empty()) return Init({}, {});
+  const TextView rest = literal.substr(1);
+  const size_t close = rest.find(literal.front());
+  if (close == TextView::npos) return Init(rest, rest);
+  Init(rest.substr(0, close), rest.substr(close + 1));
+}
+
+void CRegexValue::Init(TextView pattern, TextView flags) {
+  pattern_ = pattern;
+  flags_ = flags;
+  optionByte_ = OptionByteOfFlags(flags);
+  global_ = IsGlobalFlags(flags);
+  ReleaseObject(prototype_);
+  prototype_ = nullptr;
+}
+
+CRegex* CRegexValue::NewEngine(TextView subject) const {
+  if (!prototype_) prototype_ = NewPrototype(optionByte_, pattern_);
+  auto* engine = new CRegex();
+  engine->SharePattern(*prototype_);
+  try {
+    engine->SetSubjectText(subject);
+  } catch (...) {
+    engine->Release();
+    throw;
+  }
+  return engine;
+}
+
+CRegexValue* RegexValueOf(const Value& value) { return dynamic_cast<CRegexValue*>(NodeOf(value)); }
+
+CRegexValue* RegexValueOf(CNode* node) {
+  CValue* value = node ? node->AsValue() : nullptr;
+  return value ? RegexValueOf(value->ValueRef()) : nullptr;
+}
+
+CValue* NewRegexLiteral(CNode* owner, TextView literal) {
+  auto* regex = new CRegexValue(owner);
+  regex->FromLiteral(literal);
+  return regex;
+}
+
+namespace {
+
+uint8_t OptionOfLetter(Char letter) {
+  switch (letter) {
+    case 'i': return regex_option::kCaseless;
+    case 'm': return regex_option::kMultiline;
+    case 's': return regex_option::kDotAll;
+    case 'x': return regex_option::kExtended;
+    case 'u': return regex_option::kUtf8;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+uint8_t OptionByteOfFlags(TextView flags) {
+  uint8_t options = 0;
+  for (Char letter : flags) options |= OptionOfLetter(letter);
+  return options;
+}
+
+bool IsGlobalFlags(TextView flags) { return flags.find('g') != TextView::npos; }
+
+namespace {
+
+// Every match's text, without an action.
+std::vector<std::string> AllMatches(CRegex& engine) {
+  std::vector<std::string> texts;
+  while (engine.MatchNext()) texts.push_back(engine.Group(0));
+  return texts;
+}
+
+void SetMatchValue(Value& result, CRegex* engine) {
+  auto* match = new CMatchValue(engine);
+  result.SetCountedObject(match);
+  match->Release();
+}
+
+}  // namespace
+
+// The regex value is read before any action runs: an action may release it.
+void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, CValue* action, Value& result) {
+  const bool global = regex.IsGlobal();
+  CRegex* engine = regex.NewEngine(subject);
+  CBaseRef keepEngine(engine);
+  engine->Release();
+  if (CNode* callable = CallableOf(action)) {
+    CMatchAction bound(context, *engine, callable);
+    return SetEngineText(result, global ? engine->MatchAll() : engine->MatchText());
+  }
+  if (global) return SetEngineTextList(result, AllMatches(*engine));
+  engine->MatchNext();
+  SetMatchValue(result, engine);
+}
+
+void RegexReplace(CContext& context, const CRegexValue& regex, TextView subject, CValue* replacement,
+                  Value& result) {
+  const bool global = regex.IsGlobal();
+  CRegex* engine = regex.NewEngine(subject);
+  CBaseRef keepEngine(engine);
+  engine->Release();
+  std::optional<CMatchAction> bound;
+  if (CNode* callable = CallableOf(replacement)) bound.emplace(context, *engine, callable);
+  else if (replacement) engine->SetTemplateText(ToText(replacement->ValueRef()));
+  if (global) engine->ReplaceAll();
+  else if (engine->MatchNext()) engine->Replace();
+  SetEngineBytes(result, engine->Subject());
+}
 
 namespace {
 
@@ -26,3 +163,47 @@ CRegexLibrary::CRegexLibrary() {
 }
 
 bool CRegexLibrary::Accepts(CNode* receiver) { return RegexValueOf(receiver) != nullptr; }
+
+namespace {
+
+// The receiver's text without a copy when it is a text of the build's kind.
+TextView ReceiverView(CNode* receiver, Text& buffer) {
+  CValue* value = receiver ? receiver->AsValue() : nullptr;
+  return value ? BuildTextView(value->ValueRef(), buffer) : TextView();
+}
+
+CValue* Pattern(CValueList* args) { return CValueList::GetArg(args, QT(""), 0); }
+
+}  // namespace
+
+void DoTextMatch(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  CValue* pattern = Pattern(args);
+  if (!pattern) return;
+  Text buffer;
+  const TextView subject = ReceiverView(receiver, buffer);
+  if (CRegexValue* regex = RegexValueOf(pattern))
+    return RegexMatch(context, *regex, subject, CValueList::GetArg(args, QT("action"), 1), result);
+  result.SetBool(subject.find(ToText(pattern->ValueRef())) != TextView::npos);
+}
+
+void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& result) {
+  CValue* pattern = Pattern(args);
+  if (!pattern) return;
+  CValue* replacement = CValueList::GetArg(args, QT(""), 1);
+  Text buffer;
+  if (CRegexValue* regex = RegexValueOf(pattern))
+    return RegexReplace(context, *regex, ReceiverView(receiver, buffer), replacement, result);
+  const Text with = replacement ? ToText(replacement->ValueRef()) : Text();
+  result.SetText(ReplaceText(ReceiverView(receiver, buffer), ToText(pattern->ValueRef()), with,
+                             kReplaceAll | kReplaceIgnoreCase));
+}
+
+void DoToRegex(CContext&, CNode* receiver, CValueList* args, Value& result) {
+  Text buffer;
+  const TextView pattern = ReceiverView(receiver, buffer);
+  const Text flags = CValueList::GetText(args, QT(""), QT(""), 0);
+  auto* regex = new CRegexValue(nullptr);
+  regex->Init(pattern, flags);
+  result.SetCountedObject(regex);
+  regex->Release();
+}

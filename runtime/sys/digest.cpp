@@ -1,8 +1,6 @@
-#include "sys/digest.h"
+#include "digest.h"
 
 #include <cstdint>
-
-#include "sys/digest_service.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <openssl/evp.h>
 
 #include "error.h"
-#include "sys/digest_service.h"
+#include "sys/digest.h"
 
 namespace {
 

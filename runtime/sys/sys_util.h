@@ -1,13 +1,17 @@
-// File-system and loader operations the runtime reaches through one class.
-// Copy, move and delete failures are not reported as errors.
+// The system routines: CSysUtil, checked library loading, failed OS calls, OS
+// texts and text replacement.
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "platform/files.h"
 #include "platform/library.h"
 #include "text.h"
 
+// File-system and loader operations the runtime reaches through one class.
+// Copy, move and delete failures are not reported as errors.
 class CSysUtil {
 public:
   // Gets the entry's full name and its size, or -1 when sizes were not asked for.
@@ -28,3 +32,29 @@ public:
   static void FindFiles(TextView pathWithMask, bool includeSubfolders, const FoundFile& found, bool withSize);
   static void FreeLibrary(platform::LibraryHandle library);
 };
+
+// Dynamic libraries and their exports; failures raise with the system's text.
+platform::LibraryHandle LoadLibraryChecked(TextView name);
+// The export name, else name + "W"; when both are missing the library is freed.
+void* GetProcAddressChecked(platform::LibraryHandle library, TextView name);
+
+// Failed OS calls as script errors carrying the system's text.
+
+// Raises message followed by the text of the last OS error when result < 0.
+void CheckOSResult(std::int64_t result, TextView message);
+[[noreturn]] void RaiseLastOSError(TextView message);
+
+// The runtime's text as the platform layer takes it: UTF-16 names and messages,
+// bytes in the system code page for export names.
+std::u16string Utf16FromText(TextView text);
+Text TextFromUtf16(std::u16string_view text);
+std::string SystemBytesFromText(TextView text);
+
+// Replacing occurrences of a text inside another.
+inline constexpr int kReplaceAll = 1;
+// Only "a".."z" and "A".."Z" match each other.
+inline constexpr int kReplaceIgnoreCase = 2;
+
+// Occurrences are found left to right without overlapping; without
+// kReplaceAll only the first is replaced. An empty find text changes nothing.
+Text ReplaceText(TextView source, TextView find, TextView replacement, int flags);

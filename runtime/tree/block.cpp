@@ -1,8 +1,10 @@
 #include "block.h"
 
-#include "../base/named_list.h"
+#include "../base/list.h"
 #include "../lib/context.h"
 #include "../stack_guard.h"
+#include "call.h"
+#include "value_node.h"
 #include "variable.h"
 
 CBlock::CBlock(CNode* owner)
@@ -96,3 +98,67 @@ void CBlock::DeclareName(CVariable* variable) {
 int32_t CBlock::NameCount() const { return names_->Count(); }
 
 CValue* CBlock::NameAt(int32_t index) const { return static_cast<CValue*>(names_->Get(index)); }
+
+CModule::CModule(CNode* owner) : CBlock(owner) {}
+
+CModule::~CModule() { Unlink(); }
+
+void CModule::Execute(CContext& context) {
+  if (ran_) return;
+  ran_ = true;
+  CBlock::Execute(context);
+}
+
+// A compiled chunk may call itself, as a function can.
+const Value& CModule::Call(CContext& context, CValueList*) {
+  CCallDepth depth;
+  CBlock::Execute(context);
+  return DefaultValue();
+}
+
+CValue* CModule::Lookup(TextView name) {
+  if (lookupGuard_ > 0) return nullptr;
+  ++lookupGuard_;
+  struct Lower {
+    int32_t& guard;
+    ~Lower() { --guard; }
+  } lower{lookupGuard_};
+  return CBlock::Lookup(name);
+}
+
+void CModule::LinkTo(CModule* other) {
+  Unlink();
+  next_ = other->next_;
+  other->next_ = this;
+}
+
+void CModule::Unlink() {
+  CModule* previous = next_;
+  while (previous->next_ != this) previous = previous->next_;
+  previous->next_ = next_;
+  next_ = this;
+}
+
+CModule* CModule::FindLoaded(TextView fileName) {
+  CModule* module = this;
+  do {
+    if (SameName(module->fileName_, fileName)) return module;
+    module = module->next_;
+  } while (module != this);
+  return nullptr;
+}
+
+CCompound::~CCompound() {
+  ReleaseObject(conditions_);
+  ReleaseObject(body_);
+}
+
+CBlock* CCompound::NewBody() {
+  body_ = new CBlock(this);
+  return body_;
+}
+
+void CCompound::AddCondition(CValue* condition) {
+  if (!conditions_) conditions_ = new CList(true);
+  conditions_->Put(condition, -1);
+}

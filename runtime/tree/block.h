@@ -1,9 +1,12 @@
+// Blocks, modules and the statements with a body block of their own.
+#pragma once
+#include "../base/list.h"
+#include "node.h"
+#include "value_node.h"
+
 // A block: statements in order, the modules it uses and the names it scopes.
 // A jump out of the block sets its break flag; the block clears it when it
 // stops.
-#pragma once
-#include "statement.h"
-
 class CList;
 class CNamedList;
 class CVariable;
@@ -65,4 +68,68 @@ private:
   CFunction* function_ = nullptr;
   uint64_t functionKnownAt_ = 0;  // OwnerChanges() + 1 when known
   bool break_ = false;
+};
+
+// A module: the block of one loaded file. Loaded modules form a circular list.
+class CModule : public CBlock {
+public:
+  explicit CModule(CNode* owner);
+  ~CModule() override;
+
+  ClassId Id() const override { return ClassId::kModule; }
+
+  // Runs once per load, whoever executes it.
+  void Execute(CContext& context) override;
+  // Runs the statements every time.
+  const Value& Call(CContext& context, CValueList* args) override;
+  // Modules that use each other find nothing twice instead of searching forever.
+  CValue* Lookup(TextView name) override;
+
+  // Joins the circle of loaded modules that other belongs to.
+  void LinkTo(CModule* other);
+  // The loaded module of that file (ASCII case ignored), or null.
+  CModule* FindLoaded(TextView fileName);
+  CModule* Next() const { return next_; }
+
+  const Text& FileName() const { return fileName_; }
+  void SetFileName(TextView fileName) { fileName_ = fileName; }
+  bool Ran() const { return ran_; }
+
+private:
+  friend class CModuleStreamer;
+
+  void Unlink();
+
+  CModule* next_ = this;
+  Text fileName_;
+  bool ran_ = false;
+  int32_t lookupGuard_ = 0;
+};
+
+// A statement with a body block of its own (created on first use, owned here
+// and not one of the owner's children) and a list of branch conditions.
+// Base of functions and control statements.
+class CCompound : public CLineStatement {
+public:
+  using CLineStatement::CLineStatement;
+  ~CCompound() override;
+
+  ClassId Id() const override { return ClassId::kCompound; }
+
+  CBlock* Body() { return body_ ? body_ : NewBody(); }
+  // Takes over one reference of the condition.
+  void AddCondition(CValue* condition);
+  int32_t ConditionCount() const { return conditions_ ? conditions_->Count() : 0; }
+  CValue* Condition(int32_t index) const { return static_cast<CValue*>(conditions_->Get(index)); }
+
+protected:
+  friend class CCompoundStreamer;
+  friend class CSelectNodeStreamer;
+
+  CBlock* body_ = nullptr;
+
+private:
+  CBlock* NewBody();
+
+  CList* conditions_ = nullptr;  // owning
 };

@@ -1,7 +1,8 @@
 #include "call.h"
 
+#include "../error.h"
 #include "../stack_guard.h"
-#include "value_list.h"
+#include "value_node.h"
 
 CCall::CCall(CNode* owner, CValue* callee, CValueList* args) : CValue(owner), callee_(callee), args_(args) {}
 
@@ -57,4 +58,10 @@ const Value& CCall::Call(CContext& context, CValueList* more) {
     }
   }
   return callee_->Call(context, args);
+}
+
+CCallDepth::CCallDepth() {
+  if (depth_ >= kLimit) RaiseError(QT("Stack overflow: call depth limit reached"));
+  CheckStackRoom();
+  ++depth_;
 }

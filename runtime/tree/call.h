@@ -1,9 +1,12 @@
+// Calls of values, and the limit on their depth.
+#pragma once
+#include <cstdint>
+
+#include "value_node.h"
+
 // callee(arguments). With the object-call flag the call is deferred: its
 // value refers to the call node, and calling that later passes the kept
 // arguments first.
-#pragma once
-#include "value_node.h"
-
 class CCall : public CValue {
 public:
   // Takes over the callee and the argument list (may be null).
@@ -29,4 +32,22 @@ private:
   CValue* callee_;
   CValueList* args_;
   bool deferred_ = false;
+};
+
+// Counts script calls and deep copies on the C++ stack, and checks the stack
+// room each needs, so that unbounded recursion raises a script error instead
+// of overflowing the stack.
+class CCallDepth {
+public:
+  static constexpr int32_t kLimit = 2000;
+
+  CCallDepth();
+  ~CCallDepth() { --depth_; }
+  CCallDepth(const CCallDepth&) = delete;
+  CCallDepth& operator=(const CCallDepth&) = delete;
+
+  static int32_t Current() { return depth_; }
+
+private:
+  static inline int32_t depth_ = 0;
 };

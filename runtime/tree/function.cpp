@@ -1,14 +1,17 @@
 #include "function.h"
 
-#include "../base/named_list.h"
+#include <utility>
+#include <vector>
+
+#include "../base/base.h"
+#include "../base/list.h"
 #include "../error.h"
+#include "../stack_guard.h"
 #include "../value/var_stack.h"
-#include "bind_arguments.h"
 #include "block.h"
-#include "call_depth.h"
-#include "class_instance.h"
-#include "slot_saver.h"
-#include "value_list.h"
+#include "call.h"
+#include "object_value.h"
+#include "value_node.h"
 #include "variable.h"
 
 namespace {
@@ -147,4 +150,96 @@ CFunction* EnclosingFunction(CNode* node) {
   for (CNode* passed = node; passed && passed != owner; passed = passed->Owner())
     if (CBlock* block = passed->AsBlock()) block->SetKnownFunction(found);
   return found;
+}
+
+// Calling a class: a new instance, built and initialised base first.
+const Value& CFunction::CallClass(CContext& context, CValueList* args) {
+  CCallDepth depth;
+  auto* instance = new CClassInstance(this);
+  CBaseRef keep(instance);
+  instance->Release();
+  instance->BuildMembers();
+  CSlotSaver saver;
+  for (CFunction* f = this; f; f = f->BaseFunction()) f->SaveParameterSlots(saver);
+  CInstanceBinding binding(instance);
+  for (CFunction* f = this; f; f = f->BaseFunction()) BindArguments(f->parameters_, args, nullptr);
+  result_->SetCountedObject(instance);
+  ExecuteBodies(context);
+  return result_->ValueRef();
+}
+
+void CFunction::ExecuteBodies(CContext& context) {
+  CCallDepth depth;
+  if (baseFunction_) baseFunction_->ExecuteBodies(context);
+  Body()->Execute(context);
+}
+
+namespace {
+
+CValue* ArgumentFor(TextView name, int32_t position, CValueList* args) {
+  if (args && args->HasNames())
+    if (CValue* named = args->FindValue(name)) return named;
+  if (position >= CValueList::ArgCount(args)) return nullptr;
+  CValue* arg = args->At(position);
+  if (arg && !arg->Name().empty() && !arg->IsVariable() && !SameName(arg->Name(), name)) return nullptr;
+  return arg;
+}
+
+// The caller gave the variable its own value at the caller's level (CCall),
+// so the parameter shares exactly the caller's value.
+void BindByReference(CValue* parameter, CValue* variable) {
+  Value* shared = &variable->ValueRef();
+  parameter->EnsureLevel();
+  *parameter->SlotAddress() = shared;
+}
+
+}  // namespace
+
+void BindArguments(CValueList* parameters, CValueList* args, CSlotSaver* saver) {
+  const int32_t count = CValueList::ArgCount(parameters);
+  for (int32_t i = 0; i < count; ++i) {
+    CValue* parameter = parameters->At(i);
+    if (!parameter) continue;
+    CValue* arg = ArgumentFor(parameter->Name(), i, args);
+    if (!arg) {
+      parameter->SetValue(Value());
+    } else if (arg->IsVariable()) {
+      if (saver) saver->Save(parameter);
+      BindByReference(parameter, arg);
+    } else {
+      parameter->SetValue(arg->ValueRef());
+    }
+  }
+}
+
+namespace {
+
+// One stack for the process: savers nest like the calls that own them, and
+// its storage is reused from call to call.
+std::vector<std::pair<Value**, Value*>> saved;
+
+}  // namespace
+
+CSlotSaver::CSlotSaver() : mark_(saved.size()) {}
+
+void CSlotSaver::Save(CValue* node) {
+  Value** slot = node->SlotAddress();
+  saved.emplace_back(slot, *slot);
+}
+
+void CSlotSaver::Restore() {
+  while (saved.size() > mark_) {
+    *saved.back().first = saved.back().second;
+    saved.pop_back();
+  }
+}
+
+// Host code may call back at any depth, through frames that never check.
+const Value& CallWithArgs(CNode* callable, CContext& context, const Value* values, int32_t count) {
+  CheckStackRoom();
+  auto* args = new CValueList();
+  CBaseRef release(args);
+  args->Release();
+  for (int32_t i = 0; i < count; ++i) args->Add(new CValue(nullptr, values[i]));
+  return callable->Call(context, args);
 }

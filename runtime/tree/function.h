@@ -1,9 +1,15 @@
+// Script functions and classes: calls, argument binding, slots put back after a
+// call, and the host's entry into a script function.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "block.h"
+#include "node.h"
+
 // Script functions and classes. A function's variables keep one value per
 // active call (its recursion levels). A class is a function with the method
 // flag: calling it makes an instance whose members are the class's variables.
-#pragma once
-#include "compound.h"
-
 class CClassInstance;
 class CSlotSaver;
 class CNamedList;
@@ -66,3 +72,45 @@ private:
 bool IsOwnedBy(CNode* node, CNode* owner);
 // The nearest owner of the node that is a function, or null.
 CFunction* EnclosingFunction(CNode* node);
+
+// Binding a call's arguments to a function's parameters.
+class CSlotSaver;
+class CValueList;
+
+// Each parameter takes the argument of its name, else the one at its
+// position unless that carries another name. A variable passed as argument
+// is shared (by reference); any other argument is copied; none gives null.
+// Extra arguments are ignored. With a saver, each parameter bound by
+// reference has its slot saved first.
+void BindArguments(CValueList* parameters, CValueList* args, CSlotSaver* saver);
+
+// Puts value slots back after a call. Parameters bound by reference and class
+// variables bound to an instance's members point elsewhere during a call;
+// leaving the call must give every such variable the slot it had before,
+// including a binding of an outer call of the same function.
+class CValue;
+
+class CSlotSaver {
+public:
+  CSlotSaver();
+  ~CSlotSaver() { Restore(); }
+  CSlotSaver(const CSlotSaver&) = delete;
+  CSlotSaver& operator=(const CSlotSaver&) = delete;
+
+  void Save(CValue* node);
+  // Restores the saved slots, latest first.
+  void Restore();
+  // Whether slots saved by enclosing savers wait to be restored. Every
+  // binding saves the slots it redirects first, so with none waiting no
+  // slot is redirected.
+  bool BindingsActive() const { return mark_ > 0; }
+
+private:
+  size_t mark_;
+};
+
+// The entry through which host code (COM events, native callbacks, form
+// events) calls a script function.
+
+// Calls the callable with one argument per host value, in order.
+const Value& CallWithArgs(CNode* callable, CContext& context, const Value* values, int32_t count);

@@ -17,3 +17,5 @@ CNode* CNode::Root() {
   while (node->owner_) node = node->owner_;
   return node;
 }
+
+void CStatement::Execute(CContext&) {}

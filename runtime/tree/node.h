@@ -1,14 +1,62 @@
-// Root of the program tree. A node knows its owner (not counted: owners hold
-// their children), can be called, looks names up through its owners and can
-// declare names.
+// Root of the program tree, statements, and the class ids of its nodes in
+// compiled images.
 #pragma once
 #include <cstdint>
 
 #include "../base/base.h"
 #include "../text.h"
 #include "../value/value.h"
-#include "class_id.h"
 
+// Class ids of program-tree nodes in compiled images.
+enum class ClassId : int {
+  kNone = 0,
+  kOpNode = 6,
+  kUnaryOp = 7,
+  kBinaryOp = 8,
+  kAndOp = 9,
+  kOrOp = 10,
+  kNode = 11,
+  kStatement = 12,
+  kSimpleStatement = 13,
+  kJumpStmt = 14,
+  kReturnStmt = 15,
+  kAssignStmt = 16,
+  kExprStmt = 17,
+  kPrintStmt = 18,
+  kBlock = 19,
+  kModule = 20,
+  kCompound = 21,
+  kFunction = 22,
+  kValue = 23,
+  kValueList = 24,
+  kVariable = 25,
+  kStackVariable = 26,
+  kRef = 27,
+  kNameRef = 28,
+  kMemberRef = 29,
+  kIndexRef = 30,
+  kCall = 31,
+  kObjectValue = 32,
+  kCopyExpr = 33,
+  kObjectInstance = 34,
+  kRecordInstance = 35,
+  kControlNode = 36,
+  kSelectNode = 37,
+  kCaseNode = 38,
+  kLoopNode = 39,
+  kForNode = 40,
+  kForEachNode = 41,
+  kBreakNode = 42,
+  kNextNode = 43,
+  kTryNode = 44,
+  kRaiseNode = 45,
+  kRegexValue = 46,
+  kLineStatement = 87,
+};
+
+// Root of the program tree. A node knows its owner (not counted: owners hold
+// their children), can be called, looks names up through its owners and can
+// declare names.
 class CContext;
 class CValueList;
 class CValue;
@@ -76,3 +124,31 @@ inline CNode* NodeOf(const Value& value) {
   CBase* object = value.AsObject();
   return object ? object->AsNode() : nullptr;
 }
+
+// Statements: nodes that can be executed.
+class CStatement : public CNode {
+public:
+  using CNode::CNode;
+  ClassId Id() const override { return ClassId::kStatement; }
+  CStatement* AsStatement() override { return this; }
+  virtual void Execute(CContext& context);
+};
+
+// A statement that knows its source line (0 when the compile did not record it).
+class CLineStatement : public CStatement {
+public:
+  using CStatement::CStatement;
+  ClassId Id() const override { return ClassId::kLineStatement; }
+  int32_t Line() const { return line_; }
+  void SetLine(int32_t line) { line_ = line; }
+
+private:
+  int32_t line_ = 0;
+};
+
+// Base of the one-line statements.
+class CSimpleStatement : public CLineStatement {
+public:
+  using CLineStatement::CLineStatement;
+  ClassId Id() const override { return ClassId::kSimpleStatement; }
+};

@@ -1,8 +1,12 @@
 #include "object_value.h"
 
 #include "../stack_guard.h"
-#include "call_depth.h"
-#include "value_list.h"
+#include "../value/var_stack.h"
+#include "block.h"
+#include "call.h"
+#include "function.h"
+#include "value_node.h"
+#include "variable.h"
 
 CObjectValue::CObjectValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 
@@ -61,3 +65,67 @@ CValueList* CObjectValue::Members() {
 int32_t CObjectValue::MemberCount() const { return members_ ? members_->Count() : 0; }
 
 CValue* CObjectValue::FindMember(TextView name) { return members_ ? members_->FindValue(name) : nullptr; }
+
+CCopyExpr::CCopyExpr(CNode* owner, CValue* operand) : CValue(owner), operand_(operand) {}
+
+CCopyExpr::~CCopyExpr() { ReleaseObject(operand_); }
+
+void CCopyExpr::Compute(CContext& context) {
+  const Value& value = Eval(operand_, context);
+  CObjectValue* object = ScriptObjectOf(value);
+  if (!object) {
+    value_ = value;
+    return;
+  }
+  CValue* copy = object->Deref(context);
+  value_.SetCountedObject(copy);
+  copy->Release();
+}
+
+CClassInstance::CClassInstance(CFunction* cls) : CRecordInstance(cls), class_(cls) {}
+
+void CClassInstance::BuildMembers() {
+  CValueList* members = Members();
+  for (CFunction* f = class_; f; f = f->BaseFunction()) {
+    CBlock* body = f->Body();
+    for (int32_t i = 0; i < body->NameCount(); ++i) {
+      CValue* variable = body->NameAt(i);
+      if (!variable || members->FindValue(variable->Name())) continue;
+      auto* member = new CValue(this, variable->OwnValue());
+      member->SetName(variable->Name());
+      members->Add(member);
+      // Methods stay the class's own.
+      if (!FunctionOf(variable->OwnValue())) bindings_.push_back({variable, member});
+    }
+  }
+}
+
+CClassInstance* ClassInstanceOf(const Value& value) {
+  CObjectValue* object = ScriptObjectOf(value);
+  return object ? object->AsClassInstance() : nullptr;
+}
+
+CInstanceBinding::CInstanceBinding(CClassInstance* instance) : class_(instance->Class()) {
+  this_.SetCountedObject(instance);
+  for (CFunction* f = class_; f; f = f->BaseFunction())
+    if (f->ThisVariable()) saver_.Save(f->ThisVariable());
+  for (const auto& binding : instance->Bindings()) saver_.Save(binding.variable);
+  for (CFunction* f = class_; f; f = f->BaseFunction()) f->Levels()->EnterLevel();
+  // Each variable first gets its own entry at the new level, so that writes
+  // go to the member instead of pushing a fresh entry.
+  for (const auto& binding : instance->Bindings()) {
+    binding.variable->EnsureLevel();
+    *binding.variable->SlotAddress() = &binding.member->ValueRef();
+  }
+  for (CFunction* f = class_; f; f = f->BaseFunction()) {
+    if (CVariable* self = f->ThisVariable()) {
+      self->EnsureLevel();
+      *self->SlotAddress() = &this_;
+    }
+  }
+}
+
+CInstanceBinding::~CInstanceBinding() {
+  for (CFunction* f = class_; f; f = f->BaseFunction()) f->Levels()->LeaveLevel();
+  saver_.Restore();
+}

@@ -1,9 +1,15 @@
+// Script objects: object literals, the objects made at run time and by "new",
+// class instances and their binding as "this".
+#pragma once
+#include <vector>
+
+#include "../value/value.h"
+#include "function.h"
+#include "value_node.h"
+
 // Script objects: the object literal and the objects made at run time. An
 // object's value is a plain reference to itself; its members are named value
 // nodes in order.
-#pragma once
-#include "value_node.h"
-
 class CClassInstance;
 class CValueList;
 
@@ -51,4 +57,76 @@ class CRecordInstance : public CObjectInstance {
 public:
   using CObjectInstance::CObjectInstance;
   ClassId Id() const override { return ClassId::kRecordInstance; }
+};
+
+// new operand: a fresh deep copy of a script object at every evaluation.
+class CCopyExpr : public CValue {
+public:
+  // Takes over the operand.
+  CCopyExpr(CNode* owner, CValue* operand);
+  ~CCopyExpr() override;
+
+  ClassId Id() const override { return ClassId::kCopyExpr; }
+  // A script object is copied and held by a counted reference; any other
+  // value is copied as it is.
+  void Compute(CContext& context) override;
+
+  CValue* Operand() const { return operand_; }
+
+private:
+  friend class CCopyExprStreamer;
+
+  CValue* operand_;
+};
+
+// The object a class call makes. Its members are the variables of the class
+// and its bases; while a method runs, those variables are bound to the members.
+class CClassInstance : public CRecordInstance {
+public:
+  struct Binding {
+    CValue* variable;  // of the class or a base
+    CValue* member;
+  };
+
+  // Owned by the class it is an instance of (not counted).
+  explicit CClassInstance(CFunction* cls);
+
+  // Not written to compiled images.
+  ClassId Id() const override { return ClassId::kNone; }
+  CClassInstance* AsClassInstance() override { return this; }
+
+  // One member per variable of the class and then of its bases (a derived
+  // variable hides a base's of the same name), starting with the variable's
+  // own value (not that of an instance it may be bound to).
+  void BuildMembers();
+
+  CFunction* Class() const { return class_; }
+  const std::vector<Binding>& Bindings() const { return bindings_; }
+
+private:
+  CFunction* class_;
+  std::vector<Binding> bindings_;
+};
+
+// The class instance a value refers to, or null.
+CClassInstance* ClassInstanceOf(const Value& value);
+
+// Makes a class instance "this" for a call: the variables of its class and
+// bases read and write its members, "this" refers to it (and keeps it alive),
+// and every variable gets its earlier slot back when the binding ends, also
+// when the call raised.
+class CClassInstance;
+class CFunction;
+
+class CInstanceBinding {
+public:
+  explicit CInstanceBinding(CClassInstance* instance);
+  ~CInstanceBinding();
+  CInstanceBinding(const CInstanceBinding&) = delete;
+  CInstanceBinding& operator=(const CInstanceBinding&) = delete;
+
+private:
+  CSlotSaver saver_;
+  CFunction* class_;
+  Value this_;  // counted
 };

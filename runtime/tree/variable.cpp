@@ -48,3 +48,9 @@ Value& CStackVariable::WritableRef() {
 }
 
 void CStackVariable::EnsureLevel() { stack_->EnsureLevel(); }
+
+CVariable* DeclareHeld(CBlock* scope, TextView name) {
+  CVariable* variable = CVariable::Declare(scope, name);
+  if (!name.empty()) variable->AddRef();
+  return variable;
+}

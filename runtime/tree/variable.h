@@ -1,8 +1,10 @@
-// Variables: named value nodes in a block's name table. A variable of a
-// function keeps one value per active call on a variable stack.
+// Variables, and the variables a statement declares for itself.
 #pragma once
+#include "../text.h"
 #include "value_node.h"
 
+// Variables: named value nodes in a block's name table. A variable of a
+// function keeps one value per active call on a variable stack.
 class CBlock;
 class CVarStack;
 
@@ -38,3 +40,12 @@ private:
 
   CVarStack* stack_;
 };
+
+// Variables that a statement declares in one of its blocks and keeps a
+// pointer to ("@", loop variables).
+class CBlock;
+class CVariable;
+
+// Declares the variable and gives the caller a reference of its own; a
+// named variable is also held by the scope's name table.
+CVariable* DeclareHeld(CBlock* scope, TextView name);

@@ -1,12 +1,15 @@
-#include "treeimage/block_streamers.h"
+#include "block_streamers.h"
 
 #include <unordered_set>
 
 #include "base/list.h"
-#include "image/bad_format.h"
 #include "image/image_reader.h"
-#include "tree/module.h"
-#include "treeimage/name_table.h"
+#include "image/streamer.h"
+#include "tree/block.h"
+#include "tree/control_nodes.h"
+#include "tree/loops.h"
+#include "tree/variable.h"
+#include "treeimage/node_streamer.h"
 
 namespace {
 
@@ -91,4 +94,171 @@ void CModuleStreamer::ReadFields(int32_t group, int32_t index) {
 void CModuleStreamer::Finish() {
   CBlockStreamer::Finish();
   if (NodeAs<CModule>()->Owner()) RaiseBadFormat();
+}
+
+namespace {
+
+enum SelectField : int32_t { kConditions = 0, kElse = 1 };
+enum CaseField : int32_t { kSubject = 0, kSelector = 1 };
+enum TryField : int32_t { kMessage = 0, kExcept = 1, kFinally = 2 };
+
+void CheckConditions(const CList* conditions) {
+  if (!conditions) return;
+  if (!conditions->OwnsItems()) RaiseBadFormat();
+  for (int32_t i = 0; i < conditions->Count(); ++i) {
+    CBase* condition = conditions->Get(i);
+    CNode* node = condition ? condition->AsNode() : nullptr;
+    if (!node || !node->AsValue()) RaiseBadFormat();
+  }
+}
+
+}  // namespace
+
+void CCompoundStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kCompound)) return CLineStatementStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CCompound>()->body_ = ReadCountedRef<CBlock>();
+}
+
+void CSelectNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kSelectNode)) return CCompoundStreamer::ReadFields(group, index);
+  auto* select = NodeAs<CSelectNode>();
+  switch (index) {
+    case kConditions:
+      select->conditions_ = ReadCountedRef<CList>();
+      break;
+    case kElse:
+      select->else_ = ReadCountedRef<CBlock>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CSelectNodeStreamer::Finish() {
+  CCompoundStreamer::Finish();
+  CheckConditions(NodeAs<CSelectNode>()->conditions_);
+}
+
+void CCaseNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kCaseNode)) return CSelectNodeStreamer::ReadFields(group, index);
+  auto* node = NodeAs<CCaseNode>();
+  switch (index) {
+    case kSubject:
+      node->subject_ = ReadCountedRef<CVariable>();
+      break;
+    case kSelector:
+      node->selector_ = ReadCountedRef<CValue>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CCaseNodeStreamer::Finish() {
+  CSelectNodeStreamer::Finish();
+  RequireNode(NodeAs<CCaseNode>()->subject_);
+  RequireNode(NodeAs<CCaseNode>()->selector_);
+}
+
+void CTryNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kTryNode)) return CCompoundStreamer::ReadFields(group, index);
+  auto* node = NodeAs<CTryNode>();
+  switch (index) {
+    case kMessage:
+      node->message_ = ReadCountedRef<CVariable>();
+      break;
+    case kExcept:
+      node->except_ = ReadRefAndRecord<CBlock>(ReferenceKind::kCounted, exceptRecord_);
+      break;
+    case kFinally:
+      node->finally_ = ReadCountedRef<CBlock>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+// Declaring "@" looks for the enclosing function through the owners of the
+// except block, so their chain is checked first.
+void CTryNodeStreamer::Finish() {
+  CCompoundStreamer::Finish();
+  auto* node = NodeAs<CTryNode>();
+  if (!node->except_ || node->message_) return;
+  NodeStreamerOf(exceptRecord_).OwnerDepth();
+  node->message_ = DeclareHeld(node->except_, QT("@"));
+}
+
+namespace {
+
+enum LoopField : int32_t { kCondition = 0, kStop = 1 };
+enum ForField : int32_t { kLimit = 0, kStep = 1, kCounter = 2 };
+enum ForEachField : int32_t { kKey = 0, kElement = 1, kIndex = 2 };
+
+}  // namespace
+
+void CLoopNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kLoopNode)) return CCompoundStreamer::ReadFields(group, index);
+  auto* loop = NodeAs<CLoopNode>();
+  switch (index) {
+    case kCondition:
+      loop->condition_ = ReadCountedRef<CValue>();
+      break;
+    case kStop:
+      if (ReadBool()) loop->StopLoop();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CForNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kForNode)) return CLoopNodeStreamer::ReadFields(group, index);
+  auto* loop = NodeAs<CForNode>();
+  switch (index) {
+    case kLimit:
+      loop->limit_ = ReadCountedRef<CValue>();
+      break;
+    case kStep:
+      loop->step_ = ReadCountedRef<CValue>();
+      break;
+    case kCounter:
+      loop->variable_ = ReadCountedRef<CVariable>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CForNodeStreamer::Finish() {
+  CLoopNodeStreamer::Finish();
+  auto* loop = NodeAs<CForNode>();
+  RequireNode(loop->condition_);
+  RequireNode(loop->limit_);
+  RequireNode(loop->variable_);
+}
+
+void CForEachNodeStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kForEachNode)) return CLoopNodeStreamer::ReadFields(group, index);
+  auto* loop = NodeAs<CForEachNode>();
+  switch (index) {
+    case kKey:
+      loop->key_ = ReadCountedRef<CVariable>();
+      break;
+    case kElement:
+      loop->value_ = ReadCountedRef<CVariable>();
+      break;
+    case kIndex:
+      loop->index_ = ReadCountedRef<CVariable>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CForEachNodeStreamer::Finish() {
+  CLoopNodeStreamer::Finish();
+  auto* loop = NodeAs<CForEachNode>();
+  RequireNode(loop->condition_);
+  RequireNode(loop->value_);
 }

@@ -1,10 +1,15 @@
-#include "treeimage/node_streamer.h"
+#include "node_streamer.h"
 
+#include <cstdint>
 #include <vector>
 
-#include "image/bad_format.h"
+#include "image/base_streamers.h"
 #include "image/image_reader.h"
-#include "tree/statement.h"
+#include "image/streamer.h"
+#include "tree/block.h"
+#include "tree/node.h"
+#include "tree/statements.h"
+#include "tree/value_node.h"
 
 namespace {
 
@@ -69,4 +74,111 @@ void CLineStatementStreamer::ReadFields(int32_t group, int32_t index) {
 
 void RequireNode(const void* node) {
   if (!node) RaiseBadFormat();
+}
+
+namespace {
+
+enum JumpField : int32_t { kJumpValue = 0, kJumpTarget = 1 };
+enum AssignField : int32_t { kAssignTarget = 0, kAssignExpression = 1 };
+
+}  // namespace
+
+void CJumpStmtStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kJumpStmt)) return CLineStatementStreamer::ReadFields(group, index);
+  auto* jump = NodeAs<CJumpStmt>();
+  switch (index) {
+    case kJumpValue:
+      jump->SetValueExpr(ReadCountedRef<CValue>());
+      break;
+    case kJumpTarget:
+      jump->SetTarget(ReadRecordRef<CBlock>());
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CAssignStmtStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kAssignStmt)) return CLineStatementStreamer::ReadFields(group, index);
+  auto* assign = NodeAs<CAssignStmt>();
+  switch (index) {
+    case kAssignTarget:
+      assign->target_ = ReadCountedRef<CValue>();
+      break;
+    case kAssignExpression:
+      assign->expression_ = ReadCountedRef<CValue>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CAssignStmtStreamer::Finish() {
+  CLineStatementStreamer::Finish();
+  RequireNode(NodeAs<CAssignStmt>()->target_);
+  RequireNode(NodeAs<CAssignStmt>()->expression_);
+}
+
+void CExprStmtStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kExprStmt)) return CLineStatementStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CExprStmt>()->expression_ = ReadCountedRef<CValue>();
+}
+
+void CExprStmtStreamer::Finish() {
+  CLineStatementStreamer::Finish();
+  RequireNode(NodeAs<CExprStmt>()->expression_);
+}
+
+void CPrintStmtStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kPrintStmt)) return CExprStmtStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CPrintStmt>()->suffix_ = ReadText();
+}
+
+namespace {
+
+bool IsVariable(CBase* item) {
+  CNode* node = item->AsNode();
+  CValue* value = node ? node->AsValue() : nullptr;
+  return value && value->IsVariable();
+}
+
+// Items in list order; a trie's come in the order of its keys.
+std::vector<CBase*> ItemsOf(const CTrieStreamer& table, CNamedList* list) {
+  std::vector<CBase*> items;
+  if (list) {
+    for (int32_t i = 0; i < list->Count(); ++i) items.push_back(list->Get(i));
+  } else {
+    for (const CTrieStreamer::Entry& entry : table.Entries()) items.push_back(static_cast<CBase*>(entry.item));
+  }
+  for (CBase* item : items)
+    if (item && !IsVariable(item)) RaiseBadFormat();
+  return items;
+}
+
+}  // namespace
+
+CNamedList* BlockNamesOf(const CStreamer& record) {
+  auto* table = dynamic_cast<const CTrieStreamer*>(&record);
+  if (!table) RaiseBadFormat();
+  auto* list = dynamic_cast<CNamedList*>(table->Node());
+  const std::vector<CBase*> items = ItemsOf(*table, list);
+  auto* names = new CNamedList(true);
+  for (CBase* item : items) {
+    AddRefObject(item);
+    names->Items().Put(item, -1);
+  }
+  // A named list's entries give positions already; a trie's follow its items.
+  const std::vector<CTrieStreamer::Entry>& entries = table->Entries();
+  try {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      const auto position = list ? reinterpret_cast<intptr_t>(entries[i].item) : static_cast<intptr_t>(i + 1);
+      names->FindOrInsert(entries[i].key, reinterpret_cast<void*>(position), true, false);
+    }
+  } catch (...) {
+    names->Release();
+    throw;
+  }
+  return names;
 }

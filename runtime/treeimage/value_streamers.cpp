@@ -1,11 +1,13 @@
-#include "treeimage/value_streamers.h"
+#include "value_streamers.h"
 
-#include "image/bad_format.h"
-#include "rxlib/regex_value.h"
-#include "tree/copy_expr.h"
+#include "image/base_streamers.h"
+#include "image/image_reader.h"
+#include "image/streamer.h"
+#include "rxlib/regex_library.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
+#include "tree/op_node.h"
+#include "tree/value_node.h"
 #include "tree/variable.h"
 #include "value/var_stack.h"
 
@@ -102,4 +104,79 @@ void CRegexValueStreamer::Finish() {
   auto* regex = NodeAs<CRegexValue>();
   regex->Init(pattern_, flags_);
   regex->OwnValue().SetObject(regex);
+}
+
+bool CValueListStreamer::AcceptsItem(CBase* item) const {
+  CNode* node = item->AsNode();
+  CValue* value = node ? node->AsValue() : nullptr;
+  return value && (!variablesOnly_ || value->IsVariable());
+}
+
+CBase* NewValueListNode(CStreamer&) { return new CValueList(); }
+
+CValueListStreamer& ValueListStreamerOf(const CStreamer& holder, int32_t record) {
+  auto* streamer = dynamic_cast<CValueListStreamer*>(&holder.Reader().StreamerOf(record));
+  if (!streamer) RaiseBadFormat();
+  return *streamer;
+}
+
+namespace {
+
+enum VarStackField : int32_t { kCount = 0, kStackLevels = 1 };
+
+}  // namespace
+
+void CVarStackStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != kVarStackClassId) return CStreamer::ReadFields(group, index);
+  switch (index) {
+    case kCount:
+      if (ReadCompactInt() != 0) RaiseBadFormat();
+      break;
+    case kStackLevels:
+      NodeAs<CVarStack>()->levels_ = ReadCountedRef<CVarLevels>();
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CVarStackStreamer::Finish() {
+  if (!NodeAs<CVarStack>()->levels_) RaiseBadFormat();
+}
+
+namespace {
+
+enum UnaryField : int32_t { kOperand = 0, kCode = 1 };
+
+}  // namespace
+
+void CUnaryOpStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kUnaryOp)) return CValueStreamer::ReadFields(group, index);
+  auto* operation = NodeAs<CUnaryOp>();
+  switch (index) {
+    case kOperand:
+      operation->operand_ = ReadCountedRef<CValue>();
+      break;
+    case kCode:
+      operation->code_ = Operator(ReadByte());
+      break;
+    default:
+      RaiseBadFormat();
+  }
+}
+
+void CUnaryOpStreamer::Finish() {
+  CValueStreamer::Finish();
+  RequireNode(NodeAs<CUnaryOp>()->operand_);
+}
+
+void CBinaryOpStreamer::ReadFields(int32_t group, int32_t index) {
+  if (group != GroupOf(ClassId::kBinaryOp)) return CUnaryOpStreamer::ReadFields(group, index);
+  if (index != 0) RaiseBadFormat();
+  NodeAs<CBinaryOp>()->right_ = ReadCountedRef<CValue>();
+}
+
+void CBinaryOpStreamer::Finish() {
+  CUnaryOpStreamer::Finish();
+  RequireNode(NodeAs<CBinaryOp>()->right_);
 }

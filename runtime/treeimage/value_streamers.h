@@ -1,11 +1,16 @@
+// Records of value nodes, value lists, variable stacks and operator nodes.
+#pragma once
+#include <cstdint>
+
+#include "image/base_streamers.h"
+#include "image/streamer.h"
+#include "text.h"
+#include "treeimage/node_streamer.h"
+
 // Records of value nodes (ids 23, 25, 27 and 6: the value), stack variables
 // (26: function and variable stack), object values (32, 34, 35: members),
 // copies (33: operand) and regex values (46: flags and pattern). Objects and
 // regex values refer to themselves, whatever their record's value says.
-#pragma once
-#include "text.h"
-#include "treeimage/node_streamer.h"
-
 class CFunction;
 
 class CValueStreamer : public CNodeStreamer {
@@ -47,4 +52,46 @@ public:
 private:
   Text flags_;
   Text pattern_;
+};
+
+// Value lists (id 24): named lists of value nodes, read as named lists (id 3).
+// Name tables and parameter lists hold variables only; their holders ask for
+// that while the records load, before the lists finish.
+class CValueListStreamer : public CNamedListStreamer {
+public:
+  void RequireVariables() { variablesOnly_ = true; }
+
+protected:
+  bool AcceptsItem(CBase* item) const override;
+
+private:
+  bool variablesOnly_ = false;
+};
+
+CBase* NewValueListNode(CStreamer& record);
+// The streamer of a value-list record; any other record is a bad format.
+CValueListStreamer& ValueListStreamerOf(const CStreamer& holder, int32_t record);
+
+// Variable stacks (id 5): entry count and recursion levels. An image holds
+// no running call, so the count is 0; the stack variable that takes the
+// stack over binds it to its value.
+class CVarStackStreamer : public CStreamer {
+public:
+  void ReadFields(int32_t group, int32_t index) override;
+  void Finish() override;
+};
+
+// Records of operator nodes: unary (id 7: operand, operator code) and binary
+// (8, and "and" and "or" at 9 and 10: the right operand, the inherited
+// operand being the left one). The base operator node (6) reads as a value.
+class CUnaryOpStreamer : public CValueStreamer {
+public:
+  void ReadFields(int32_t group, int32_t index) override;
+  void Finish() override;
+};
+
+class CBinaryOpStreamer : public CUnaryOpStreamer {
+public:
+  void ReadFields(int32_t group, int32_t index) override;
+  void Finish() override;
 };

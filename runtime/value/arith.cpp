@@ -3,11 +3,9 @@
 #include <cmath>
 
 #include "../error.h"
-#include "conversion_error.h"
 #include "convert.h"
-#include "currency_math.h"
-#include "date_text.h"
 #include "predicates.h"
+#include "text_forms.h"
 
 namespace {
 
@@ -123,4 +121,56 @@ void AppendText(Value& text, TextView tail) {
   if (text.OwnsText()) return text.AppendOwnText(tail);
   Text buffer;
   text.AdoptText(BuildTextRep::Join(BuildTextView(text, buffer), tail));
+}
+
+namespace {
+constexpr double kTwoTo52 = 4503599627370496.0;
+constexpr double kTwoTo63 = 9223372036854775808.0;
+}  // namespace
+
+double RoundHalfEven(double x) {
+  if (!(std::fabs(x) < kTwoTo52)) return x;  // already whole, or not finite
+  double below = std::floor(x);
+  double fraction = x - below;  // exact below 2^52
+  if (fraction < 0.5) return below;
+  if (fraction > 0.5) return below + 1;
+  return std::fmod(below, 2.0) == 0 ? below : below + 1;
+}
+
+int64_t RoundCurrency(int64_t scaled) {
+  int64_t whole = scaled / 10000;
+  int64_t rest = scaled % 10000;
+  bool odd = whole % 2 != 0;
+  if (rest > 5000 || (rest == 5000 && odd)) return whole + 1;
+  if (rest < -5000 || (rest == -5000 && odd)) return whole - 1;
+  return whole;
+}
+
+bool DoubleToInt64(double x, int64_t& out) {
+  double r = RoundHalfEven(x);
+  if (!(r >= -kTwoTo63 && r < kTwoTo63)) return false;
+  out = int64_t(r);
+  return true;
+}
+
+namespace {
+constexpr int64_t kScale = 10000;
+}
+
+bool IntegerToCurrency(int64_t i, int64_t& out) { return !__builtin_mul_overflow(i, kScale, &out); }
+
+// a * b / 10000 = aWhole * b + aRest * bWhole + aRest * bRest / 10000, where
+// only the last term has a fraction; rounding it half to even must respect
+// the parity of the whole part.
+bool MultiplyCurrencies(int64_t a, int64_t b, int64_t& out) {
+  int64_t product = 0;
+  if (!__builtin_mul_overflow(a, b, &product)) {
+    out = RoundCurrency(product);
+    return true;
+  }
+  int64_t aWhole = a / kScale, aRest = a % kScale, bWhole = b / kScale, bRest = b % kScale;
+  int64_t whole = 0;
+  if (__builtin_mul_overflow(aWhole, b, &whole) || __builtin_add_overflow(whole, aRest * bWhole, &whole)) return false;
+  int64_t odd = whole % 2 != 0 ? 1 : 0;
+  return !__builtin_add_overflow(whole, RoundCurrency(aRest * bRest + odd * kScale) - odd, &out);
 }

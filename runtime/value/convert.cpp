@@ -1,14 +1,12 @@
 #include "convert.h"
 
-#include "bool_text.h"
-#include "code_page_text.h"
-#include "conversion_error.h"
-#include "currency_math.h"
-#include "date_text.h"
-#include "number_text.h"
+#include <cmath>
+
+#include "../error.h"
+#include "arith.h"
 #include "predicates.h"
-#include "rounding.h"
 #include "text_access.h"
+#include "text_forms.h"
 
 namespace {
 
@@ -166,4 +164,142 @@ TextView BuildTextView(const Value& v, Text& buffer) {
 #endif
   buffer = ToText(v);
   return buffer;
+}
+
+namespace {
+
+// Half way between the largest Single and 2^128: from here a Double rounds to infinity.
+constexpr double kSingleLimit = 0x1.ffffffp127;
+constexpr double kTwoTo64 = 18446744073709551616.0;
+
+uint64_t PayloadBits(int64_t v, VarType type) {
+  switch (type) {
+    case varShortInt:
+    case varByte: return uint64_t(v) & 0xFF;
+    case varSmallint:
+    case varWord: return uint64_t(v) & 0xFFFF;
+    case varInteger:
+    case varLongWord: return uint64_t(v) & 0xFFFFFFFF;
+    default: return uint64_t(v);
+  }
+}
+
+float ToSingle(const Value& v) {
+  double d = NumberToDouble(ToNumber(v, varSingle));
+  if (std::isfinite(d) && std::fabs(d) >= kSingleLimit) RaiseOverflow(v, varSingle);
+  return float(d);
+}
+
+uint64_t ToUInt64(const Value& v) {
+  Number n = ToNumber(v, varUInt64);
+  if (n.kind == Number::kDouble) {
+    double whole = RoundHalfEven(n.d);
+    if (!(whole >= 0 && whole < kTwoTo64)) RaiseOverflow(v, varUInt64);
+    return uint64_t(whole);
+  }
+  int64_t whole = n.kind == Number::kInt ? n.i : RoundCurrency(n.i);
+  if (whole < 0) RaiseOverflow(v, varUInt64);
+  return uint64_t(whole);
+}
+
+void ConvertInto(Value& result, const Value& src, VarType type) {
+  switch (type) {
+    case varEmpty: break;
+    case varNull: result.SetNull(); break;
+    case varShortInt:
+    case varByte:
+    case varSmallint:
+    case varWord:
+    case varInteger:
+    case varLongWord:
+    case varInt64: result.SetRaw(type, PayloadBits(ToRangedInteger(src, type), type)); break;
+    case varUInt64: result.SetRaw(type, ToUInt64(src)); break;
+    case varSingle: result.SetSingle(ToSingle(src)); break;
+    case varDouble: result.SetDouble(ToDouble(src)); break;
+    case varCurrency: result.SetCurrency(ToCurrency(src)); break;
+    case varDate: result.SetDate(ToDate(src)); break;
+    case varBoolean: result.SetBool(ToBool(src)); break;
+    case varOleStr: result.AdoptText(TextRep16::Make(ToUtf16(src)), varOleStr); break;
+    case varUString: result.SetUString(ToUtf16(src)); break;
+    case varString: result.SetAnsiString(ToAnsi(src), 0); break;
+    default: RaiseConversionError(src, type);
+  }
+}
+
+}  // namespace
+
+void ChangeType(Value& dst, const Value& src, VarType type) {
+  if (src.Type() == type) {
+    dst = src;
+    return;
+  }
+  Value result;
+  bool objectRef = src.Type() == varObject || src.Type() == varCountedObject;
+  if (!objectRef || type == varBoolean) ConvertInto(result, src, type);
+  dst = std::move(result);
+}
+
+namespace {
+
+constexpr size_t kExcerptLength = 40;
+
+Value Head(const Value& text) {
+  Value head;
+  if (text.Type() == varString)
+    head.SetAnsiString(text.Text8()->View().substr(0, kExcerptLength), text.Text8()->codePage);
+  else
+    head.SetUString(text.Text16()->View().substr(0, kExcerptLength));
+  return head;
+}
+
+Text Excerpt(const Value& text) {
+  if (TextLength(text) <= kExcerptLength) return QT("\"") + BuildTextOf(text) + QT("\"");
+  return QT("\"") + BuildTextOf(Head(text)) + QT("...\"");
+}
+
+// The type and, for texts and numbers, the value itself.
+Text Describe(const Value& v) {
+  Text out = TextFromAscii(TypeName(v.Type()));
+  if (IsStringType(v.Type())) return out + QT(" ") + Excerpt(v);
+  std::string number = NumberValueText(v);
+  return number.empty() ? out : out + QT(" ") + TextFromAscii(number);
+}
+
+}  // namespace
+
+std::string TypeName(VarType type) {
+  switch (type) {
+    case varEmpty: return "Empty";
+    case varNull: return "Null";
+    case varSmallint: return "Int16";
+    case varInteger: return "Int32";
+    case varSingle: return "Single";
+    case varDouble: return "Double";
+    case varCurrency: return "Currency";
+    case varDate: return "Date";
+    case varOleStr:
+    case varString:
+    case varUString: return "Text";
+    case varDispatch: return "Dispatch";
+    case varBoolean: return "Boolean";
+    case varShortInt: return "Int8";
+    case varByte: return "UInt8";
+    case varWord: return "UInt16";
+    case varLongWord: return "UInt32";
+    case varInt64: return "Int64";
+    case varUInt64: return "UInt64";
+    case varObject:
+    case varCountedObject: return "Object";
+    case varVariantArray: return "Array";
+    case varByteArray: return "Byte array";
+    default: return "type " + std::to_string(type);
+  }
+}
+
+void RaiseConversionError(const Value& from, VarType to) {
+  RaiseError(QT("Cannot convert ") + Describe(from) + QT(" to ") + TextFromAscii(TypeName(to)));
+}
+
+void RaiseOverflow(const Value& from, VarType to) {
+  RaiseError(QT("Overflow converting ") + Describe(from) + QT(" to ") + TextFromAscii(TypeName(to)));
 }

@@ -1,13 +1,14 @@
-// Conversions between script values. They follow OLE Automation's rules but
-// do not depend on the locale; docs/values.md lists every rule. Failures raise
-// EScriptError: "Cannot convert ..." or "Overflow converting ...".
+// Conversions between script values and their errors.
 #pragma once
 #include <cstdint>
 #include <string>
 
-#include "number.h"
+#include "arith.h"
 #include "value.h"
 
+// Conversions between script values. They follow OLE Automation's rules but
+// do not depend on the locale; docs/values.md lists every rule. Failures raise
+// EScriptError: "Cannot convert ..." or "Overflow converting ...".
 int32_t ToInt32(const Value& v);
 int64_t ToInt64(const Value& v);
 double ToDouble(const Value& v);
@@ -34,3 +35,13 @@ Number ToNumber(const Value& v, VarType target);
 int64_t ToWholeNumber(const Number& n, const Value& source, VarType target);
 // Integers of a type up to 64 bits, range-checked for that type.
 int64_t ToRangedInteger(const Value& v, VarType type);
+
+// The errors of value conversions.
+
+// The name of a value type in messages: "Int32", "Text", "Byte array", ...
+std::string TypeName(VarType type);
+
+// "Cannot convert Text "12abc" to Int32"
+[[noreturn]] void RaiseConversionError(const Value& from, VarType to);
+// "Overflow converting Double 10000000000 to Int32"
+[[noreturn]] void RaiseOverflow(const Value& from, VarType to);

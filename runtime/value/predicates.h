@@ -1,6 +1,9 @@
-// Tests on script values used by operators, conditions and case statements.
+// Tests on script values and the one comparison behind the relational
+// operators, "in" and "case".
 #pragma once
 #include "value.h"
+
+// Tests on script values used by operators, conditions and case statements.
 
 // OLE, 8-bit and UTF-16 text.
 bool IsStringType(VarType type);
@@ -19,3 +22,11 @@ bool ValueToBoolSlow(const Value& v);
 inline bool ValueToBool(const Value& v) {
   return v.Type() == varBoolean ? v.AsBoolRaw() != 0 : ValueToBoolSlow(v);
 }
+
+// The one comparison behind the relational operators, "in" and "case".
+enum CompareResult : int { kCompareEqual = 0, kCompareLess = 1, kCompareGreater = 2, kCompareNone = 3 };
+
+// Texts compare ignoring ASCII case unless caseSensitive; a text against a
+// non-text compares only when it is all digits; object references and arrays
+// are equal only to themselves and otherwise not comparable.
+int CompareValues(const Value& a, const Value& b, bool caseSensitive);

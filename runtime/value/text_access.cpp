@@ -1,6 +1,7 @@
 #include "text_access.h"
 
-#include "code_page_text.h"
+#include "../error.h"
+#include "platform/codepage.h"
 
 size_t TextLength(const Value& text) {
   return VisitText(text, [](auto view) { return view.size(); });
@@ -26,3 +27,28 @@ Text BuildTextOf(const Value& text) { return Utf16Of(text); }
 #endif
 
 Text TextFromAscii(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
+
+namespace {
+
+[[noreturn]] void RaiseUnknownCodePage(uint16_t codePage) {
+  std::string digits = std::to_string(codePage);
+  RaiseError(QT("Unknown code page ") + Text(digits.begin(), digits.end()));
+}
+
+}  // namespace
+
+std::u16string DecodeAnsi(std::string_view bytes, uint16_t codePage) {
+  std::u16string text;
+  if (!platform::DecodeCodePage(codePage, bytes, text)) RaiseUnknownCodePage(codePage);
+  return text;
+}
+
+std::string EncodeAnsi(std::u16string_view text, uint16_t codePage) {
+  std::string bytes;
+  if (!platform::EncodeCodePage(codePage, text, bytes)) RaiseUnknownCodePage(codePage);
+  return bytes;
+}
+
+bool IsSystemCodePage(uint16_t codePage) {
+  return codePage == 0 || codePage == platform::SystemCodePage();
+}

@@ -1,9 +1,13 @@
-// Reading text values (types 8, 256 and 258) whatever their width.
+// Reading text values whatever their width, and 8-bit text in numbered code
+// pages.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "value.h"
+
+// Reading text values (types 8, 256 and 258) whatever their width.
 
 // Calls f with the code units of a text value: a u16string_view for OLE and
 // UTF-16 texts, a string_view for 8-bit texts.
@@ -22,3 +26,10 @@ size_t TextLength(const Value& text);
 Text BuildTextOf(const Value& text);
 std::u16string Utf16Of(const Value& text);
 Text TextFromAscii(std::string_view ascii);
+
+// 8-bit text in a numbered code page to and from UTF-16. Code page 0 is the
+// system code page.
+std::u16string DecodeAnsi(std::string_view bytes, uint16_t codePage);
+std::string EncodeAnsi(std::u16string_view text, uint16_t codePage);
+// True when 8-bit text of this code page is already in the system code page.
+bool IsSystemCodePage(uint16_t codePage);

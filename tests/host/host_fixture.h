@@ -15,7 +15,7 @@
 #include "support/run_capture.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 class HostTest : public testing::Test {
 protected:

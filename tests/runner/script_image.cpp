@@ -8,7 +8,7 @@
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 std::string ScriptImage(std::string_view source) {
   InitRuntimeLibraries();

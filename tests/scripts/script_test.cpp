@@ -10,8 +10,8 @@
 #include "support/run_capture.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/os_text.h"
-#include "tree/module.h"
+#include "sys/sys_util.h"
+#include "tree/block.h"
 #ifdef QEL_WITH_HOST
 #include "host/host_init.h"
 #endif

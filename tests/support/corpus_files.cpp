@@ -8,7 +8,7 @@
 #include "platform/dirs.h"
 #include "platform/files.h"
 #include "support/text_util.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 std::vector<std::u16string> FileNames(const std::u16string& folder, std::u16string_view mask) {
   std::vector<platform::DirEntry> entries;

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "base/list.h"
-#include "base/named_list.h"
 #include "image/base_streamers.h"
 #include "platform/codepage.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/node.h"
-#include "tree/value_list.h"
-#include "value/code_page_text.h"
+#include "tree/value_node.h"
 #include "value/convert.h"
+#include "value/text_access.h"
 #include "value/var_stack.h"
 
 std::string Utf8Of(TextView text) { return EncodeAnsi(Utf16FromText(text), platform::kCodePageUtf8); }

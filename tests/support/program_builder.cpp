@@ -1,12 +1,9 @@
 #include "support/program_builder.h"
 
-#include "tree/assign_stmt.h"
-#include "tree/expr_stmt.h"
-#include "tree/jump_stmt.h"
-#include "tree/loop_jump.h"
+#include "tree/statements.h"
+#include "tree/loops.h"
 #include "tree/op_node.h"
-#include "tree/raise_node.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 
 ProgramBuilder::ProgramBuilder() : module_(new CModule(nullptr)), scope_(module_) {}
 

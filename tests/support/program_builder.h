@@ -13,17 +13,13 @@
 
 #include "support/text_util.h"
 #include "tree/call.h"
-#include "tree/case_node.h"
-#include "tree/copy_expr.h"
-#include "tree/for_each_node.h"
-#include "tree/for_node.h"
-#include "tree/function.h"
-#include "tree/index_ref.h"
-#include "tree/jump_stmt.h"
-#include "tree/member_ref.h"
-#include "tree/module.h"
+#include "tree/control_nodes.h"
 #include "tree/object_value.h"
-#include "tree/try_node.h"
+#include "tree/loops.h"
+#include "tree/function.h"
+#include "tree/references.h"
+#include "tree/statements.h"
+#include "tree/block.h"
 #include "tree/variable.h"
 
 using Body = std::function<void()>;

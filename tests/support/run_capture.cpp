@@ -5,7 +5,7 @@
 #include "lib/current_context.h"
 #include "support/recording_context.h"
 #include "support/text_util.h"
-#include "tree/module.h"
+#include "tree/block.h"
 
 namespace {
 

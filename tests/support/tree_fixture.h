@@ -11,7 +11,7 @@
 #include "support/live_object.h"
 #include "support/program_builder.h"
 #include "support/recording_context.h"
-#include "tree/host_call.h"
+#include "tree/function.h"
 
 // The nodes alive before the test builds anything.
 struct NodesAtStart {

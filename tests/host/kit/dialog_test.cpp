@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "kit_fixture.h"
-#include "runtime/sys/os_text.h"
+#include "runtime/sys/sys_util.h"
 
 namespace kit_test {
 namespace {

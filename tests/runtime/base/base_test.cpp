@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "base/list.h"
-#include "base/named_list.h"
 #include "error.h"
 #include "support/live_object.h"
 

@@ -3,7 +3,7 @@
 #include "base/list.h"
 #include "support/live_object.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "value/array_rep.h"
 
 // Releasing the head of a long chain frees the links one after another, not

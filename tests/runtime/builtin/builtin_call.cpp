@@ -1,7 +1,7 @@
 #include "builtin_call.h"
 
 #include "builtin/builtin_library.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "tree/variable.h"
 
 namespace {

@@ -8,10 +8,9 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "support/temp_folder.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

@@ -11,12 +11,11 @@
 #include "lib/library_registry.h"
 #include "lib/runtime_init.h"
 #include "platform/paths.h"
-#include "rxlib/regex_value.h"
-#include "sys/os_text.h"
+#include "rxlib/regex_library.h"
+#include "sys/sys_util.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "support/tree_fixture.h"
-#include "sys/os_text.h"
-#include "tree/expr_stmt.h"
+#include "sys/sys_util.h"
+#include "tree/statements.h"
 #include "value/text_access.h"
 
 namespace {

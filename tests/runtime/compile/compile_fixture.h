@@ -15,8 +15,8 @@
 #include "support/temp_folder.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/os_text.h"
-#include "tree/module.h"
+#include "sys/sys_util.h"
+#include "tree/block.h"
 
 class CompileTest : public TempFolderTest {
 protected:

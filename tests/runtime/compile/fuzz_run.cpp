@@ -9,9 +9,9 @@
 #include "lib/runner.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/os_text.h"
-#include "tree/module.h"
-#include "tree/value_list.h"
+#include "sys/sys_util.h"
+#include "tree/block.h"
+#include "tree/value_node.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QEL_LEAK_CHECKS 1

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "format/date_format.h"
-#include "format/date_parse.h"
 #include "format_fixture.h"
 
 namespace {

@@ -3,10 +3,8 @@
 #include <string>
 
 #include "base/list.h"
-#include "base/named_list.h"
 #include "base/trie.h"
 #include "image/base_streamers.h"
-#include "image/var_levels_streamer.h"
 #include "image_fixture.h"
 #include "value/var_stack.h"
 

@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "error.h"
-#include "image/byte_cursor.h"
-#include "image/compact.h"
+#include "image/streamer.h"
 #include "support/image_writer.h"
-#include "sys/os_text.h"
+#include "sys/sys_util.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include "image/base_streamers.h"
 #include "image/container.h"
-#include "image/scramble.h"
 #include "image_fixture.h"
 
 namespace {

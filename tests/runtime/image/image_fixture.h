@@ -7,7 +7,7 @@
 
 #include "base/base.h"
 #include "error.h"
-#include "image/compiled_file.h"
+#include "image/container.h"
 #include "probe_nodes.h"
 #include "support/bad_format_message.h"
 #include "support/image_writer.h"

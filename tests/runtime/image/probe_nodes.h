@@ -4,8 +4,8 @@
 #pragma once
 #include <cstdint>
 
-#include "base/named_list.h"
-#include "image/named_list_streamer.h"
+#include "base/list.h"
+#include "image/base_streamers.h"
 #include "image/streamer.h"
 #include "support/live_object.h"
 #include "text.h"

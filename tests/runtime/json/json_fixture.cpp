@@ -6,8 +6,7 @@
 #include "error.h"
 #include "json/json_reader.h"
 #include "json/json_writer.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 #include "value/convert.h"
 #include "value/predicates.h"
 

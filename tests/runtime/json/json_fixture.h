@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "json/json_options.h"
+#include "json/json_writer.h"
 #include "support/text_util.h"
 #include "support/value_makers.h"
 #include "tree/node.h"

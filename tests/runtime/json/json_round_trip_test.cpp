@@ -15,8 +15,7 @@
 #include "json/json_reader.h"
 #include "json/json_writer.h"
 #include "json_fixture.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 #include "value/convert.h"
 #include "value/predicates.h"
 

@@ -5,11 +5,11 @@
 #include <locale>
 
 #include "error.h"
-#include "json/json_depth.h"
+#include "json/json_syntax.h"
 #include "json/json_reader.h"
 #include "json_fixture.h"
 #include "support/live_object.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 
 using JsonWriter = JsonTest;
 

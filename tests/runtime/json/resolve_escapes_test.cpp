@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "error.h"
-#include "json/resolve_escapes.h"
+#include "json/json_syntax.h"
 #include "support/text_util.h"
 
 namespace {

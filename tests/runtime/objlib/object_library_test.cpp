@@ -4,7 +4,7 @@
 #include "lib/runtime_init.h"
 #include "objlib/object_library.h"
 #include "support/tree_fixture.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 namespace {
 

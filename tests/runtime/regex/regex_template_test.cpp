@@ -1,5 +1,4 @@
-#include "regex/code_page_case.h"
-#include "regex/utf16_case.h"
+#include "regex/engine_text.h"
 #include "regex_fixture.h"
 
 namespace {

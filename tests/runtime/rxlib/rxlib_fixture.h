@@ -2,9 +2,9 @@
 // texts to the regex library, which hands out match values.
 #pragma once
 #include "lib/runtime_init.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "support/tree_fixture.h"
-#include "tree/value_ops.h"
+#include "tree/value_node.h"
 
 // Registered before the fixture's runner builds its chain.
 struct RegexLibraries {

@@ -2,7 +2,6 @@
 
 #include "error.h"
 #include "support/sys_fixture.h"
-#include "sys/library.h"
 #include "sys/sys_util.h"
 
 namespace {

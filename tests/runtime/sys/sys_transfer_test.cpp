@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "error.h"
-#include "sys/transfer.h"
+#include "sys/file_io.h"
 
 namespace {
 

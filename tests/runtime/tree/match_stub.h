@@ -6,7 +6,7 @@
 #include "lib/library.h"
 #include "lib/library_registry.h"
 #include "support/recording_context.h"
-#include "tree/value_list.h"
+#include "tree/value_node.h"
 #include "value/convert.h"
 #include "value/predicates.h"
 

@@ -1,7 +1,6 @@
 // Blocks, modules, simple statements and jumps.
 #include "support/tree_fixture.h"
-#include "tree/expr_stmt.h"
-#include "tree/jump_stmt.h"
+#include "tree/statements.h"
 #include "value/text_access.h"
 
 namespace {

@@ -1,9 +1,8 @@
 // Functions, classes, argument binding and recursion.
 #include "support/tree_fixture.h"
-#include "tree/call_depth.h"
-#include "tree/class_instance.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/call.h"
+#include "tree/object_value.h"
+#include "tree/value_node.h"
 #include "value/var_stack.h"
 
 using TreeFunction = TreeTest;

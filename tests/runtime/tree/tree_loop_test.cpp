@@ -4,9 +4,8 @@
 
 #include "support/fake_interface.h"
 #include "support/tree_fixture.h"
-#include "tree/element_enumerator.h"
-#include "tree/loop_node.h"
-#include "tree/value_list.h"
+#include "tree/loops.h"
+#include "tree/value_node.h"
 
 namespace {
 

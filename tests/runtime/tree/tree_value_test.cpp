@@ -3,9 +3,8 @@
 #include "lib/library_registry.h"
 #include "support/fake_interface.h"
 #include "support/tree_fixture.h"
-#include "tree/class_instance.h"
-#include "tree/value_list.h"
-#include "tree/value_ops.h"
+#include "tree/object_value.h"
+#include "tree/value_node.h"
 #include "value/predicates.h"
 
 using TreeValue = TreeTest;

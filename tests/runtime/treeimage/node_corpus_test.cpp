@@ -17,8 +17,8 @@
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/os_text.h"
-#include "tree/module.h"
+#include "sys/sys_util.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 namespace {

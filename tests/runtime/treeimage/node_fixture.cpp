@@ -4,7 +4,7 @@
 #include "error.h"
 #include "support/node_writer.h"
 #include "support/run_capture.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 void CBoundedContext::BeforeStatement(CNode* node) {

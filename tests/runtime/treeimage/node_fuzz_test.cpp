@@ -9,7 +9,7 @@
 
 #include "image/base_streamers.h"
 #include "node_fixture.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "support/image_damage.h"
 #include "support/node_writer.h"
 #include "support/program_builder.h"

@@ -12,7 +12,7 @@
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/module.h"
+#include "tree/block.h"
 #include "treeimage/module_image.h"
 
 namespace {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "node_fixture.h"
-#include "rxlib/regex_value.h"
+#include "rxlib/regex_library.h"
 #include "support/node_writer.h"
 #include "support/program_builder.h"
-#include "tree/assign_stmt.h"
-#include "tree/statement.h"
-#include "tree/value_list.h"
+#include "tree/statements.h"
+#include "tree/node.h"
+#include "tree/value_node.h"
 #include "treeimage/module_image.h"
 
 namespace {

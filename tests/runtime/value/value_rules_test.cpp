@@ -8,7 +8,6 @@
 #include "support/value_makers.h"
 #include "value/arith.h"
 #include "value/array_rep.h"
-#include "value/compare.h"
 #include "value/predicates.h"
 
 namespace {

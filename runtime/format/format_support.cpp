@@ -1,0 +1,150 @@
+#include "format_support.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "../error.h"
+#include "../value/convert.h"
+#include "../value/predicates.h"
+#include "../value/text_access.h"
+#include "../value/text_forms.h"
+#include "../value/value.h"
+#include "text_format.h"
+
+namespace {
+
+void StripTrailingZeros(Decimal& d) {
+  while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+  if (d.digits.empty()) d.point = 0;
+}
+
+// Keeps the first keep digits; the digit after them decides the rounding.
+void RoundAt(Decimal& d, long keep) {
+  if (d.kind != Decimal::kFinite || keep >= long(d.digits.size())) return;
+  bool up = keep >= 0 && d.digits[size_t(keep)] >= '5';
+  d.digits.resize(size_t(keep < 0 ? 0 : keep));
+  if (up) {
+    size_t i = d.digits.size();
+    while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+    if (i == 0) {
+      d.digits.insert(d.digits.begin(), '1');
+      ++d.point;
+    } else {
+      ++d.digits[i - 1];
+    }
+  }
+  StripTrailingZeros(d);
+}
+
+template <class F>
+Decimal DecimalOfFloating(F x, int significant) {
+  Decimal d;
+  d.negative = std::signbit(x) && !std::isnan(x);
+  if (std::isnan(x)) d.kind = Decimal::kNaN;
+  if (std::isinf(x)) d.kind = Decimal::kInfinite;
+  if (d.kind != Decimal::kFinite || x == 0) return d;
+  char buffer[64];
+  auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant - 1).ptr;
+  std::string_view text(buffer, size_t(end - buffer));
+  size_t e = text.find('e');
+  for (char c : text.substr(0, e))
+    if (c >= '0' && c <= '9') d.digits += c;
+  std::string_view exponent = text.substr(e + 1);
+  if (exponent[0] == '+') exponent.remove_prefix(1);
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.point);
+  ++d.point;
+  StripTrailingZeros(d);
+  return d;
+}
+
+}  // namespace
+
+Decimal DecimalOfDouble(double x, int significant) { return DecimalOfFloating(x, significant); }
+
+Decimal DecimalOfInteger(bool negative, uint64_t magnitude) {
+  Decimal d;
+  d.negative = negative;
+  if (magnitude == 0) return d;
+  d.digits = std::to_string(magnitude);
+  d.point = int(d.digits.size());
+  StripTrailingZeros(d);
+  return d;
+}
+
+bool DecimalOfNumber(const Value& v, Decimal& out) {
+  WholeNumber whole;
+  if (WholeNumberOf(v, whole)) {
+    out = DecimalOfInteger(whole.negative, whole.magnitude);
+    return true;
+  }
+  switch (v.Type()) {
+    case varCurrency: {
+      int64_t scaled = v.AsCurrencyRaw();
+      out = DecimalOfInteger(scaled < 0, scaled < 0 ? 0 - uint64_t(scaled) : uint64_t(scaled));
+      if (!out.IsZero()) out.point -= 4;
+      return true;
+    }
+    case varSingle: out = DecimalOfFloating(v.AsSingleRaw(), 7); return true;
+    case varDouble:
+    case varDate: out = DecimalOfFloating(v.AsDoubleRaw(), 15); return true;
+    default: return false;
+  }
+}
+
+void RoundToDecimals(Decimal& d, int decimals) { RoundAt(d, long(d.point) + decimals); }
+
+void RoundToSignificant(Decimal& d, int count) { RoundAt(d, count < 1 ? 1 : count); }
+
+std::string WholeDigits(const Decimal& d) {
+  if (d.point <= 0) return "";
+  std::string out = d.digits.substr(0, size_t(d.point));
+  out.resize(size_t(d.point), '0');
+  return out;
+}
+
+std::string FractionDigits(const Decimal& d, int count) {
+  std::string out;
+  out.reserve(size_t(count));
+  for (long k = d.point; k < long(d.point) + count; ++k)
+    out += k >= 0 && k < long(d.digits.size()) ? d.digits[size_t(k)] : '0';
+  return out;
+}
+
+namespace {
+
+constexpr size_t kExcerptLength = 40;
+
+Text Quoted(TextView text) {
+  if (text.size() <= kExcerptLength) return QT("\"") + Text(text) + QT("\"");
+  return QT("\"") + Text(text.substr(0, kExcerptLength)) + QT("...\"");
+}
+
+// The type and, for texts and numbers, the value: "Text "12"", "Double 1.5".
+Text Describe(const Value& v) {
+  Text out = TextFromAscii(TypeName(v.Type()));
+  if (IsStringType(v.Type())) return out + QT(" ") + Quoted(BuildTextOf(v));
+  std::string number = NumberValueText(v);
+  return number.empty() ? out : out + QT(" ") + TextFromAscii(number);
+}
+
+Text FormatPrefix(TextView directive) { return QT("Format ") + Quoted(directive); }
+
+}  // namespace
+
+void RaisePatternError(std::string_view kind, TextView pattern, std::string_view problem) {
+  RaiseError(TextFromAscii(kind) + QT(" pattern ") + Quoted(pattern) + QT(": ") + TextFromAscii(problem));
+}
+
+void RaiseArgumentMismatch(TextView directive, std::string_view wanted, const Value& argument) {
+  RaiseError(FormatPrefix(directive) + QT(" needs ") + TextFromAscii(wanted) + QT(", not ") + Describe(argument));
+}
+
+void RaiseMissingArgument(TextView directive, size_t given) {
+  RaiseError(FormatPrefix(directive) + QT(": too few arguments (") + TextFromAscii(std::to_string(given)) +
+             QT(" given)"));
+}
+
+void RaiseDirectiveError(TextView directive, std::string_view problem) {
+  RaiseError(FormatPrefix(directive) + QT(": ") + TextFromAscii(problem));
+}

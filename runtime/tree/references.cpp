@@ -1,0 +1,182 @@
+#include "references.h"
+
+#include <optional>
+
+#include "../base/list.h"
+#include "../error.h"
+#include "../lib/context.h"
+#include "../lib/current_context.h"
+#include "../stack_guard.h"
+#include "../value/convert.h"
+#include "../value/predicates.h"
+#include "block.h"
+#include "function.h"
+#include "object_value.h"
+#include "value_node.h"
+#include "variable.h"
+
+CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
+    : CRef(owner), refName_(name), optional_(optional) {}
+
+CNameRef::~CNameRef() { ReleaseObject(spare_); }
+
+CValue* CNameRef::Unresolved() {
+  // Found once, then cached; a failed lookup leaves it to the next evaluation.
+  CValue* found = Owner() ? Owner()->Lookup(refName_) : nullptr;
+  target_ = found ? found : Missing(refName_ + QT(" not found"));
+  return target_;
+}
+
+void CNameRef::Compute(CContext&) { Target(); }
+
+int32_t CNameRef::Count() {
+  CValue* target = Target();
+  if (CObjectValue* object = ScriptObjectOf(target->ValueRef())) return object->Count();
+  return target->Count();
+}
+
+const Value& CNameRef::Call(CContext& context, CValueList* args) { return CallHeldNode(Target(), context, args); }
+
+CValue* CNameRef::Missing(TextView message) {
+  if (!optional_) RaiseError(Text(message));
+  return Spare();
+}
+
+CValue* CNameRef::Spare() {
+  if (!spare_) spare_ = new CValue(this);
+  spare_->OwnValue().Clear();
+  return spare_;
+}
+
+const Value& CallHeldNode(CValue* holder, CContext& context, CValueList* args) {
+  CNode* node = NodeOf(holder->ValueRef());
+  return node ? node->Call(context, args) : DefaultValue();
+}
+
+CMemberRef::CMemberRef(CNode* owner, TextView name, CValue* object, bool optional)
+    : CNameRef(owner, name, optional), object_(object) {}
+
+CMemberRef::~CMemberRef() {
+  ReleaseObject(comValue_);
+  ReleaseObject(object_);
+}
+
+CValue* CMemberRef::Unresolved() { return Spare(); }
+
+void CMemberRef::Compute(CContext& context) {
+  target_ = nullptr;
+  target_ = Resolve(context, false);
+  if (IsComTarget(target_)) ReadCom();
+}
+
+void CMemberRef::Assign(CContext& context, const Value& value) {
+  target_ = nullptr;
+  target_ = Resolve(context, true);
+  target_->Assign(context, value);
+  if (IsComTarget(target_)) WriteCom();
+}
+
+CValue* CMemberRef::Resolve(CContext& context, bool forAssign) {
+  CheckStackRoom();
+  const Value& object = Eval(object_, context);
+  Hold(object);
+  if (CValue* member = MemberOf(object, RefName(), forAssign)) return member;
+  return Missing(QT(".") + RefName() + QT(" not found"));
+}
+
+void CMemberRef::Hold(const Value& object) {
+  if (object.Type() == varCountedObject)
+    held_ = object;
+  else
+    held_.Clear();
+}
+
+CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign) {
+  CNode* node = NodeOf(object);
+  if (!node) return IsDispatchValue(object) ? ComValue() : nullptr;
+  if (CObjectValue* script = node->AsObjectValue()) {
+    if (CValue* member = script->FindMember(name)) return member;
+    if (!forAssign) return Spare();
+    auto* member = new CValue(script);
+    member->SetName(name);
+    script->Members()->Add(member);
+    return member;
+  }
+  if (CFunction* function = node->AsFunction()) {
+    if (CValue* own = function->FindInScope(name)) return own;
+    return CVariable::Declare(function->Body(), name);
+  }
+  if (CBlock* block = node->AsBlock()) return block->FindOwn(name);
+  return nullptr;
+}
+
+const Value& CMemberRef::Call(CContext& context, CValueList* args) {
+  const Value& object = Eval(object_, context);
+  CBaseRef keep(object.AsObject());
+  if (CClassInstance* instance = ClassInstanceOf(object)) return CallMethod(context, instance, args);
+  value_.Clear();
+  if (context.Call(object_, RefName(), CallKind::kCall, value_, args)) return value_;
+  CValue* member = MemberOf(object_->ValueRef(), RefName(), false);
+  if (!member) member = Missing(QT(".") + RefName() + QT(" not found"));
+  return CallHeldNode(member, context, args);
+}
+
+const Value& CMemberRef::CallMethod(CContext& context, CClassInstance* instance, CValueList* args) {
+  std::optional<CInstanceBinding> binding;
+  if (!instance->Class()->IsBoundTo(instance)) binding.emplace(instance);
+  CValue* member = instance->FindMember(RefName());
+  return CallHeldNode(member ? member : Spare(), context, args);
+}
+
+CValue* CMemberRef::ComValue() {
+  if (!comValue_) comValue_ = new CValue(this);
+  return comValue_;
+}
+
+// COM properties are read and written by the COM library of the chain,
+// through the context of the running program.
+void CMemberRef::ReadCom() {
+  Value& property = comValue_->OwnValue();
+  property.Clear();
+  CContext* context = CurrentContext();
+  bool handled = context && context->Call(object_, RefName(), CallKind::kRead, property, nullptr);
+  if (!handled && !Optional()) RaiseError(QT(".") + RefName() + QT(" not found"));
+}
+
+void CMemberRef::WriteCom() {
+  CContext* context = CurrentContext();
+  if (!context || !context->Call(object_, RefName(), CallKind::kWrite, comValue_->OwnValue(), nullptr))
+    RaiseError(QT(".") + RefName() + QT(" not found"));
+}
+
+CIndexRef::CIndexRef(CNode* owner, CValue* object, CValue* key) : CMemberRef(owner, {}, object, false), key_(key) {}
+
+CIndexRef::~CIndexRef() { ReleaseObject(key_); }
+
+CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
+  CheckStackRoom();
+  object_->Compute(context);
+  key_->Compute(context);
+  const Value& object = object_->ValueRef();
+  const Value& key = key_->ValueRef();
+  Hold(object);
+  CObjectValue* script = ScriptObjectOf(object);
+  if (script && IsIntegerType(key.Type())) return ElementAt(script, key, forAssign);
+  Text name = ToText(key);
+  if (CValue* member = MemberOf(object, name, forAssign)) return member;
+  return Missing(QT(".") + name + QT(" not found"));
+}
+
+CValue* CIndexRef::ElementAt(CObjectValue* object, const Value& key, bool forAssign) {
+  const int64_t count = object->MemberCount();
+  const int64_t index = ToInt64(key);
+  int64_t position = index < 0 ? index + count : index;
+  if (position >= 0 && position < count)
+    if (CValue* element = object->Members()->At(int32_t(position))) return element;
+  if (!forAssign) return Spare();
+  if (position < 0) position = count;
+  if (position >= CList::kMaxIndex) RaiseError(QT("List index out of range"));
+  auto* element = new CValue(object);
+  object->Members()->PutAt(int32_t(position), element);
+  return element;
+}

@@ -1,0 +1,131 @@
+// References: names, members and indexes resolved at run time.
+#pragma once
+#include "value_node.h"
+
+// References: nodes that stand for another node found at run time and pass
+// every value operation on to it.
+class CRef : public CValue {
+public:
+  using CValue::CValue;
+  ClassId Id() const override { return ClassId::kRef; }
+};
+
+// A name resolved through the enclosing scopes, once: the target is cached.
+// An optional name that no scope defines stands for a fresh empty value.
+class CNameRef : public CRef {
+public:
+  CNameRef(CNode* owner, TextView name, bool optional);
+  ~CNameRef() override;
+
+  ClassId Id() const override { return ClassId::kNameRef; }
+  const Text& RefName() const { return refName_; }
+  bool Optional() const { return optional_; }
+  // The node the name was resolved to, or null before it is resolved.
+  CValue* ResolvedTarget() const { return target_; }
+
+  CNode* Item(int32_t index) override { return Target()->Item(index); }
+  void SetObject(CBase* object) override { Target()->SetObject(object); }
+  void SetCountedObject(CBase* object) override { Target()->SetCountedObject(object); }
+  void SetValue(const Value& value) override { Target()->SetValue(value); }
+  void Assign(CContext& context, const Value& value) override { Target()->Assign(context, value); }
+  void Compute(CContext& context) override;
+  // A target holding a script object counts its elements.
+  int32_t Count() override;
+  Value& ValueRef() override { return Target()->ValueRef(); }
+  Value& WritableRef() override { return Target()->WritableRef(); }
+  // Calls the node the target's value refers to; anything else yields null.
+  const Value& Call(CContext& context, CValueList* args) override;
+
+protected:
+  friend class CNameRefStreamer;
+  friend class CMemberRefStreamer;
+
+  // The node the operations go to: the cached target, else what Unresolved
+  // gives. Inline, as every operation of a reference passes through it.
+  CValue* Target() { return target_ ? target_ : Unresolved(); }
+  // Looks the name up and caches what it finds.
+  virtual CValue* Unresolved();
+  // Raises "not found" messages, or for an optional reference gives the spare node.
+  CValue* Missing(TextView message);
+  // An owned empty node, emptied again whenever it is handed out.
+  CValue* Spare();
+
+  CValue* target_ = nullptr;
+
+private:
+  Text refName_;
+  CValue* spare_ = nullptr;  // owned
+  bool optional_;
+};
+
+// Calls the node a value node's value refers to; null when there is none.
+const Value& CallHeldNode(CValue* holder, CContext& context, CValueList* args);
+
+// object.name: a member of a script object (made on assignment), a name in a
+// function's or class's scope, or a block's or module's own name. COM objects
+// are reached through the library chain (read and write calls).
+class CClassInstance;
+
+class CMemberRef : public CNameRef {
+public:
+  // Takes over the object expression.
+  CMemberRef(CNode* owner, TextView name, CValue* object, bool optional);
+  ~CMemberRef() override;
+
+  ClassId Id() const override { return ClassId::kMemberRef; }
+  CValue* ObjectExpr() const { return object_; }
+
+  void Compute(CContext& context) override;
+  void Assign(CContext& context, const Value& value) override;
+  // Methods of a class instance run with the instance as "this"; other
+  // receivers go to the library chain first, then to their own member.
+  const Value& Call(CContext& context, CValueList* args) override;
+
+protected:
+  // Before Compute finds a target: the spare empty node.
+  CValue* Unresolved() override;
+  // Computes the object (and key) and finds the member, creating it for an assignment.
+  virtual CValue* Resolve(CContext& context, bool forAssign);
+  // The member of a computed object value.
+  CValue* MemberOf(const Value& object, TextView name, bool forAssign);
+  // Keeps the object whose member is the target alive while the target is used.
+  void Hold(const Value& object);
+  // The COM property value when the target is a COM object's member.
+  bool IsComTarget(CValue* target) const { return target && target == comValue_; }
+
+  CValue* object_;  // owned
+
+private:
+  friend class CMemberRefStreamer;
+
+  CValue* ComValue();
+  void ReadCom();
+  void WriteCom();
+  const Value& CallMethod(CContext& context, CClassInstance* instance, CValueList* args);
+
+  Value held_;
+  CValue* comValue_ = nullptr;  // owned
+};
+
+// object[key]: an integer key on a script object is a position (negative
+// counts from the end; assigning past the end grows the list, leaving holes
+// that read as null); any other key is the name of a member.
+class CIndexRef : public CMemberRef {
+public:
+  // Takes over both expressions.
+  CIndexRef(CNode* owner, CValue* object, CValue* key);
+  ~CIndexRef() override;
+
+  ClassId Id() const override { return ClassId::kIndexRef; }
+  CValue* Key() const { return key_; }
+
+protected:
+  CValue* Resolve(CContext& context, bool forAssign) override;
+
+private:
+  friend class CIndexRefStreamer;
+
+  CValue* ElementAt(CObjectValue* object, const Value& key, bool forAssign);
+
+  CValue* key_;  // owned
+};

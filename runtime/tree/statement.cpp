@@ -1,3 +1,0 @@
-#include "statement.h"
-
-void CStatement::Execute(CContext&) {}
