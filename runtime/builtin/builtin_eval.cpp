@@ -1,7 +1,7 @@
 // "eval": "$name" references in a text replaced by the values of the names
 // visible where the receiver stands.
-#include "../lib/node_location.h"
 #include "../tree/node.h"
+#include "../tree/node_location.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
 #include "builtin_args.h"

@@ -2,7 +2,7 @@
 // node (its value holds no object reference) and the call's arguments, and
 // writes its result into result (null on entry) or raises.
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 // Program and host: builtin_program.cpp
 void DoAuthor(CContext& context, CNode* receiver, CValueList* args, Value& result);

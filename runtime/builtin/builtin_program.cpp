@@ -2,7 +2,7 @@
 #include <array>
 
 #include "../error.h"
-#include "../lib/library_registry.h"
+#include "../lib/library_chain.h"
 #include "../tree/value_list.h"
 #include "../value/convert.h"
 #include "builtin_args.h"
@@ -48,8 +48,9 @@ void DoSet(CContext&, CNode* receiver, CValueList* args, Value&) {
 
 // A plain reference: the ui library lives for the whole process.
 void DoGetLib(CContext&, CNode* receiver, CValueList*, Value& result) {
-  LibraryFactory ui = RegisteredLibrary(LibrarySlot::kUi);
-  if (!ui || !SameName(ReceiverText(receiver), QT("ui"))) return;
+  if (!SameName(ReceiverText(receiver), QT("ui"))) return;
+  LibraryFactory ui = NamedLibrary(QT("ui"));
+  if (!ui) return;
   CLibrary* library = ui();
   result.SetObject(library);
   library->Release();

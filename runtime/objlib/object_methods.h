@@ -1,7 +1,7 @@
 // The handlers of the object library. The receiver's value refers to a
 // script object (the library accepts nothing else).
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 class CObjectValue;
 

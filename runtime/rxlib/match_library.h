@@ -2,7 +2,7 @@
 // "gcount" and "groups" read the current match; "@@" is "value" and "@" is
 // "groups".
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 class CMatchLibrary : public CLibrary {
 public:

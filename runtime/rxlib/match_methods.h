@@ -1,7 +1,7 @@
 // The handlers of the match library. The receiver's value refers to a match
 // value (the library accepts nothing else); texts are those of the build.
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 // The next match; true when there was one.
 void DoNextMatch(CContext& context, CNode* receiver, CValueList* args, Value& result);

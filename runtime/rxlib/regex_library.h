@@ -1,6 +1,6 @@
 // Methods of regular-expression values: "match" and "replace".
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 class CRegexLibrary : public CLibrary {
 public:

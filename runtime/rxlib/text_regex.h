@@ -2,7 +2,7 @@
 // "replace" and "toRegex". The built-in library adds them to its table; with
 // a regular-expression argument they run that value's operation.
 #pragma once
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 
 // Arg 0 a regex value (with "action", arg 1) or a text: the regex's match on
 // the receiver, or whether the receiver contains the text (case-sensitive).

@@ -85,3 +85,5 @@ void WriteFileText(TextView fileName, TextView text, bool append, int codePage) 
 }
 
 int LastFileCodePage() { return lastFileCodePage; }
+
+void ResetLastFileCodePage() { lastFileCodePage = 0; }

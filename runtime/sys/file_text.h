@@ -20,3 +20,5 @@ void WriteFileText(TextView fileName, TextView text, bool append, int codePage);
 
 // The code page the last text-mode ReadFileText used (read by "load").
 int LastFileCodePage();
+// Back to 0, as at start-up; part of the reset between runs.
+void ResetLastFileCodePage();

@@ -4,7 +4,6 @@
 
 #include "../error.h"
 #include "../lib/context.h"
-#include "../lib/current_context.h"
 #include "../stack_guard.h"
 #include "../value/predicates.h"
 #include "block.h"

@@ -11,7 +11,7 @@
 #include "compile/module_loader.h"
 #include "error.h"
 #include "fuzz_run.h"
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
 #include "tree/node.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include "../support/corpus_files.h"
 #include "compile_fixture.h"
 #include "fuzz_run.h"
-#include "lib/runtime_init.h"
 #include "platform/filesystem.h"
+#include "startup/runtime_init.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "../support/stack_thread.h"
 #include "compile_fixture.h"
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
 
 // Sources nested or chained far deeper than any stack holds, compiled and run
 // on a thread with a 4 MB stack: each either finishes or stops with a clear

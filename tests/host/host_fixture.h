@@ -12,8 +12,8 @@
 #include "error.h"
 #include "host/error_relay.h"
 #include "host/host_init.h"
-#include "lib/current_context.h"
-#include "lib/runtime_init.h"
+#include "lib/context.h"
+#include "startup/runtime_init.h"
 #include "tree/module.h"
 
 class CQuietCompiler : public CCompiler {

@@ -3,7 +3,7 @@
 #include "../runtime/recording_context.h"
 #include "compile/module_loader.h"
 #include "error.h"
-#include "lib/current_context.h"
+#include "lib/context.h"
 #include "node_writer.h"
 #include "tree/module.h"
 #include "treeimage/module_image.h"

@@ -8,9 +8,9 @@
 #include "../parse/text_util.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
-#include "lib/runtime_init.h"
 #include "node_fixture.h"
 #include "node_writer.h"
+#include "startup/runtime_init.h"
 #include "tree/module.h"
 #include "treeimage/module_image.h"
 

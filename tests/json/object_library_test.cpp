@@ -1,9 +1,9 @@
 // The object library in the runner's chain: "@count", "@length", "@each",
 // "@add", "@clone" and "@toJson" called as methods of script objects.
 #include "../runtime/tree_fixture.h"
-#include "lib/library_registry.h"
-#include "lib/runtime_init.h"
+#include "lib/library_chain.h"
 #include "objlib/object_library.h"
+#include "startup/runtime_init.h"
 #include "tree/value_ops.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "../parse/text_util.h"
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
 #include "tree/module.h"
 
 namespace {

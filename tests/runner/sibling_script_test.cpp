@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "../parse/text_util.h"
-#include "sibling_script.h"
+#include "script_source.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "error.h"
-#include "lib/current_context.h"
+#include "lib/context.h"
 #include "live_object.h"
 #include "recording_context.h"
 #include "tree/host_call.h"

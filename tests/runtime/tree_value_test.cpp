@@ -1,7 +1,6 @@
 // Values, variables and references: names, members, indexes, objects, calls.
 #include "fake_interface.h"
-#include "lib/library.h"
-#include "lib/library_registry.h"
+#include "lib/library_chain.h"
 #include "tree/class_instance.h"
 #include "tree/value_list.h"
 #include "tree/value_ops.h"

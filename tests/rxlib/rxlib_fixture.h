@@ -2,9 +2,9 @@
 // texts to the regex library, which hands out match values.
 #pragma once
 #include "../runtime/tree_fixture.h"
-#include "lib/runtime_init.h"
 #include "platform/codepage.h"
 #include "rxlib/regex_value.h"
+#include "startup/runtime_init.h"
 #include "tree/value_ops.h"
 
 // Registered before the fixture's runner builds its chain.

@@ -10,10 +10,10 @@
 #include "compile/module_loader.h"
 #include "compile/module_search.h"
 #include "error.h"
-#include "lib/current_context.h"
-#include "lib/runtime_init.h"
+#include "lib/context.h"
 #include "parse/key_alias.h"
 #include "platform/files.h"
+#include "startup/runtime_init.h"
 #include "sys/os_text.h"
 #include "tree/module.h"
 #ifdef QEL_WITH_HOST

@@ -3,12 +3,12 @@
 #include <optional>
 
 #include "../error.h"
+#include "../lib/context.h"
 #include "../tree/class_instance.h"
 #include "../tree/function.h"
 #include "../tree/instance_binding.h"
 #include "../tree/value_list.h"
 #include "../tree/value_ops.h"
-#include "context.h"
 
 CCallbackBinding::~CCallbackBinding() {
   ReleaseObject(context_);
