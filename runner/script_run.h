@@ -1,6 +1,7 @@
-// One run of the runner: output to the console or the log, finding the
-// script, compiling or loading it, running it under a console runner with
-// optional timing lines, and letting everything go at the end.
+// A script run: output to the console or the log, finding the script,
+// compiling or loading it, running it under a console runner with optional
+// timing lines, and letting everything go at the end, the settings it left
+// in the process included. Several runs may follow each other in a process.
 #pragma once
 #include <cstdint>
 #include <string>
