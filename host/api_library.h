@@ -1,6 +1,6 @@
 // The library of native function objects: any operation on one calls it.
 #pragma once
-#include "runtime/lib/library.h"
+#include "runtime/lib/library_chain.h"
 
 namespace host {
 

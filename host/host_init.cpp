@@ -4,8 +4,8 @@
 #include "native_callback.h"
 #include "native_function.h"
 #include "runtime/builtin/builtin_library.h"
-#include "runtime/lib/event_library.h"
-#include "runtime/lib/library_registry.h"
+#include "runtime/callback/event_library.h"
+#include "runtime/lib/library_chain.h"
 
 #ifdef _WIN32
 #include <objbase.h>

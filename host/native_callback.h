@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "runtime/lib/callback_binding.h"
+#include "runtime/callback/callback_binding.h"
 #include "signature.h"
 
 class CValueList;

@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "parse/key_alias.h"
 #include "value/text_forms.h"
 
 namespace {
@@ -44,3 +45,16 @@ bool CRunnerOptions::GetBoolOption(TextView name, int position) const {
   text.SetText(GetOptionOrArg(name, position));
   return BoolOfText(text).value_or(false);
 }
+
+#ifdef QEL_ANSI
+
+void LoadKeyOption(const CRunnerOptions&) {}
+
+#else
+
+void LoadKeyOption(const CRunnerOptions& options) {
+  const Text fileName = options.GetOptionOrArg(QT("key"), 0);
+  if (!fileName.empty()) LoadKeyAliases(fileName);
+}
+
+#endif

@@ -13,6 +13,7 @@ public:
   // The arguments after the program's own path; position 1 is the first.
   explicit CRunnerOptions(std::vector<Text> arguments) : arguments_(std::move(arguments)) {}
 
+  const std::vector<Text>& Arguments() const { return arguments_; }
   // Empty when no argument names the option.
   Text GetOption(TextView name) const;
   // Without the option and with a position above 0: the first argument from
@@ -27,3 +28,8 @@ private:
 };
 
 bool IsOptionArgument(TextView argument);
+
+// Key aliases: qelu loads the file that the "key" option names before the
+// script compiles; qel has no key-alias table and reads no such option. An
+// unreadable file raises.
+void LoadKeyOption(const CRunnerOptions& options);

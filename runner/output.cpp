@@ -37,3 +37,15 @@ void CloseOutput() {
 void PrintLine(TextView text) { Write(Text(text) + QT("\r\n")); }
 
 void PrintText(TextView text) { Write(text); }
+
+void ShowUsage() {
+  PrintLine(QT(""));
+  PrintLine(QT("Qel 8.0"));
+  PrintLine(QT("Usage:"));
+  PrintLine(QT("  qel.exe [-qel:]<file.qel or .qob/.qex> [-key:<key.ini>] [-log[:<log.txt>]] [-gui] [-v]"));
+  PrintLine(QT(""));
+}
+
+CContext* CConsoleRunner::NewContext() { return new CConsoleRunner(); }
+
+void CConsoleRunner::Print(TextView text) { PrintText(text); }

@@ -1,7 +1,9 @@
 // Where the runner writes: the standard output of the console it attached
 // to, or the log file that replaces it. Nothing is written while output is
-// off. Texts go out in the system code page, lines end with CR LF.
+// off. Texts go out in the system code page, lines end with CR LF. The target
+// belongs to one script run, which turns it off when it ends.
 #pragma once
+#include "lib/library_chain.h"
 #include "text.h"
 
 // Output on, to standard output as it is.
@@ -14,3 +16,14 @@ void CloseOutput();
 
 void PrintLine(TextView text);
 void PrintText(TextView text);
+
+// The banner and the command line the runner takes.
+void ShowUsage();
+
+// The runner's context: script output goes to the runner's output.
+class CConsoleRunner : public CRunner {
+public:
+  // Callbacks bound with "thread" get a console runner with a chain of its own.
+  CContext* NewContext() override;
+  void Print(TextView text) override;
+};

@@ -3,22 +3,20 @@
 #include <exception>
 #include <string>
 
-#include "appended_image.h"
+#include "builtin/script_settings.h"
 #include "compile/console_compiler.h"
 #include "compile/module_loader.h"
-#include "console_runner.h"
 #include "error.h"
-#include "key_option.h"
-#include "lib/current_context.h"
+#include "host/host_init.h"
 #include "output.h"
+#include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
-#include "resource_script.h"
-#include "sibling_script.h"
+#include "script_source.h"
+#include "startup/runtime_init.h"
 #include "sys/sys_util.h"
 #include "tree/block.h"
-#include "usage.h"
 #include "value/text_access.h"
 
 namespace {
@@ -35,9 +33,30 @@ Text MessageOf(const std::exception& error) {
 
 }  // namespace
 
+int RunnerMain(const std::vector<std::u16string>& arguments) {
+  InitRuntimeLibraries();
+  host::InitHostLibraries();
+  std::vector<Text> texts;
+  for (const std::u16string& argument : arguments) texts.push_back(TextFromUtf16(argument));
+  CScriptRun run{CRunnerOptions(std::move(texts))};
+  return static_cast<int>(run.Run());
+}
+
+void CRunTimer::Start() { started_ = platform::TickCount(); }
+
+uint32_t CRunTimer::ElapsedMs() {
+  const uint32_t now = platform::TickCount();
+  const uint32_t elapsed = now - started_;
+  started_ = now;
+  return elapsed;
+}
+
 CScriptRun::~CScriptRun() { Finish(); }
 
+// Whatever an earlier run of the process left goes first.
 RunStatus CScriptRun::Run() {
+  ResetRunState();
+  SetProgramArguments(options_.Arguments());
   SetDefaultCompilerClass(&NewConsoleCompiler);
   SetCompileErrorPrinter(&PrintLine);
   StartOutput();
@@ -110,4 +129,5 @@ void CScriptRun::Finish() {
   context_ = nullptr;
   CloseOutput();
   if (!gui_) platform::DetachConsole();
+  ResetRunState();
 }

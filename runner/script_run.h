@@ -1,10 +1,38 @@
-// One run of the runner: output to the console or the log, finding the
-// script, compiling or loading it, running it under a console runner with
-// optional timing lines, and letting everything go at the end.
+// A script run: output to the console or the log, finding the script,
+// compiling or loading it, running it under a console runner with optional
+// timing lines, and letting everything go at the end, the settings it left
+// in the process included. Several runs may follow each other in a process.
 #pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "options.h"
-#include "run_status.h"
-#include "run_timer.h"
+
+// The runner program: runs one script and returns the exit status. The
+// arguments are those after the program's own path.
+int RunnerMain(const std::vector<std::u16string>& arguments);
+
+// The runner's exit status.
+enum class RunStatus {
+  kClean = 0,
+  // A compile error was reported, an error stopped the script, or a file the
+  // run needs could not be read.
+  kFailed = 1,
+  // No script was found: the usage text was shown.
+  kNoScript = 2,
+};
+
+// Milliseconds of the steps that verbose runs report.
+class CRunTimer {
+public:
+  void Start();
+  // Milliseconds since the last start; starts again.
+  uint32_t ElapsedMs();
+
+private:
+  uint32_t started_ = 0;
+};
 
 class CConsoleRunner;
 class CModule;

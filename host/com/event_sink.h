@@ -13,7 +13,7 @@
 
 #include <vector>
 
-#include "runtime/lib/callback_binding.h"
+#include "runtime/callback/callback_binding.h"
 
 class CValueList;
 

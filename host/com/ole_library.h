@@ -3,7 +3,7 @@
 // "@Name(index...)" reads an indexed property, "@@Name(index..., value)"
 // writes one.
 #pragma once
-#include "runtime/lib/library.h"
+#include "runtime/lib/library_chain.h"
 
 namespace host {
 

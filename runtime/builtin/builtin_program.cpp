@@ -8,7 +8,7 @@
 #include "../compile/module_search.h"
 #include "../error.h"
 #include "../lib/context.h"
-#include "../lib/library_registry.h"
+#include "../lib/library_chain.h"
 #include "../tree/block.h"
 #include "../tree/value_node.h"
 #include "../value/convert.h"
@@ -53,8 +53,9 @@ void DoSet(CContext&, CNode* receiver, CValueList* args, Value&) {
 
 // A plain reference: the ui library lives for the whole process.
 void DoGetLib(CContext&, CNode* receiver, CValueList*, Value& result) {
-  LibraryFactory ui = RegisteredLibrary(LibrarySlot::kUi);
-  if (!ui || !SameName(ReceiverText(receiver), QT("ui"))) return;
+  if (!SameName(ReceiverText(receiver), QT("ui"))) return;
+  LibraryFactory ui = NamedLibrary(QT("ui"));
+  if (!ui) return;
   CLibrary* library = ui();
   result.SetObject(library);
   library->Release();

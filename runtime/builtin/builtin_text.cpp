@@ -10,7 +10,7 @@
 
 #include "../error.h"
 #include "../json/json_syntax.h"
-#include "../lib/node_location.h"
+#include "../tree/node_location.h"
 #include "../rxlib/regex_library.h"
 #include "../sys/digest.h"
 #include "../tree/node.h"

@@ -1,5 +1,11 @@
 #include "context.h"
 
+namespace {
+
+CContext* current = nullptr;
+
+}  // namespace
+
 bool CContext::Call(CNode*, TextView, CallKind, Value&, CValueList*) { return false; }
 
 CContext* CContext::NewContext() { return new CContext(); }
@@ -9,3 +15,7 @@ void CContext::Print(TextView) {}
 void CContext::BeforeStatement(CNode* node) { currentNode_ = node; }
 
 void CContext::AfterStatement(CNode*, bool) {}
+
+CContext* CurrentContext() { return current; }
+
+void SetCurrentContext(CContext* context) { current = context; }

@@ -19,7 +19,8 @@ public:
   virtual CContext* NewContext();
   virtual void Print(TextView text);
   virtual void BeforeStatement(CNode* node);
-  // Only the IDE build calls it.
+  // For a program that follows the run statement by statement (a debugger);
+  // the runtime itself never calls it.
   virtual void AfterStatement(CNode* node, bool entering);
 
   // Text comparisons of case branches and value comparison ignore case.
@@ -32,3 +33,9 @@ private:
   CNode* currentNode_ = nullptr;
   CNode* savedNode_ = nullptr;
 };
+
+// The context of the running program, set by whoever starts a run and
+// cleared when the run ends; member reads and writes on COM objects go
+// through it. Not counted: the setter keeps it alive.
+CContext* CurrentContext();
+void SetCurrentContext(CContext* context);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../base/base.h"
-#include "../lib/library.h"
+#include "../lib/library_chain.h"
 #include "../tree/value_node.h"
 #include "../value/value.h"
 

@@ -1,9 +1,9 @@
 // Regular-expression values, their operations and library, and the built-ins on
 // texts that lead to them.
 #pragma once
+#include "../lib/library_chain.h"
 #include <cstdint>
 
-#include "../lib/library.h"
 #include "../text.h"
 #include "../tree/value_node.h"
 

@@ -84,6 +84,7 @@ void WriteFileText(TextView fileName, TextView text, bool append, int codePage) 
 }
 
 int LastFileCodePage() { return lastFileCodePage; }
+void ResetLastFileCodePage() { lastFileCodePage = 0; }
 
 std::string WideToBytes(std::u16string_view text) {
   std::string bytes(text.size(), '\0');

@@ -37,3 +37,6 @@ std::string FileBytesFromText(TextView text, int codePage, bool withMark);
 
 // The low 8 bits of each code unit.
 std::string WideToBytes(std::u16string_view text);
+
+// Back to 0, as at start-up; part of the reset between runs.
+void ResetLastFileCodePage();

@@ -5,7 +5,6 @@
 #include "../base/list.h"
 #include "../error.h"
 #include "../lib/context.h"
-#include "../lib/current_context.h"
 #include "../stack_guard.h"
 #include "../value/convert.h"
 #include "../value/predicates.h"

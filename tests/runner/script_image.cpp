@@ -4,7 +4,7 @@
 
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "compile/module_loader.h"
-#include "lib/runtime_init.h"
+#include "compile/module_search.h"
+#include "error.h"
+#include "lib/context.h"
+#include "startup/runtime_init.h"
 #include "parse/key_alias.h"
 #include "platform/files.h"
 #include "support/corpus_files.h"

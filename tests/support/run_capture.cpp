@@ -2,7 +2,7 @@
 
 #include "compile/module_loader.h"
 #include "error.h"
-#include "lib/current_context.h"
+#include "lib/context.h"
 #include "support/recording_context.h"
 #include "support/text_util.h"
 #include "tree/block.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "error.h"
-#include "lib/current_context.h"
+#include "lib/context.h"
 #include "support/live_object.h"
 #include "support/program_builder.h"
 #include "support/recording_context.h"

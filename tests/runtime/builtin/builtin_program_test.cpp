@@ -6,12 +6,13 @@
 #include "builtin/builtin_library.h"
 #include "builtin/script_settings.h"
 #include "builtin_call.h"
+#include "callback/event_library.h"
 #include "compile/regex_literal.h"
 #include "format/random.h"
-#include "lib/library_registry.h"
-#include "lib/runtime_init.h"
+#include "lib/library_chain.h"
 #include "platform/paths.h"
 #include "rxlib/regex_library.h"
+#include "startup/runtime_init.h"
 #include "sys/sys_util.h"
 #include "tree/function.h"
 #include "tree/object_value.h"
@@ -86,6 +87,9 @@ TEST(BuiltinLibrary, RuntimeStartUpPutsItInItsSlot) {
   CLibrary* library = RegisteredLibrary(LibrarySlot::kBuiltin)();
   EXPECT_NE(dynamic_cast<CBuiltinLibrary*>(library), nullptr);
   library->Release();
+  CLibrary* events = RegisteredLibrary(LibrarySlot::kEvent)();
+  EXPECT_NE(dynamic_cast<CEventLibrary*>(events), nullptr);
+  events->Release();
   for (size_t slot = 0; slot < before.size(); ++slot) RegisterLibrary(LibrarySlot(slot), before[slot]);
   RegisterRegexLiteralMaker(maker);
 }
@@ -115,14 +119,14 @@ TEST(BuiltinProgram, SetStoresTheDefaultCodePageOnly) {
 
 TEST(BuiltinProgram, GetLibGivesThePlainUiLibraryWhenThereIsOne) {
   EXPECT_TRUE(CallBuiltin("GetLib", Txt("ui")).IsEmpty());
-  RegisterLibrary(LibrarySlot::kUi, &TakeUiLibrary);
+  RegisterNamedLibrary(QT("ui"), &TakeUiLibrary);
   const int32_t refs = ProcessUiLibrary().RefCount();
   const Value ui = CallBuiltin("GetLib", Txt("ui"));
   EXPECT_EQ(ui.Type(), varObject);
   EXPECT_EQ(ui.AsObject(), &ProcessUiLibrary());
   EXPECT_EQ(ProcessUiLibrary().RefCount(), refs) << "a plain reference takes none";
   EXPECT_TRUE(CallBuiltin("GetLib", Txt("form")).IsEmpty());
-  RegisterLibrary(LibrarySlot::kUi, nullptr);
+  RegisterNamedLibrary(QT("ui"), nullptr);
 }
 
 TEST(BuiltinProgram, HostBridgeBuiltinsSayWhatIsMissing) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "builtin/builtin_library.h"
-#include "lib/library_registry.h"
+#include "lib/library_chain.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"

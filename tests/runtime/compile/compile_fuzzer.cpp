@@ -10,7 +10,7 @@
 #include "compile/module_loader.h"
 #include "error.h"
 #include "fuzz_run.h"
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
 #include "tree/node.h"

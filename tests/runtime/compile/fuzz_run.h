@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "compile/compiler.h"
-#include "lib/library_registry.h"
+#include "lib/library_chain.h"
 
 // While it lives, the chain of every new context is the sealed one and
 // compiles started by a script are quiet; the libraries and the compiler

@@ -2,8 +2,8 @@
 // and on a budget.
 #include "compile_fixture.h"
 #include "fuzz_run.h"
-#include "lib/runtime_init.h"
 #include "platform/filesystem.h"
+#include "startup/runtime_init.h"
 #include "support/corpus_files.h"
 
 namespace {

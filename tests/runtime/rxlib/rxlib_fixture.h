@@ -1,7 +1,8 @@
 // Tree tests with the runtime's libraries in the chain: the built-ins lead
 // texts to the regex library, which hands out match values.
 #pragma once
-#include "lib/runtime_init.h"
+#include "startup/runtime_init.h"
+#include "platform/codepage.h"
 #include "rxlib/regex_library.h"
 #include "support/tree_fixture.h"
 #include "tree/value_node.h"

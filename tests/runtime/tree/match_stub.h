@@ -3,8 +3,7 @@
 // matches when it contains the argument's text (a regex value's pattern);
 // the result is the 1-based position, 0 when the text is not found.
 #pragma once
-#include "lib/library.h"
-#include "lib/library_registry.h"
+#include "lib/library_chain.h"
 #include "support/recording_context.h"
 #include "tree/value_node.h"
 #include "value/convert.h"

@@ -1,6 +1,5 @@
 // Values, variables and references: names, members, indexes, objects, calls.
-#include "lib/library.h"
-#include "lib/library_registry.h"
+#include "lib/library_chain.h"
 #include "support/fake_interface.h"
 #include "support/tree_fixture.h"
 #include "tree/object_value.h"

@@ -2,6 +2,7 @@
 
 #include "compile/module_loader.h"
 #include "error.h"
+#include "lib/context.h"
 #include "support/node_writer.h"
 #include "support/run_capture.h"
 #include "tree/block.h"

@@ -7,8 +7,8 @@
 
 #include "compile/compiler.h"
 #include "compile/module_loader.h"
-#include "lib/runtime_init.h"
 #include "node_fixture.h"
+#include "startup/runtime_init.h"
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "../tree/function.h"
+#include "../lib/context.h"
 #include "../value/text_access.h"
-#include "context.h"
+#include "function.h"
 
 Text NodeLocation(const CContext& context) {
   CNode* saved = context.SavedNode();

@@ -1,9 +1,24 @@
-#include "sibling_script.h"
+#include "script_source.h"
 
+#include <exception>
+#include <string>
+
+#include "compile/compiler.h"
+#include "compile/image_loader.h"
+#include "compile/module_loader.h"
+#include "platform/files.h"
 #include "platform/filesystem.h"
+#include "platform/resources.h"
 #include "sys/sys_util.h"
 
 namespace {
+
+Text OneCharacterPerByte(const std::string& bytes) {
+  Text text;
+  text.reserve(bytes.size());
+  for (char byte : bytes) text.push_back(Char(static_cast<unsigned char>(byte)));
+  return text;
+}
 
 // The extension's dot, or npos; dots of folder names do not count.
 size_t ExtensionStart(TextView path) {
@@ -17,6 +32,24 @@ TextView WithoutExtension(TextView path) { return path.substr(0, ExtensionStart(
 Text ChangeExtension(TextView path, TextView extension) { return Text(WithoutExtension(path)) + Text(extension); }
 
 }  // namespace
+
+// The bytes are tested before loading, since natively the program file has
+// no image's extension that would make the module loader read it as one.
+CModule* LoadAppendedImage(TextView programPath) {
+  std::string bytes;
+  if (!platform::ReadWholeFile(Utf16FromText(programPath), bytes) || !HoldsImage(bytes)) return nullptr;
+  try {
+    return LoadImage(std::move(bytes));
+  } catch (const std::exception&) {
+    return nullptr;
+  }
+}
+
+CModule* LoadResourceScript() {
+  std::string bytes;
+  if (!platform::ReadResource(u"Diz", u"Qel", bytes)) return nullptr;
+  return LoadModule(OneCharacterPerByte(bytes), DefaultCompilerClass(), nullptr, QT(""));
+}
 
 std::vector<Text> SiblingScriptNames(TextView programPath) {
   std::vector<Text> names{ChangeExtension(programPath, QT(".qob")), ChangeExtension(programPath, QT(".qex"))};

@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "../error.h"
-#include "../tree/function.h"
+#include "../lib/context.h"
 #include "../tree/object_value.h"
+#include "../tree/function.h"
 #include "../tree/value_node.h"
-#include "context.h"
 
 CCallbackBinding::~CCallbackBinding() {
   ReleaseObject(context_);

@@ -1,4 +1,0 @@
-// The usage text: the banner and the command line the runner takes.
-#pragma once
-
-void ShowUsage();

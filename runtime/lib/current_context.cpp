@@ -1,9 +1,0 @@
-#include "current_context.h"
-
-namespace {
-CContext* current = nullptr;
-}
-
-CContext* CurrentContext() { return current; }
-
-void SetCurrentContext(CContext* context) { current = context; }
