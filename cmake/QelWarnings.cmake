@@ -9,6 +9,9 @@ if(QEL_SANITIZE)
   # -O1 keeps sanitized test runs a few times faster than -O0 and every check
   # intact; with the sanitizers' instrumentation g++ then warns falsely of
   # uninitialised members inside libstdc++'s <regex>.
-  target_compile_options(qel_options INTERFACE -O1 -Wno-maybe-uninitialized -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_compile_options(qel_options INTERFACE -O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(qel_options INTERFACE -Wno-maybe-uninitialized)
+  endif()
   target_link_options(qel_options INTERFACE -fsanitize=address,undefined)
 endif()

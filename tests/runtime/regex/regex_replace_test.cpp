@@ -57,7 +57,13 @@ TEST(RegexReplace, NothingToReplace) {
 TEST(RegexReplace, ACallbackThatSearchesOnMovesTheReplacement) {
   CRegex engine;
   Prepare(engine, "\\d", "a1b2c3d4");
-  engine.SetCallback([](CRegex& e) { return e.MatchNext() ? "<" + e.Group(0) + ">" : std::string("!"); });
+  engine.SetCallback([](CRegex& e) {
+    if (!e.MatchNext()) return std::string("!");
+    std::string marked = "<";
+    marked += e.Group(0);
+    marked += ">";
+    return marked;
+  });
   EXPECT_TRUE(engine.ReplaceAll());
   EXPECT_EQ(engine.Subject(), "a1b<2>c3d<4>");
 }
