@@ -1,6 +1,6 @@
-#include "api_library.h"
+#include "host/api_library.h"
 
-#include "native_function.h"
+#include "host/native_function.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "error_relay.h"
+#include "host/error_relay.h"
 
 namespace host {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "error_relay.h"
-#include "native_call.h"
-#include "native_callback.h"
+#include "host/error_relay.h"
+#include "host/native_call.h"
+#include "host/native_callback.h"
 #include "runtime/error.h"
 
 namespace host {

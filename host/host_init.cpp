@@ -1,8 +1,8 @@
-#include "host_init.h"
+#include "host/host_init.h"
 
-#include "api_library.h"
-#include "native_callback.h"
-#include "native_function.h"
+#include "host/api_library.h"
+#include "host/native_callback.h"
+#include "host/native_function.h"
 #include "runtime/builtin/builtin_library.h"
 #include "runtime/callback/event_library.h"
 #include "runtime/lib/library_chain.h"
@@ -10,10 +10,10 @@
 #ifdef _WIN32
 #include <objbase.h>
 
-#include "com/dispatch_enumerator.h"
-#include "com/event_sink.h"
-#include "com/new_obj.h"
-#include "com/ole_library.h"
+#include "host/com/dispatch_enumerator.h"
+#include "host/com/event_sink.h"
+#include "host/com/new_obj.h"
+#include "host/com/ole_library.h"
 #else
 #include "runtime/error.h"
 #endif

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "native_call.h"
-#include "native_callback.h"
+#include "host/native_call.h"
+#include "host/native_callback.h"
 #include "platform/memory.h"
 #include "runtime/error.h"
 

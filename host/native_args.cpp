@@ -1,8 +1,8 @@
-#include "native_args.h"
+#include "host/native_args.h"
 
 #include <cstring>
 
-#include "native_callback.h"
+#include "host/native_callback.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/sys/file_text.h"
 #include "runtime/tree/value_node.h"

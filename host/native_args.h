@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "native_call.h"
+#include "host/native_call.h"
 
 class CValue;
 class CValueList;

@@ -4,7 +4,7 @@
 #pragma once
 #include <vector>
 
-#include "signature.h"
+#include "host/signature.h"
 
 namespace host {
 

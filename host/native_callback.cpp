@@ -1,9 +1,9 @@
-#include "native_callback.h"
+#include "host/native_callback.h"
 
 #include <vector>
 
-#include "error_relay.h"
-#include "native_call.h"
+#include "host/error_relay.h"
+#include "host/native_call.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "runtime/callback/callback_binding.h"
-#include "signature.h"
+#include "host/signature.h"
 
 class CValueList;
 

@@ -1,7 +1,7 @@
-#include "native_function.h"
+#include "host/native_function.h"
 
-#include "error_relay.h"
-#include "native_args.h"
+#include "host/error_relay.h"
+#include "host/native_args.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"

@@ -1,4 +1,4 @@
-#include "native_text.h"
+#include "host/native_text.h"
 
 #include <cstring>
 #include <string>

@@ -2,7 +2,7 @@
 // A null address reads as the empty text.
 #pragma once
 #include "runtime/text.h"
-#include "signature.h"
+#include "host/signature.h"
 
 namespace host {
 

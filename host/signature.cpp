@@ -1,9 +1,9 @@
-#include "signature.h"
+#include "host/signature.h"
 
 #include <array>
 #include <utility>
 
-#include "native_text.h"
+#include "host/native_text.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/value/convert.h"

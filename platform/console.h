@@ -1,6 +1,6 @@
 // The console and the three standard handles.
 #pragma once
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 

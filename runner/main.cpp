@@ -1,4 +1,4 @@
 #include "platform/arguments.h"
-#include "script_run.h"
+#include "runner/script_run.h"
 
 int main(int argc, char** argv) { return RunnerMain(platform::CommandLineArguments(argc, argv)); }

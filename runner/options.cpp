@@ -1,7 +1,7 @@
-#include "options.h"
+#include "runner/options.h"
 
-#include "parse/key_alias.h"
-#include "value/text_forms.h"
+#include "runtime/parse/key_alias.h"
+#include "runtime/value/text_forms.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #pragma once
 #include <vector>
 
-#include "text.h"
+#include "runtime/text.h"
 
 class CRunnerOptions {
 public:

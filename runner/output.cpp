@@ -1,7 +1,7 @@
-#include "output.h"
+#include "runner/output.h"
 
 #include "platform/console.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // off. Texts go out in the system code page, lines end with CR LF. The target
 // belongs to one script run, which turns it off when it ends.
 #pragma once
-#include "lib/library_chain.h"
-#include "text.h"
+#include "runtime/lib/library_chain.h"
+#include "runtime/text.h"
 
 // Output on, to standard output as it is.
 void UseStandardOutput();

@@ -1,23 +1,23 @@
-#include "script_run.h"
+#include "runner/script_run.h"
 
 #include <exception>
 #include <string>
 
-#include "builtin/script_settings.h"
-#include "compile/console_compiler.h"
-#include "compile/module_loader.h"
-#include "error.h"
+#include "runtime/builtin/script_settings.h"
+#include "runtime/compile/console_compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
 #include "host/host_init.h"
-#include "output.h"
+#include "runner/output.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
-#include "script_source.h"
-#include "startup/runtime_init.h"
-#include "sys/sys_util.h"
-#include "tree/block.h"
-#include "value/text_access.h"
+#include "runner/script_source.h"
+#include "runtime/startup/runtime_init.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
+#include "runtime/value/text_access.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "options.h"
+#include "runner/options.h"
 
 // The runner program: runs one script and returns the exit status. The
 // arguments are those after the program's own path.

@@ -1,15 +1,15 @@
-#include "script_source.h"
+#include "runner/script_source.h"
 
 #include <exception>
 #include <string>
 
-#include "compile/compiler.h"
-#include "compile/image_loader.h"
-#include "compile/module_loader.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/image_loader.h"
+#include "runtime/compile/module_loader.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "platform/resources.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "runtime/error.h"
 
 #include <new>
 #include <stdexcept>

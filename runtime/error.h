@@ -2,7 +2,7 @@
 #pragma once
 #include <exception>
 #include <string>
-#include "text.h"
+#include "runtime/text.h"
 
 class EScriptError : public std::exception {
 public:

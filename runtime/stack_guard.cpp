@@ -1,9 +1,9 @@
-#include "stack_guard.h"
+#include "runtime/stack_guard.h"
 
 #include <algorithm>
 #include <cstddef>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/stack_room.h"
 
 namespace stack_guard_detail {

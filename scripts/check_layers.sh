@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails when production folders include each other in a cycle. A folder is
 # runtime/<name> (the runtime's own root files count as "runtime") or a
-# top-level folder; an include is looked for beside its file, under runtime/
-# and under the repository root, as the compilers look for it.
+# top-level folder; an include is looked for beside its file and under the
+# repository root, as the compilers look for it.
 # Usage: scripts/check_layers.sh [repository root]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
@@ -49,7 +49,6 @@ $1 == "file" { exists[$2] = 1; next }
   dir = $2; sub(/\/[^\/]*$/, "", dir)
   target = ""
   if (normal(dir "/" $3) in exists) target = normal(dir "/" $3)
-  else if (normal("runtime/" $3) in exists) target = normal("runtime/" $3)
   else if (normal($3) in exists) target = normal($3)
   if (target == "") next
   from = folder($2); into = folder(target)

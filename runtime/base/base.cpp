@@ -1,4 +1,4 @@
-#include "base.h"
+#include "runtime/base/base.h"
 
 #include <new>
 #include <vector>

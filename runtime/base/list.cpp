@@ -1,10 +1,10 @@
-#include "list.h"
+#include "runtime/base/list.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <new>
 
-#include "../error.h"
+#include "runtime/error.h"
 
 CList::CList(bool ownsItems) : ownsItems_(ownsItems) {}
 

@@ -1,8 +1,8 @@
 // Growable lists of object pointers, and the list whose items can also be found
 // by name.
 #pragma once
-#include "base.h"
-#include "trie.h"
+#include "runtime/base/base.h"
+#include "runtime/base/trie.h"
 
 // Growable list of object pointers; slots between count and capacity are null.
 class CList : public CBase {

@@ -1,11 +1,11 @@
-#include "trie.h"
+#include "runtime/base/trie.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 #include <utility>
 
-#include "../error.h"
+#include "runtime/error.h"
 
 namespace {
 

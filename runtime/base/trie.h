@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "../text.h"
-#include "base.h"
+#include "runtime/text.h"
+#include "runtime/base/base.h"
 
 // A chain of nodes that each have one child and no value is kept as one
 // node: the symbols of the chain are its path, walked before its index

@@ -1,11 +1,11 @@
-#include "builtin_args.h"
+#include "runtime/builtin/builtin_args.h"
 
 #include <string>
 
-#include "../error.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/text_access.h"
+#include "runtime/error.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
 
 Text DecimalText(int64_t n) { return TextFromAscii(std::to_string(n)); }
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "../text.h"
-#include "../value/value.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 class CNode;
 class CValue;

@@ -5,20 +5,20 @@
 #include <span>
 #include <vector>
 
-#include "../error.h"
-#include "../format/date_format.h"
-#include "../format/number_format.h"
-#include "../format/text_format.h"
-#include "../json/json_reader.h"
-#include "../parse/literal_match.h"
-#include "../parse/literal_value.h"
-#include "../tree/value_node.h"
-#include "../value/array_rep.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
-#include "text_storage.h"
+#include "runtime/error.h"
+#include "runtime/format/date_format.h"
+#include "runtime/format/number_format.h"
+#include "runtime/format/text_format.h"
+#include "runtime/json/json_reader.h"
+#include "runtime/parse/literal_match.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/array_rep.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
+#include "runtime/builtin/text_storage.h"
 
 namespace {
 

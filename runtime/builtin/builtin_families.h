@@ -4,7 +4,7 @@
 // object reference) and the call's arguments, and writes its result into
 // result (null on entry) or raises.
 #pragma once
-#include "../lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 // builtin_program.cpp: "@uthor", "arg", "set", the host bridge, "compile".
 void AddProgramBuiltins(CLibrary& library);

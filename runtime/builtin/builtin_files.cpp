@@ -1,12 +1,12 @@
 // Whole-file built-ins: "load", "save", "hash", "copy", "move", "size" and
 // "find". Copy and move failures are not reported.
-#include "../sys/file_text.h"
-#include "../sys/sys_util.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
+#include "runtime/sys/file_text.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "builtin_library.h"
+#include "runtime/builtin/builtin_library.h"
 
-#include "../tree/value_node.h"
-#include "builtin_families.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/builtin/builtin_families.h"
 
 CBuiltinLibrary::CBuiltinLibrary() {
   AddProgramBuiltins(*this);

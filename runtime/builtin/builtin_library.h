@@ -1,7 +1,7 @@
 // The built-in functions: methods of plain values (texts, numbers, dates,
 // empty values), the second library of the chain.
 #pragma once
-#include "../lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 class CBuiltinLibrary : public CLibrary {
 public:

@@ -4,15 +4,15 @@
 #include <cstdio>
 #include <ctime>
 
-#include "../error.h"
-#include "../format/random.h"
-#include "../sys/sys_util.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/text_forms.h"
-#include "../value/predicates.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
+#include "runtime/error.h"
+#include "runtime/format/random.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_forms.h"
+#include "runtime/value/predicates.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
 
 namespace {
 

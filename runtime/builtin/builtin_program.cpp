@@ -3,18 +3,18 @@
 // receiver's text itself.
 #include <array>
 
-#include "../compile/compiler.h"
-#include "../compile/module_loader.h"
-#include "../compile/module_search.h"
-#include "../error.h"
-#include "../lib/context.h"
-#include "../lib/library_chain.h"
-#include "../tree/block.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
-#include "script_settings.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/compile/module_search.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/lib/library_chain.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
+#include "runtime/builtin/script_settings.h"
 
 namespace {
 

@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "../error.h"
-#include "../json/json_syntax.h"
-#include "../tree/node_location.h"
-#include "../rxlib/regex_library.h"
-#include "../sys/digest.h"
-#include "../tree/node.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/text_access.h"
-#include "../value/text_rep.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
+#include "runtime/error.h"
+#include "runtime/json/json_syntax.h"
+#include "runtime/tree/node_location.h"
+#include "runtime/rxlib/regex_library.h"
+#include "runtime/sys/digest.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_rep.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
 
 namespace {
 

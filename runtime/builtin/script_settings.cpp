@@ -1,7 +1,7 @@
-#include "script_settings.h"
+#include "runtime/builtin/script_settings.h"
 
 #include "platform/paths.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 // The arguments after the program's own path, as the runner received them.
 void SetProgramArguments(std::vector<Text> arguments);

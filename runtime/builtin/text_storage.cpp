@@ -1,17 +1,17 @@
 // The bytes of a text value's own buffer and memory addresses in script
 // values, and the built-ins that write into a text's storage.
-#include "text_storage.h"
+#include "runtime/builtin/text_storage.h"
 
 #include <cstring>
 #include <string>
 
-#include "../error.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "../value/text_access.h"
-#include "builtin_args.h"
-#include "builtin_families.h"
+#include "runtime/error.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_access.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/builtin/builtin_families.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "../value/value.h"
+#include "runtime/value/value.h"
 
 // Empty for a text without a buffer.
 std::span<const unsigned char> TextBytes(const Value& text);

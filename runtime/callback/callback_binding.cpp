@@ -1,12 +1,12 @@
-#include "callback_binding.h"
+#include "runtime/callback/callback_binding.h"
 
 #include <optional>
 
-#include "../error.h"
-#include "../lib/context.h"
-#include "../tree/object_value.h"
-#include "../tree/function.h"
-#include "../tree/value_node.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/value_node.h"
 
 CCallbackBinding::~CCallbackBinding() {
   ReleaseObject(context_);

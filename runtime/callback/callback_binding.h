@@ -1,7 +1,7 @@
 // A script function bound for host code to call back, optionally with an
 // object to be "this" and a context of its own.
 #pragma once
-#include "../tree/node.h"
+#include "runtime/tree/node.h"
 
 class CFunction;
 

@@ -1,5 +1,5 @@
-#include "event_library.h"
+#include "runtime/callback/event_library.h"
 
-#include "../tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 bool CEventLibrary::Accepts(CNode* receiver) { return FunctionOf(receiver) != nullptr; }

@@ -1,7 +1,7 @@
 // Operations on script functions ("@toEvent", "@toCallback"); the host
 // bridge adds their handlers.
 #pragma once
-#include "../lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 class CEventLibrary : public CLibrary {
 public:

@@ -1,10 +1,10 @@
 // Compound statements: if, case, loops and try open a compound whose parts
 // become the current block in turn; "end" and "}" close it.
-#include "../tree/control_nodes.h"
-#include "../tree/block.h"
-#include "../tree/loops.h"
-#include "build_parts.h"
-#include "build_routines.h"
+#include "runtime/tree/control_nodes.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/loops.h"
+#include "runtime/compile/build_parts.h"
+#include "runtime/compile/build_routines.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 // Expressions: names, members, calls, list literals, indexes, arguments,
 // literal values and operators.
-#include "../error.h"
-#include "../parse/literal_value.h"
-#include "../parse/operator_code.h"
-#include "../tree/call.h"
-#include "../tree/object_value.h"
-#include "../tree/references.h"
-#include "../tree/node.h"
-#include "../tree/op_node.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "build_routines.h"
-#include "regex_literal.h"
+#include "runtime/error.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/parse/operator_code.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/references.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/compile/build_routines.h"
+#include "runtime/compile/regex_literal.h"
 
 namespace {
 

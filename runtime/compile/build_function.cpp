@@ -1,13 +1,13 @@
 // Functions: function and class heads, parameter lists, "var f(params) = e",
 // "{" ... "}" with a nested parse of the body, and arrow functions whose body
 // returns the expression after the arrow.
-#include "../error.h"
-#include "../tree/block.h"
-#include "../tree/function.h"
-#include "../tree/statements.h"
-#include "../tree/value_node.h"
-#include "../tree/variable.h"
-#include "build_parts.h"
+#include "runtime/error.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
+#include "runtime/compile/build_parts.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "build_parts.h"
+#include "runtime/compile/build_parts.h"
 
-#include "../tree/block.h"
-#include "../tree/function.h"
-#include "../tree/statements.h"
-#include "../tree/value_node.h"
-#include "../tree/variable.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 bool PlaceStatement(TTreeBuilder& builder, CStatement* statement, std::initializer_list<CValue*> parts) {
   if (builder.AddStatement(statement)) return true;

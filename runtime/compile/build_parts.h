@@ -2,7 +2,7 @@
 #pragma once
 #include <initializer_list>
 
-#include "build_routines.h"
+#include "runtime/compile/build_routines.h"
 
 class CCompound;
 class CFunction;

@@ -2,9 +2,9 @@
 // holds them. The actions of parse/qel.y name them, and the table generated
 // from the grammar maps rule numbers to them.
 #pragma once
-#include "../tree/block.h"
-#include "../tree/value_node.h"
-#include "tree_builder.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/compile/tree_builder.h"
 
 // What a rule routine works on: the builder, the values of the rule's right
 // side ($1..$n, and $0, $-1 ... before it) and the rule's own value.

@@ -1,17 +1,17 @@
 // Simple statements: var, assignments, calls as statements, the print forms,
 // the jumps (exit, next, return, raise) and "use".
-#include "../parse/literal_value.h"
-#include "../parse/operator_code.h"
-#include "../sys/file_text.h"
-#include "../tree/statements.h"
-#include "../tree/block.h"
-#include "../tree/loops.h"
-#include "../tree/op_node.h"
-#include "../tree/variable.h"
-#include "build_parts.h"
-#include "build_routines.h"
-#include "module_loader.h"
-#include "module_search.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/parse/operator_code.h"
+#include "runtime/sys/file_text.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/variable.h"
+#include "runtime/compile/build_parts.h"
+#include "runtime/compile/build_routines.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/compile/module_search.h"
 
 namespace {
 

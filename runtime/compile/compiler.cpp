@@ -1,9 +1,9 @@
-#include "compiler.h"
+#include "runtime/compile/compiler.h"
 
-#include "../parse/literal_value.h"
-#include "../tree/block.h"
-#include "../tree/references.h"
-#include "console_compiler.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/references.h"
+#include "runtime/compile/console_compiler.h"
 
 void CCompiler::InheritFrom(CCompiler&) {}
 

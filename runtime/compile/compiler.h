@@ -2,8 +2,8 @@
 // that statements go into, and the hooks through which the program that
 // compiles (runner, IDE) reports errors and supplies source text.
 #pragma once
-#include "../base/base.h"
-#include "../text.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
 
 class CCompiler;
 class CModule;

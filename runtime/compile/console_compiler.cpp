@@ -1,6 +1,6 @@
-#include "console_compiler.h"
+#include "runtime/compile/console_compiler.h"
 
-#include "../sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 #include "platform/console.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The runners' compile context: every compile message is printed as a line
 // and counted, and compilation goes on.
 #pragma once
-#include "compiler.h"
+#include "runtime/compile/compiler.h"
 
 class CConsoleCompiler : public CCompiler {
 public:

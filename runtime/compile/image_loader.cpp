@@ -1,7 +1,7 @@
-#include "image_loader.h"
+#include "runtime/compile/image_loader.h"
 
-#include "../error.h"
-#include "module_search.h"
+#include "runtime/error.h"
+#include "runtime/compile/module_search.h"
 
 namespace {
 

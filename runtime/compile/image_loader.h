@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 class CModule;
 

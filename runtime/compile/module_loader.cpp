@@ -1,12 +1,12 @@
-#include "module_loader.h"
+#include "runtime/compile/module_loader.h"
 
 #include <vector>
 
-#include "../sys/file_text.h"
-#include "../tree/block.h"
-#include "image_loader.h"
-#include "module_search.h"
-#include "tree_builder.h"
+#include "runtime/sys/file_text.h"
+#include "runtime/tree/block.h"
+#include "runtime/compile/image_loader.h"
+#include "runtime/compile/module_search.h"
+#include "runtime/compile/tree_builder.h"
 
 namespace {
 

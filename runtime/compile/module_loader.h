@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "compiler.h"
+#include "runtime/compile/compiler.h"
 
 class CModule;
 

@@ -1,7 +1,7 @@
-#include "module_search.h"
+#include "runtime/compile/module_search.h"
 
-#include "../sys/sys_util.h"
-#include "../tree/block.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 

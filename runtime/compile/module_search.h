@@ -2,7 +2,7 @@
 // absolute, else beside the importing module, else in the "lib" and then the
 // "app" folder beside the running program.
 #pragma once
-#include "../text.h"
+#include "runtime/text.h"
 
 class CModule;
 

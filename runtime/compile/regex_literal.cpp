@@ -1,4 +1,4 @@
-#include "regex_literal.h"
+#include "runtime/compile/regex_literal.h"
 
 namespace {
 

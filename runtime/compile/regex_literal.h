@@ -1,7 +1,7 @@
 // Regex literals become values of the regex library, which registers the maker
 // here; the compiler itself knows nothing of regular expressions.
 #pragma once
-#include "../text.h"
+#include "runtime/text.h"
 
 class CNode;
 class CValue;

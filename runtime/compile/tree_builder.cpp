@@ -1,11 +1,11 @@
-#include "tree_builder.h"
+#include "runtime/compile/tree_builder.h"
 
 #include <iterator>
 
-#include "../parse/grammar_tables.h"
-#include "../tree/block.h"
-#include "../tree/function.h"
-#include "build_routines.h"
+#include "runtime/parse/grammar_tables.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
+#include "runtime/compile/build_routines.h"
 #include "qel_rule_routines.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "../parse/parser.h"
-#include "compiler.h"
+#include "runtime/parse/parser.h"
+#include "runtime/compile/compiler.h"
 
 class CCompound;
 class CFunction;

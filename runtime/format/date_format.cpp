@@ -1,14 +1,14 @@
-#include "date_format.h"
+#include "runtime/format/date_format.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "../value/convert.h"
-#include "../value/text_access.h"
-#include "../value/text_forms.h"
-#include "../value/value.h"
-#include "format_support.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_forms.h"
+#include "runtime/value/value.h"
+#include "runtime/format/format_support.h"
 
 namespace {
 

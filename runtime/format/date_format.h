@@ -1,7 +1,7 @@
 // Dates: the "format" of a date value, reading texts as dates, and calendar
 // fields.
 #pragma once
-#include "../text.h"
+#include "runtime/text.h"
 
 // A date written by a pattern of letters, the "format" of a date value.
 //

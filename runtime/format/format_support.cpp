@@ -1,16 +1,16 @@
-#include "format_support.h"
+#include "runtime/format/format_support.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "../error.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "../value/text_access.h"
-#include "../value/text_forms.h"
-#include "../value/value.h"
-#include "text_format.h"
+#include "runtime/error.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_forms.h"
+#include "runtime/value/value.h"
+#include "runtime/format/text_format.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 // Numbers as decimal digits for the formatters: each value shows the digits of
 // its text form, and rounding works on those digits, half away from zero.

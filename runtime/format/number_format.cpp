@@ -1,12 +1,12 @@
-#include "number_format.h"
+#include "runtime/format/number_format.h"
 
 #include <algorithm>
 #include <string>
 
-#include "../value/convert.h"
-#include "../value/text_access.h"
-#include "../value/text_forms.h"
-#include "format_support.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_forms.h"
+#include "runtime/format/format_support.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "../text.h"
-#include "format_support.h"
+#include "runtime/text.h"
+#include "runtime/format/format_support.h"
 
 // A number written by a numeric pattern (see number_pattern.h), the
 // "format" of a number value.

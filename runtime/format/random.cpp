@@ -1,4 +1,4 @@
-#include "random.h"
+#include "runtime/format/random.h"
 
 #include "platform/clock.h"
 

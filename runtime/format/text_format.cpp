@@ -1,14 +1,14 @@
-#include "text_format.h"
+#include "runtime/format/text_format.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "../value/convert.h"
-#include "../value/text_access.h"
-#include "../value/value.h"
-#include "format_support.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/value.h"
+#include "runtime/format/format_support.h"
 
 Text FormatText(TextView pattern, std::span<const Value> arguments) {
   FormatArguments args(arguments);

@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "../text.h"
-#include "../value/value.h"
-#include "format_support.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
+#include "runtime/format/format_support.h"
 
 // Printf-like formatting of script values, the "format" of a text: each
 // directive (see format_directive.h) takes the next argument, "%%" is "%".

@@ -1,9 +1,9 @@
-#include "base_streamers.h"
+#include "runtime/image/base_streamers.h"
 
 #include <algorithm>
 
-#include "image/image_reader.h"
-#include "image/streamer.h"
+#include "runtime/image/image_reader.h"
+#include "runtime/image/streamer.h"
 
 std::span<const BaseStreamer> BaseStreamers() {
   static const BaseStreamer streamers[] = {

@@ -5,10 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "base/list.h"
-#include "base/trie.h"
-#include "image/streamer.h"
-#include "value/var_stack.h"
+#include "runtime/base/list.h"
+#include "runtime/base/trie.h"
+#include "runtime/image/streamer.h"
+#include "runtime/value/var_stack.h"
 
 // Class ids and streamers of the base containers (ids 0-4). Variable stacks
 // (id 5) are registered with the program-tree records: a stack is bound to

@@ -1,10 +1,10 @@
-#include "container.h"
+#include "runtime/image/container.h"
 
-#include "image/image_reader.h"
-#include "image/streamer.h"
+#include "runtime/image/image_reader.h"
+#include "runtime/image/streamer.h"
 #include "platform/errors.h"
-#include "sys/file_io.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/file_io.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/base.h"
-#include "text.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
 
 // Layout constants of compiled images: header, trailer and scrambling keys.
 

@@ -1,7 +1,7 @@
-#include "image/image_reader.h"
+#include "runtime/image/image_reader.h"
 
-#include "image/container.h"
-#include "image/streamer.h"
+#include "runtime/image/container.h"
+#include "runtime/image/streamer.h"
 
 namespace {
 

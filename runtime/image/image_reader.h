@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "base/base.h"
-#include "image/container.h"
-#include "image/reference_graph.h"
-#include "image/streamer.h"
+#include "runtime/base/base.h"
+#include "runtime/image/container.h"
+#include "runtime/image/reference_graph.h"
+#include "runtime/image/streamer.h"
 
 class CImageReader {
 public:

@@ -1,6 +1,6 @@
-#include "image/reference_graph.h"
+#include "runtime/image/reference_graph.h"
 
-#include "image/streamer.h"
+#include "runtime/image/streamer.h"
 
 ReferenceGraph::ReferenceGraph(int32_t records, int64_t stepBudget)
     : records_(records), below_(records, 0), above_(records, 0), stepBudget_(stepBudget) {}

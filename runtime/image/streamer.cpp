@@ -1,16 +1,16 @@
-#include "streamer.h"
+#include "runtime/image/streamer.h"
 
 #include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "error.h"
-#include "image/base_streamers.h"
-#include "image/container.h"
-#include "image/image_reader.h"
+#include "runtime/error.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/container.h"
+#include "runtime/image/image_reader.h"
 #include "platform/codepage.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 void CStreamer::Attach(CImageReader* reader, int32_t record, ByteCursor body) {
   reader_ = reader;

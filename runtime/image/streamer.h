@@ -6,10 +6,10 @@
 #include <memory>
 #include <string_view>
 
-#include "base/base.h"
-#include "image/reference_graph.h"
-#include "text.h"
-#include "value/value.h"
+#include "runtime/base/base.h"
+#include "runtime/image/reference_graph.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 // Bounds-checked reading of an image's bytes: running past the end is a bad
 // format, never a read outside the buffer.

@@ -1,14 +1,14 @@
-#include "json_reader.h"
+#include "runtime/json/json_reader.h"
 
 #include <algorithm>
 
-#include "../format/date_format.h"
-#include "../parse/literal_value.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/text_forms.h"
-#include "json_syntax.h"
+#include "runtime/format/date_format.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_forms.h"
+#include "runtime/json/json_syntax.h"
 
 namespace {
 

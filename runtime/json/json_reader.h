@@ -2,8 +2,8 @@
 #pragma once
 #include <vector>
 
-#include "../text.h"
-#include "../value/value.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 // The JSON reader: strict JSON and the runtime's own literal notation (bare
 // names, ' and ` quotes, "=" for ":", ";" for ",", @"..." dates, nil), read in

@@ -1,9 +1,9 @@
-#include "json_syntax.h"
+#include "runtime/json/json_syntax.h"
 
 #include <array>
 
-#include "../error.h"
-#include "../value/convert.h"
+#include "runtime/error.h"
+#include "runtime/value/convert.h"
 
 namespace {
 

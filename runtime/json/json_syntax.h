@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 // What each character means to the JSON reader.
 enum class JsonCharClass {

@@ -1,16 +1,16 @@
-#include "json_writer.h"
+#include "runtime/json/json_writer.h"
 
 #include <cmath>
 #include <string>
 #include <utility>
 
-#include "../stack_guard.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "../value/text_access.h"
-#include "json_syntax.h"
+#include "runtime/stack_guard.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_access.h"
+#include "runtime/json/json_syntax.h"
 
 namespace {
 

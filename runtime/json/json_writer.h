@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <unordered_set>
 
-#include "../text.h"
-#include "../value/value.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 // How "@toJson" writes an object.
 struct TJsonOptions {

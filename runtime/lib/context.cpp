@@ -1,4 +1,4 @@
-#include "context.h"
+#include "runtime/lib/context.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Execution context: told which statement runs next, prints the script's
 // output and answers calls of named operations on values.
 #pragma once
-#include "../base/base.h"
-#include "../text.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
 
 class CNode;
 class CValueList;

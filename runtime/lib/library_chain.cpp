@@ -1,4 +1,4 @@
-#include "library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 #include <array>
 #include <cstdint>

@@ -6,9 +6,9 @@
 #pragma once
 #include <vector>
 
-#include "../base/list.h"
-#include "../base/trie.h"
-#include "context.h"
+#include "runtime/base/list.h"
+#include "runtime/base/trie.h"
+#include "runtime/lib/context.h"
 
 // Writes its result into result (null on entry); failure raises.
 using LibraryHandler = void (*)(CContext& context, CNode* receiver, CValueList* args, Value& result);

@@ -1,8 +1,8 @@
-#include "object_library.h"
+#include "runtime/objlib/object_library.h"
 
-#include "../json/json_writer.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
+#include "runtime/json/json_writer.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
 
 CObjectLibrary::CObjectLibrary() {
   AddHandler(QT("@count"), &DoCount);

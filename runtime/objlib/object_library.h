@@ -1,7 +1,7 @@
 // Methods of script objects: "@count", "@length", "@each", "@add", "@clone"
 // and "@toJson".
 #pragma once
-#include "../lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 class CObjectLibrary : public CLibrary {
 public:

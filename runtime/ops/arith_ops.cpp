@@ -3,11 +3,11 @@
 // arithmetic, which widens results and raises the errors.
 #include <cmath>
 
-#include "../error.h"
-#include "../value/arith.h"
-#include "../value/convert.h"
-#include "fast_numbers.h"
-#include "op_routines.h"
+#include "runtime/error.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/convert.h"
+#include "runtime/ops/fast_numbers.h"
+#include "runtime/ops/op_routines.h"
 
 namespace {
 

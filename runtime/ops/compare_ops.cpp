@@ -1,12 +1,12 @@
 // Comparisons, "in" and matching. A result of "not comparable" makes "=", "<"
 // and ">" false and "<>", "<=" and ">=" true.
-#include "../error.h"
-#include "../lib/context.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
-#include "../value/predicates.h"
-#include "fast_numbers.h"
-#include "op_routines.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/predicates.h"
+#include "runtime/ops/fast_numbers.h"
+#include "runtime/ops/op_routines.h"
 
 namespace {
 

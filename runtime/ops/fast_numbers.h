@@ -1,7 +1,7 @@
 // Operand tests of the arithmetic fast paths: plain Int32 and Double values
 // are read straight from the payload.
 #pragma once
-#include "../value/value.h"
+#include "runtime/value/value.h"
 
 inline bool BothInt32(const Value& a, const Value& b) { return a.Type() == varInteger && b.Type() == varInteger; }
 

@@ -2,9 +2,9 @@
 // truthiness and give a Boolean. Bitwise operators work on 32-bit words and
 // give UInt32 results: integers and Booleans give their own bits, any other
 // operand is converted (see "Bitwise operators" in docs/values.md).
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "op_routines.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/ops/op_routines.h"
 
 namespace {
 

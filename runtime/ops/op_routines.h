@@ -1,6 +1,6 @@
 // The routines of the operator table, by family.
 #pragma once
-#include "operator_table.h"
+#include "runtime/ops/operator_table.h"
 
 // Arithmetic: int32 and double fast paths, else the general arithmetic.
 void AddValues(CContext& context, Value& value, const Value& other);

@@ -1,6 +1,6 @@
-#include "operator_table.h"
+#include "runtime/ops/operator_table.h"
 
-#include "op_routines.h"
+#include "runtime/ops/op_routines.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #pragma once
 #include <array>
 
-#include "../value/value.h"
-#include "operator.h"
+#include "runtime/value/value.h"
+#include "runtime/ops/operator.h"
 
 class CContext;
 

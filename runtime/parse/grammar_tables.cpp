@@ -1,4 +1,4 @@
-#include "grammar_tables.h"
+#include "runtime/parse/grammar_tables.h"
 
 #include <iterator>
 

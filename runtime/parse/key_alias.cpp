@@ -1,8 +1,8 @@
-#include "key_alias.h"
+#include "runtime/parse/key_alias.h"
 
 #include <algorithm>
 
-#include "sys/file_text.h"
+#include "runtime/sys/file_text.h"
 
 namespace {
 

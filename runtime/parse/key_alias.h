@@ -4,7 +4,7 @@
 #pragma once
 #include <vector>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 struct CKeyAlias {
   Text name;

@@ -1,6 +1,6 @@
-#include "literal_match.h"
+#include "runtime/parse/literal_match.h"
 
-#include "char_class.h"
+#include "runtime/parse/char_class.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 // The code unit at i, or kNoChar past the end.
 int CharAt(TextView text, size_t i);

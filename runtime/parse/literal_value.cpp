@@ -1,10 +1,10 @@
-#include "literal_value.h"
+#include "runtime/parse/literal_value.h"
 
 #include <limits>
 #include <string>
 
-#include "char_class.h"
-#include "value/text_forms.h"
+#include "runtime/parse/char_class.h"
+#include "runtime/value/text_forms.h"
 
 namespace {
 

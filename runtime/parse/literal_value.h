@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "../text.h"
-#include "../value/value.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 struct TNumberLiteral {
   enum Kind { kInt32, kUInt32, kInt64, kDouble };

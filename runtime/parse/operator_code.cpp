@@ -1,6 +1,6 @@
-#include "operator_code.h"
+#include "runtime/parse/operator_code.h"
 
-#include "key_alias.h"
+#include "runtime/parse/key_alias.h"
 
 namespace {
 

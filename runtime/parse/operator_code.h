@@ -1,7 +1,7 @@
 // Operator codes: the operator each operator token's text stands for.
 #pragma once
-#include "../ops/operator.h"
-#include "../text.h"
+#include "runtime/ops/operator.h"
+#include "runtime/text.h"
 
 // The operator of an operator token's text, which is first passed through the
 // key-alias table, so that an aliased word ("not" and "bit not" included)

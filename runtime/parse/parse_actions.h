@@ -6,7 +6,7 @@
 #include <span>
 #include <stdexcept>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 class CNode;
 

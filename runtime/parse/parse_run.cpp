@@ -1,9 +1,9 @@
-#include "parse_run.h"
+#include "runtime/parse/parse_run.h"
 
-#include "grammar_tables.h"
-#include "parse_actions.h"
-#include "scanner.h"
-#include "tokens.h"
+#include "runtime/parse/grammar_tables.h"
+#include "runtime/parse/parse_actions.h"
+#include "runtime/parse/scanner.h"
+#include "runtime/parse/tokens.h"
 
 TParseRun::TParseRun(TScanner& scanner, TParseActions& actions, bool& endRequested)
     : scanner_(scanner), actions_(actions), endRequested_(endRequested) {}

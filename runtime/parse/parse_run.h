@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "parse_actions.h"
+#include "runtime/parse/parse_actions.h"
 
 class TParseActions;
 class TScanner;

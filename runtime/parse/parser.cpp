@@ -1,7 +1,7 @@
-#include "parser.h"
+#include "runtime/parse/parser.h"
 
-#include "../stack_guard.h"
-#include "parse_run.h"
+#include "runtime/stack_guard.h"
+#include "runtime/parse/parse_run.h"
 
 void TParser::Parse(Text text) {
   scanner_.SetText(std::move(text));

@@ -3,8 +3,8 @@
 // builder). It accepts after each statement and starts again; syntax errors
 // are reported and never stop the parse.
 #pragma once
-#include "parse_actions.h"
-#include "scanner.h"
+#include "runtime/parse/parse_actions.h"
+#include "runtime/parse/scanner.h"
 
 class TParser {
 public:

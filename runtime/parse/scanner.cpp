@@ -1,12 +1,12 @@
-#include "scanner.h"
+#include "runtime/parse/scanner.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "char_class.h"
-#include "key_alias.h"
-#include "literal_match.h"
-#include "tokens.h"
+#include "runtime/parse/char_class.h"
+#include "runtime/parse/key_alias.h"
+#include "runtime/parse/literal_match.h"
+#include "runtime/parse/tokens.h"
 
 namespace {
 

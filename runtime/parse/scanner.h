@@ -4,7 +4,7 @@
 #pragma once
 #include <cstddef>
 
-#include "../text.h"
+#include "runtime/text.h"
 
 class TScanner {
 public:

@@ -1,4 +1,4 @@
-#include "engine_text.h"
+#include "runtime/regex/engine_text.h"
 
 #include "platform/case_map.h"
 #include "platform/codepage.h"

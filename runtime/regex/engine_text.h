@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "text.h"
+#include "runtime/text.h"
 
 // Texts as the engine holds them: UTF-8 in qelu; in qel the text's own bytes
 // in the system code page, which PCRE's UTF-8 mode takes as they are.

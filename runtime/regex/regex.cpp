@@ -1,12 +1,12 @@
-#include "regex.h"
+#include "runtime/regex/regex.h"
 
 #include <climits>
 #include <cstdint>
 #include <pcre.h>
 
-#include "regex/engine_text.h"
-#include "regex/regex_options.h"
-#include "regex/replace_template.h"
+#include "runtime/regex/engine_text.h"
+#include "runtime/regex/regex_options.h"
+#include "runtime/regex/replace_template.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base/base.h"
-#include "text.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
 
 struct real_pcre;
 

@@ -1,12 +1,12 @@
-#include "regex_options.h"
+#include "runtime/regex/regex_options.h"
 
 #include <cstddef>
 #include <pcre.h>
 #include <string>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/stack_room.h"
-#include "regex/engine_text.h"
+#include "runtime/regex/engine_text.h"
 
 namespace {
 

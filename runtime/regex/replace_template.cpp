@@ -1,9 +1,9 @@
-#include "regex/replace_template.h"
+#include "runtime/regex/replace_template.h"
 
 #include <algorithm>
 
-#include "regex/engine_text.h"
-#include "regex/regex.h"
+#include "runtime/regex/engine_text.h"
+#include "runtime/regex/regex.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "match_library.h"
+#include "runtime/rxlib/match_library.h"
 
 #include <string>
 
-#include "../regex/engine_text.h"
-#include "../regex/regex.h"
-#include "../tree/call.h"
-#include "../tree/function.h"
-#include "../tree/object_value.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
+#include "runtime/regex/engine_text.h"
+#include "runtime/regex/regex.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
 #include "platform/codepage.h"
 
 CMatchValue::CMatchValue(CRegex* engine) : CValue(nullptr), engine_(engine) {

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "../base/base.h"
-#include "../lib/library_chain.h"
-#include "../tree/value_node.h"
-#include "../value/value.h"
+#include "runtime/base/base.h"
+#include "runtime/lib/library_chain.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/value.h"
 
 // Match values: the walk through the matches of one search. A match value
 // keeps its engine, so one that a script stores, or that an action keeps,

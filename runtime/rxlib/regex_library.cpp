@@ -1,15 +1,15 @@
-#include "regex_library.h"
+#include "runtime/rxlib/regex_library.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "../regex/regex.h"
-#include "../regex/regex_options.h"
-#include "../sys/sys_util.h"
-#include "../tree/value_node.h"
-#include "../value/convert.h"
-#include "match_library.h"
+#include "runtime/regex/regex.h"
+#include "runtime/regex/regex_options.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/rxlib/match_library.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Regular-expression values, their operations and library, and the built-ins on
 // texts that lead to them.
 #pragma once
-#include "../lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 #include <cstdint>
 
-#include "../text.h"
-#include "../tree/value_node.h"
+#include "runtime/text.h"
+#include "runtime/tree/value_node.h"
 
 // Regular-expression values: a pattern and its flag letters, written as a
 // literal or made by "toRegex". The value refers to itself so that it

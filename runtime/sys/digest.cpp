@@ -1,4 +1,4 @@
-#include "digest.h"
+#include "runtime/sys/digest.h"
 
 #include <cstdint>
 

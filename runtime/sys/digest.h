@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text.h"
+#include "runtime/text.h"
 
 Text HashMD5Hex(std::string_view bytes);
 Text HashSHA1Hex(std::string_view bytes);

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "sys/digest.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/digest.h"
+#include "runtime/sys/sys_util.h"
 
 // advapi32's digest functions fill contexts of their own layout; the digest
 // lies inside the context (MD5) or is written where the caller says (SHA-1).

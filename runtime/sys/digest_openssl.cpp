@@ -1,7 +1,7 @@
 #include <openssl/evp.h>
 
-#include "error.h"
-#include "sys/digest.h"
+#include "runtime/error.h"
+#include "runtime/sys/digest.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "file_io.h"
+#include "runtime/sys/file_io.h"
 
 #include <algorithm>
 #include <new>
 #include <stdexcept>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/errors.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

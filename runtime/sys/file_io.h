@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/files.h"
-#include "text.h"
+#include "runtime/text.h"
 
 // Opening files for the text routines, with the runtime's failure messages.
 

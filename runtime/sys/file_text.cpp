@@ -1,14 +1,14 @@
-#include "file_text.h"
+#include "runtime/sys/file_text.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
-#include "sys/digest.h"
-#include "sys/file_io.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/digest.h"
+#include "runtime/sys/file_io.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "text.h"
+#include "runtime/text.h"
 
 // Whole text files: reading with byte-order-mark detection or as a digest,
 // writing with marks or appending. See file_encoding.h for code pages.

@@ -1,9 +1,9 @@
-#include "sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/codepage.h"
 #include "platform/dirs.h"
 #include "platform/errors.h"

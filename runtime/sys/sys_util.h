@@ -8,7 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/library.h"
-#include "text.h"
+#include "runtime/text.h"
 
 // File-system and loader operations the runtime reaches through one class.
 // Copy, move and delete failures are not reported as errors.

@@ -1,11 +1,11 @@
-#include "block.h"
+#include "runtime/tree/block.h"
 
-#include "../base/list.h"
-#include "../lib/context.h"
-#include "../stack_guard.h"
-#include "call.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/base/list.h"
+#include "runtime/lib/context.h"
+#include "runtime/stack_guard.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 CBlock::CBlock(CNode* owner)
     : CStatement(owner),

@@ -1,8 +1,8 @@
 // Blocks, modules and the statements with a body block of their own.
 #pragma once
-#include "../base/list.h"
-#include "node.h"
-#include "value_node.h"
+#include "runtime/base/list.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/value_node.h"
 
 // A block: statements in order, the modules it uses and the names it scopes.
 // A jump out of the block sets its break flag; the block clears it when it

@@ -1,8 +1,8 @@
-#include "call.h"
+#include "runtime/tree/call.h"
 
-#include "../error.h"
-#include "../stack_guard.h"
-#include "value_node.h"
+#include "runtime/error.h"
+#include "runtime/stack_guard.h"
+#include "runtime/tree/value_node.h"
 
 CCall::CCall(CNode* owner, CValue* callee, CValueList* args) : CValue(owner), callee_(callee), args_(args) {}
 

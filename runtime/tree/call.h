@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "value_node.h"
+#include "runtime/tree/value_node.h"
 
 // callee(arguments). With the object-call flag the call is deferred: its
 // value refers to the call node, and calling that later passes the kept

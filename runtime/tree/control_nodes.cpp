@@ -1,16 +1,16 @@
-#include "control_nodes.h"
+#include "runtime/tree/control_nodes.h"
 
 #include <exception>
 #include <new>
 #include <stdexcept>
 
-#include "../error.h"
-#include "../lib/context.h"
-#include "../ops/operator_table.h"
-#include "../value/predicates.h"
-#include "block.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/ops/operator_table.h"
+#include "runtime/value/predicates.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 CSelectNode::~CSelectNode() { ReleaseObject(else_); }
 

@@ -1,6 +1,6 @@
 // The choice and try statements: if, case and try.
 #pragma once
-#include "block.h"
+#include "runtime/tree/block.h"
 
 // Base of the select, loop and try statements.
 class CControlNode : public CCompound {

@@ -1,18 +1,18 @@
-#include "function.h"
+#include "runtime/tree/function.h"
 
 #include <utility>
 #include <vector>
 
-#include "../base/base.h"
-#include "../base/list.h"
-#include "../error.h"
-#include "../stack_guard.h"
-#include "../value/var_stack.h"
-#include "block.h"
-#include "call.h"
-#include "object_value.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/base/base.h"
+#include "runtime/base/list.h"
+#include "runtime/error.h"
+#include "runtime/stack_guard.h"
+#include "runtime/value/var_stack.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "block.h"
-#include "node.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/node.h"
 
 // Script functions and classes. A function's variables keep one value per
 // active call (its recursion levels). A class is a function with the method

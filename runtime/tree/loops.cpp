@@ -1,13 +1,13 @@
-#include "loops.h"
+#include "runtime/tree/loops.h"
 
-#include "../error.h"
-#include "../lib/context.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "block.h"
-#include "object_value.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 CLoopNode::~CLoopNode() { ReleaseObject(condition_); }
 

@@ -1,10 +1,10 @@
 // Loops: loop and while, the numeric for, for each, and the jumps that end a
 // pass.
 #pragma once
-#include "../base/base.h"
-#include "../value/value.h"
-#include "control_nodes.h"
-#include "statements.h"
+#include "runtime/base/base.h"
+#include "runtime/value/value.h"
+#include "runtime/tree/control_nodes.h"
+#include "runtime/tree/statements.h"
 
 // loop / while, and the base of the for loops. Loop jumps and return set the
 // stop flag; the loop clears it when it finishes, also when an error leaves

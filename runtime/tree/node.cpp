@@ -1,4 +1,4 @@
-#include "node.h"
+#include "runtime/tree/node.h"
 
 CNode::CNode(CNode* owner) : owner_(owner) { ++liveCount_; }
 

@@ -3,9 +3,9 @@
 #pragma once
 #include <cstdint>
 
-#include "../base/base.h"
-#include "../text.h"
-#include "../value/value.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 // Class ids of program-tree nodes in compiled images.
 enum class ClassId : int {

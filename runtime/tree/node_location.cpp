@@ -1,10 +1,10 @@
-#include "node_location.h"
+#include "runtime/tree/node_location.h"
 
 #include <string>
 
-#include "../lib/context.h"
-#include "../value/text_access.h"
-#include "function.h"
+#include "runtime/lib/context.h"
+#include "runtime/value/text_access.h"
+#include "runtime/tree/function.h"
 
 Text NodeLocation(const CContext& context) {
   CNode* saved = context.SavedNode();

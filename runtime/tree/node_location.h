@@ -1,6 +1,6 @@
 // Where the context last saved its place: "function/line".
 #pragma once
-#include "../text.h"
+#include "runtime/text.h"
 
 class CContext;
 

@@ -1,12 +1,12 @@
-#include "object_value.h"
+#include "runtime/tree/object_value.h"
 
-#include "../stack_guard.h"
-#include "../value/var_stack.h"
-#include "block.h"
-#include "call.h"
-#include "function.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/stack_guard.h"
+#include "runtime/value/var_stack.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 CObjectValue::CObjectValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 

@@ -3,9 +3,9 @@
 #pragma once
 #include <vector>
 
-#include "../value/value.h"
-#include "function.h"
-#include "value_node.h"
+#include "runtime/value/value.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/value_node.h"
 
 // Script objects: the object literal and the objects made at run time. An
 // object's value is a plain reference to itself; its members are named value

@@ -1,8 +1,8 @@
-#include "op_node.h"
+#include "runtime/tree/op_node.h"
 
-#include "../ops/operator_table.h"
-#include "../stack_guard.h"
-#include "../value/predicates.h"
+#include "runtime/ops/operator_table.h"
+#include "runtime/stack_guard.h"
+#include "runtime/value/predicates.h"
 
 namespace {
 

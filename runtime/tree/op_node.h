@@ -2,8 +2,8 @@
 // nodes hand their operand values to the operator table; "and" and "or"
 // short-circuit and yield one of their operand values.
 #pragma once
-#include "../ops/operator.h"
-#include "value_node.h"
+#include "runtime/ops/operator.h"
+#include "runtime/tree/value_node.h"
 
 class COpNode : public CValue {
 public:

@@ -1,18 +1,18 @@
-#include "references.h"
+#include "runtime/tree/references.h"
 
 #include <optional>
 
-#include "../base/list.h"
-#include "../error.h"
-#include "../lib/context.h"
-#include "../stack_guard.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "block.h"
-#include "function.h"
-#include "object_value.h"
-#include "value_node.h"
-#include "variable.h"
+#include "runtime/base/list.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/stack_guard.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
     : CRef(owner), refName_(name), optional_(optional) {}

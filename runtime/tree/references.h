@@ -1,6 +1,6 @@
 // References: names, members and indexes resolved at run time.
 #pragma once
-#include "value_node.h"
+#include "runtime/tree/value_node.h"
 
 // References: nodes that stand for another node found at run time and pass
 // every value operation on to it.

@@ -1,14 +1,14 @@
-#include "statements.h"
+#include "runtime/tree/statements.h"
 
-#include "../error.h"
-#include "../lib/context.h"
-#include "../stack_guard.h"
-#include "../value/arith.h"
-#include "../value/convert.h"
-#include "block.h"
-#include "op_node.h"
-#include "references.h"
-#include "value_node.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/stack_guard.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/convert.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/references.h"
+#include "runtime/tree/value_node.h"
 
 CAssignStmt::CAssignStmt(CNode* owner, CValue* target, CValue* expression)
     : CSimpleStatement(owner), target_(target), expression_(expression) {}

@@ -1,7 +1,7 @@
 // The one-line statements: assignments, expressions and print, jumps and raise.
 #pragma once
-#include "node.h"
-#include "value_node.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/value_node.h"
 
 // target = expression
 class CAssignStmt : public CSimpleStatement {

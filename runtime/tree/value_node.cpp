@@ -1,9 +1,9 @@
-#include "value_node.h"
+#include "runtime/tree/value_node.h"
 
-#include "../error.h"
-#include "../value/convert.h"
-#include "../value/predicates.h"
-#include "object_value.h"
+#include "runtime/error.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/tree/object_value.h"
 
 CNode* CValue::Item(int32_t) { return nullptr; }
 

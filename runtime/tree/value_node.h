@@ -1,8 +1,8 @@
 // Value nodes, the lists that hold them, and what a value refers to.
 #pragma once
-#include "../base/list.h"
-#include "../value/predicates.h"
-#include "node.h"
+#include "runtime/base/list.h"
+#include "runtime/value/predicates.h"
+#include "runtime/tree/node.h"
 
 // Value nodes: expressions that hold a script value. The value slot points at
 // the value the node designates: its own value unless the node is bound to

@@ -1,8 +1,8 @@
-#include "variable.h"
+#include "runtime/tree/variable.h"
 
-#include "../value/var_stack.h"
-#include "block.h"
-#include "function.h"
+#include "runtime/value/var_stack.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
 
 CVariable* CVariable::Declare(CBlock* scope, TextView name) {
   CVariable* variable;

@@ -1,7 +1,7 @@
 // Variables, and the variables a statement declares for itself.
 #pragma once
-#include "../text.h"
-#include "value_node.h"
+#include "runtime/text.h"
+#include "runtime/tree/value_node.h"
 
 // Variables: named value nodes in a block's name table. A variable of a
 // function keeps one value per active call on a variable stack.

@@ -1,15 +1,15 @@
-#include "block_streamers.h"
+#include "runtime/treeimage/block_streamers.h"
 
 #include <unordered_set>
 
-#include "base/list.h"
-#include "image/image_reader.h"
-#include "image/streamer.h"
-#include "tree/block.h"
-#include "tree/control_nodes.h"
-#include "tree/loops.h"
-#include "tree/variable.h"
-#include "treeimage/node_streamer.h"
+#include "runtime/base/list.h"
+#include "runtime/image/image_reader.h"
+#include "runtime/image/streamer.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/control_nodes.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/variable.h"
+#include "runtime/treeimage/node_streamer.h"
 
 namespace {
 

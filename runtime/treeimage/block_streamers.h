@@ -1,7 +1,7 @@
 // Records of blocks, modules, compounds, and the choice, try and loop
 // statements.
 #pragma once
-#include "treeimage/node_streamer.h"
+#include "runtime/treeimage/node_streamer.h"
 
 // Records of blocks (id 19: children, used modules, names, break flag) and
 // modules (id 20). A block takes over the lists of its record in place of

@@ -1,15 +1,15 @@
-#include "node_streamer.h"
+#include "runtime/treeimage/node_streamer.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "image/base_streamers.h"
-#include "image/image_reader.h"
-#include "image/streamer.h"
-#include "tree/block.h"
-#include "tree/node.h"
-#include "tree/statements.h"
-#include "tree/value_node.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/image_reader.h"
+#include "runtime/image/streamer.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

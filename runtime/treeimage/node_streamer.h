@@ -3,9 +3,9 @@
 #pragma once
 #include <cstdint>
 
-#include "base/list.h"
-#include "image/streamer.h"
-#include "tree/node.h"
+#include "runtime/base/list.h"
+#include "runtime/image/streamer.h"
+#include "runtime/tree/node.h"
 
 // Records of program-tree nodes: the root of their streamers (id 11: name
 // and owner) and line statements (id 87). Owners are plain references that

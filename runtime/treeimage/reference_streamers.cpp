@@ -1,15 +1,15 @@
-#include "reference_streamers.h"
+#include "runtime/treeimage/reference_streamers.h"
 
-#include "base/list.h"
-#include "image/streamer.h"
-#include "tree/block.h"
-#include "tree/call.h"
-#include "tree/function.h"
-#include "tree/references.h"
-#include "tree/value_node.h"
-#include "tree/variable.h"
-#include "treeimage/value_streamers.h"
-#include "value/var_stack.h"
+#include "runtime/base/list.h"
+#include "runtime/image/streamer.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/references.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
+#include "runtime/treeimage/value_streamers.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 

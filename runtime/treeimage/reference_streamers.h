@@ -1,7 +1,7 @@
 // Records of references, calls and functions.
 #pragma once
-#include "treeimage/block_streamers.h"
-#include "treeimage/value_streamers.h"
+#include "runtime/treeimage/block_streamers.h"
+#include "runtime/treeimage/value_streamers.h"
 
 // Records of references and calls: name references (id 28: target, name,
 // optional flag), member references (29: placeholder, COM value node, object

@@ -1,15 +1,15 @@
-#include "value_streamers.h"
+#include "runtime/treeimage/value_streamers.h"
 
-#include "image/base_streamers.h"
-#include "image/image_reader.h"
-#include "image/streamer.h"
-#include "rxlib/regex_library.h"
-#include "tree/function.h"
-#include "tree/object_value.h"
-#include "tree/op_node.h"
-#include "tree/value_node.h"
-#include "tree/variable.h"
-#include "value/var_stack.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/image_reader.h"
+#include "runtime/image/streamer.h"
+#include "runtime/rxlib/regex_library.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #pragma once
 #include <cstdint>
 
-#include "image/base_streamers.h"
-#include "image/streamer.h"
-#include "text.h"
-#include "treeimage/node_streamer.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/streamer.h"
+#include "runtime/text.h"
+#include "runtime/treeimage/node_streamer.h"
 
 // Records of value nodes (ids 23, 25, 27 and 6: the value), stack variables
 // (26: function and variable stack), object values (32, 34, 35: members),

@@ -1,11 +1,11 @@
-#include "arith.h"
+#include "runtime/value/arith.h"
 
 #include <cmath>
 
-#include "../error.h"
-#include "convert.h"
-#include "predicates.h"
-#include "text_forms.h"
+#include "runtime/error.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_forms.h"
 
 namespace {
 

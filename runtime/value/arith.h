@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "value.h"
+#include "runtime/value/value.h"
 
 // The general arithmetic of script values, behind the operators' fast paths.
 // The rules are listed in docs/values.md.

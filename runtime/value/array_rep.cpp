@@ -1,9 +1,9 @@
-#include "array_rep.h"
+#include "runtime/value/array_rep.h"
 
 #include <cstring>
 #include <new>
 
-#include "../error.h"
+#include "runtime/error.h"
 
 namespace {
 

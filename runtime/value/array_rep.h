@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "value.h"
+#include "runtime/value/value.h"
 
 struct ArrayBound {
   int32_t lower;

@@ -1,12 +1,12 @@
-#include "convert.h"
+#include "runtime/value/convert.h"
 
 #include <cmath>
 
-#include "../error.h"
-#include "arith.h"
-#include "predicates.h"
-#include "text_access.h"
-#include "text_forms.h"
+#include "runtime/error.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_forms.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "arith.h"
-#include "value.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/value.h"
 
 // Conversions between script values. They follow OLE Automation's rules but
 // do not depend on the locale; docs/values.md lists every rule. Failures raise

@@ -1,11 +1,11 @@
-#include "predicates.h"
+#include "runtime/value/predicates.h"
 
 #include <algorithm>
 
-#include "arith.h"
-#include "convert.h"
-#include "text_access.h"
-#include "text_forms.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/text_forms.h"
 
 bool IsStringType(VarType type) { return type == varOleStr || type == varString || type == varUString; }
 

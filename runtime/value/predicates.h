@@ -1,7 +1,7 @@
 // Tests on script values and the one comparison behind the relational
 // operators, "in" and "case".
 #pragma once
-#include "value.h"
+#include "runtime/value/value.h"
 
 // Tests on script values used by operators, conditions and case statements.
 

@@ -1,6 +1,6 @@
-#include "text_access.h"
+#include "runtime/value/text_access.h"
 
-#include "../error.h"
+#include "runtime/error.h"
 #include "platform/codepage.h"
 
 size_t TextLength(const Value& text) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "value.h"
+#include "runtime/value/value.h"
 
 // Reading text values (types 8, 256 and 258) whatever their width.
 

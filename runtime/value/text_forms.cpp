@@ -1,4 +1,4 @@
-#include "text_forms.h"
+#include "runtime/value/text_forms.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "text_access.h"
-#include "value.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/value.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "arith.h"
-#include "value.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/value.h"
 
 // The trimmed, ASCII-only content of a text, for the parsers of numbers,
 // dates and boolean words.

@@ -1,10 +1,10 @@
-#include "text_rep.h"
+#include "runtime/value/text_rep.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
-#include "../error.h"
+#include "runtime/error.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "value.h"
+#include "runtime/value/value.h"
 
-#include "../error.h"
-#include "array_rep.h"
+#include "runtime/error.h"
+#include "runtime/value/array_rep.h"
 #include "platform/interfaces.h"
 
 Value& Value::AssignSlow(const Value& other) {

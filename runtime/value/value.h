@@ -2,9 +2,9 @@
 #pragma once
 #include <cstdint>
 
-#include "../base/base.h"
-#include "../text.h"
-#include "text_rep.h"
+#include "runtime/base/base.h"
+#include "runtime/text.h"
+#include "runtime/value/text_rep.h"
 
 using VarType = uint16_t;
 

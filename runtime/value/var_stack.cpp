@@ -1,6 +1,6 @@
-#include "var_stack.h"
+#include "runtime/value/var_stack.h"
 
-#include "../error.h"
+#include "runtime/error.h"
 
 void CVarLevels::LeaveLevel() {
   if (depth_ == 0) RaiseError(QT("Recursion level left without being entered"));

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "../base/base.h"
-#include "value.h"
+#include "runtime/base/base.h"
+#include "runtime/value/value.h"
 
 class CVarStack;
 

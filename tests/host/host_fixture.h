@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "compile/module_loader.h"
-#include "error.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
 #include "host/error_relay.h"
 #include "host/host_init.h"
-#include "lib/context.h"
-#include "startup/runtime_init.h"
+#include "runtime/lib/context.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/recording_context.h"
 #include "support/run_capture.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/block.h"
+#include "runtime/tree/block.h"
 
 class HostTest : public testing::Test {
 protected:

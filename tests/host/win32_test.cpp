@@ -8,9 +8,9 @@
 #include "host/native_callback.h"
 #include "host/native_function.h"
 #include "host_fixture.h"
-#include "sys/sys_util.h"
-#include "tree/function.h"
-#include "tree/value_node.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

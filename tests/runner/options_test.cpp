@@ -1,7 +1,7 @@
 // The option rules in-process: which argument matches, and what its value is.
 #include <gtest/gtest.h>
 
-#include "options.h"
+#include "runner/options.h"
 #include "support/text_util.h"
 
 namespace {

@@ -1,16 +1,16 @@
 // Three script runs in one process, as the IDE makes them: a clean one that
 // changes the process's settings, one with compile and script errors, and a
 // clean one again. Nothing of a run may reach the next.
-#include "builtin/script_settings.h"
-#include "compile/compiler.h"
-#include "compile/console_compiler.h"
+#include "runtime/builtin/script_settings.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/console_compiler.h"
 #include "host/host_init.h"
-#include "lib/context.h"
-#include "parse/key_alias.h"
-#include "script_run.h"
-#include "startup/runtime_init.h"
-#include "sys/sys_util.h"
-#include "tree/call.h"
+#include "runtime/lib/context.h"
+#include "runtime/parse/key_alias.h"
+#include "runner/script_run.h"
+#include "runtime/startup/runtime_init.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/call.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "runner_fixture.h"
 #include "support/corpus_files.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "compile/compiler.h"
-#include "compile/module_loader.h"
-#include "startup/runtime_init.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/block.h"
+#include "runtime/tree/block.h"
 
 std::string ScriptImage(std::string_view source) {
   InitRuntimeLibraries();

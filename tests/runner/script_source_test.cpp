@@ -1,7 +1,7 @@
 // The names of compiled scripts looked for beside the program file.
 #include <gtest/gtest.h>
 
-#include "script_source.h"
+#include "runner/script_source.h"
 #include "support/text_util.h"
 
 namespace {

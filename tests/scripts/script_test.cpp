@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "compile/module_loader.h"
-#include "compile/module_search.h"
-#include "error.h"
-#include "lib/context.h"
-#include "startup/runtime_init.h"
-#include "parse/key_alias.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/compile/module_search.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/startup/runtime_init.h"
+#include "runtime/parse/key_alias.h"
 #include "platform/files.h"
 #include "support/corpus_files.h"
 #include "support/run_capture.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
-#include "tree/block.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
 #ifdef QEL_WITH_HOST
 #include "host/host_init.h"
 #endif

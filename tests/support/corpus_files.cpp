@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "compile/module_search.h"
+#include "runtime/compile/module_search.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 std::vector<std::u16string> FileNames(const std::u16string& folder, std::u16string_view mask) {
   std::vector<platform::DirEntry> entries;

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "error.h"
+#include "runtime/error.h"
 
 // In UTF-8; "no error" when the action raises none.
 template <class Action>

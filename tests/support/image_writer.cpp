@@ -3,7 +3,7 @@
 #include <bit>
 #include <algorithm>
 
-#include "base/trie.h"
+#include "runtime/base/trie.h"
 
 namespace {
 

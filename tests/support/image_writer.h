@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "image/container.h"
+#include "runtime/image/container.h"
 
 // Shortest form: one byte for 0..127, else sign, value bytes and a shift.
 std::string CompactInt(int64_t value);

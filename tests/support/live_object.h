@@ -1,6 +1,6 @@
 // A runtime object that counts its living instances, for leak checks.
 #pragma once
-#include "base/base.h"
+#include "runtime/base/base.h"
 
 class LiveObject : public CBase {
 public:

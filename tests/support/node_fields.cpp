@@ -3,21 +3,21 @@
 
 #include <algorithm>
 
-#include "image/base_streamers.h"
-#include "rxlib/regex_library.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/rxlib/regex_library.h"
 #include "support/node_writer.h"
-#include "tree/statements.h"
-#include "tree/call.h"
-#include "tree/control_nodes.h"
-#include "tree/object_value.h"
-#include "tree/loops.h"
-#include "tree/function.h"
-#include "tree/references.h"
-#include "tree/block.h"
-#include "tree/op_node.h"
-#include "tree/value_node.h"
-#include "tree/variable.h"
-#include "value/var_stack.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/control_nodes.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/references.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "base/list.h"
-#include "image/base_streamers.h"
+#include "runtime/base/list.h"
+#include "runtime/image/base_streamers.h"
 #include "platform/codepage.h"
-#include "sys/sys_util.h"
-#include "tree/node.h"
-#include "tree/value_node.h"
-#include "value/convert.h"
-#include "value/text_access.h"
-#include "value/var_stack.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/var_stack.h"
 
 std::string Utf8Of(TextView text) { return EncodeAnsi(Utf16FromText(text), platform::kCodePageUtf8); }
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "support/image_writer.h"
-#include "text.h"
+#include "runtime/text.h"
 
 class CBase;
 class CNode;

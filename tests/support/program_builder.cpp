@@ -1,9 +1,9 @@
 #include "support/program_builder.h"
 
-#include "tree/statements.h"
-#include "tree/loops.h"
-#include "tree/op_node.h"
-#include "tree/value_node.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/op_node.h"
+#include "runtime/tree/value_node.h"
 
 ProgramBuilder::ProgramBuilder() : module_(new CModule(nullptr)), scope_(module_) {}
 

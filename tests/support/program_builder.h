@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "support/text_util.h"
-#include "tree/call.h"
-#include "tree/control_nodes.h"
-#include "tree/object_value.h"
-#include "tree/loops.h"
-#include "tree/function.h"
-#include "tree/references.h"
-#include "tree/statements.h"
-#include "tree/block.h"
-#include "tree/variable.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/control_nodes.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/references.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/variable.h"
 
 using Body = std::function<void()>;
 // Conditions (or case values) with their blocks.

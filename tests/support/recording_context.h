@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 
 class RecordingContext : public CRunner {
 public:

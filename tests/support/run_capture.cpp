@@ -1,11 +1,11 @@
 #include "support/run_capture.h"
 
-#include "compile/module_loader.h"
-#include "error.h"
-#include "lib/context.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
 #include "support/recording_context.h"
 #include "support/text_util.h"
-#include "tree/block.h"
+#include "runtime/tree/block.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "support/temp_folder.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 class SysFolderTest : public TempFolderTest {
 protected:

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "compile/compiler.h"
-#include "error.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/error.h"
 #include "support/text_util.h"
 
 // Drops every message: odd input is expected to have some.

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/codepage.h"
-#include "text.h"
+#include "runtime/text.h"
 
 // Invalid UTF-8 becomes U+FFFD in qelu's text; qel's text is the bytes.
 inline Text Widen(std::string_view utf8) {

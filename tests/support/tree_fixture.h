@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "error.h"
-#include "lib/context.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
 #include "support/live_object.h"
 #include "support/program_builder.h"
 #include "support/recording_context.h"
-#include "tree/function.h"
+#include "runtime/tree/function.h"
 
 // The nodes alive before the test builds anything.
 struct NodesAtStart {

@@ -8,13 +8,13 @@
 #include <ostream>
 #include <string>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/codepage.h"
 #include "support/text_util.h"
-#include "value/convert.h"
-#include "value/predicates.h"
-#include "value/text_access.h"
-#include "value/value.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/text_access.h"
+#include "runtime/value/value.h"
 
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kInf = std::numeric_limits<double>::infinity();

@@ -1,7 +1,7 @@
 // Script functions as form events, the way a form object hands them to the
 // kit: a native callback address called with nothing, its low byte the
 // accept flag. The script makes the callback and sends WM_CLOSE itself.
-#include "../host_fixture.h"
+#include "host/host_fixture.h"
 #include "host/kit/kit.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "base/list.h"
-#include "error.h"
+#include "runtime/base/list.h"
+#include "runtime/error.h"
 #include "support/live_object.h"
 
 TEST(BaseRefCount, NewObjectStartsAtOneAndDiesAtZero) {

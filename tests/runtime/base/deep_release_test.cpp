@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "base/list.h"
+#include "runtime/base/list.h"
 #include "support/live_object.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
-#include "value/array_rep.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/array_rep.h"
 
 // Releasing the head of a long chain frees the links one after another, not
 // one inside the other, so the depth of a structure never costs stack.

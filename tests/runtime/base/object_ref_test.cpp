@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/live_object.h"
-#include "value/value.h"
+#include "runtime/value/value.h"
 
 TEST(ObjectRef, CountedCopiesTakeAndGiveBackOneReference) {
   auto* o = new LiveObject();

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "base/trie.h"
+#include "runtime/base/trie.h"
 #include "support/alloc_counter.h"
 #include "support/live_object.h"
 

@@ -1,8 +1,8 @@
 #include "builtin_call.h"
 
-#include "builtin/builtin_library.h"
-#include "tree/value_node.h"
-#include "tree/variable.h"
+#include "runtime/builtin/builtin_library.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/tree/variable.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "support/value_makers.h"
-#include "tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 // An argument: a value, a named value, or a node of the test's own (a
 // variable passed by reference).

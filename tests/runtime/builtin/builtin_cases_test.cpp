@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "builtin_call.h"
-#include "value/array_rep.h"
+#include "runtime/value/array_rep.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "support/temp_folder.h"
-#include "sys/sys_util.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

@@ -3,20 +3,20 @@
 // "NewObj", "random", the clock of "time", "GetJson" and the regex ones.
 #include <array>
 
-#include "builtin/builtin_library.h"
-#include "builtin/script_settings.h"
+#include "runtime/builtin/builtin_library.h"
+#include "runtime/builtin/script_settings.h"
 #include "builtin_call.h"
-#include "callback/event_library.h"
-#include "compile/regex_literal.h"
-#include "format/random.h"
-#include "lib/library_chain.h"
+#include "runtime/callback/event_library.h"
+#include "runtime/compile/regex_literal.h"
+#include "runtime/format/random.h"
+#include "runtime/lib/library_chain.h"
 #include "platform/paths.h"
-#include "rxlib/regex_library.h"
-#include "startup/runtime_init.h"
-#include "sys/sys_util.h"
-#include "tree/function.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
+#include "runtime/rxlib/regex_library.h"
+#include "runtime/startup/runtime_init.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Built-ins that touch a text's own bytes ("fromByte", "toNum" with a
 // pointer mode, the memory form of "move"): a write never reaches another
 // value sharing the text, and nothing outside the text is read or written.
-#include "builtin/text_storage.h"
+#include "runtime/builtin/text_storage.h"
 #include "builtin_call.h"
 #include "support/live_object.h"
 

@@ -3,15 +3,15 @@
 // the receiver, and "compile".
 #include <string>
 
-#include "builtin/builtin_library.h"
-#include "lib/library_chain.h"
+#include "runtime/builtin/builtin_library.h"
+#include "runtime/lib/library_chain.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "support/tree_fixture.h"
-#include "sys/sys_util.h"
-#include "tree/statements.h"
-#include "value/text_access.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/statements.h"
+#include "runtime/value/text_access.h"
 
 namespace {
 

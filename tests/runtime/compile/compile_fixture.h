@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "compile/compiler.h"
-#include "compile/module_loader.h"
-#include "error.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
 #include "support/error_of.h"
 #include "support/recording_context.h"
 #include "support/temp_folder.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
-#include "tree/block.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
 
 class CompileTest : public TempFolderTest {
 protected:

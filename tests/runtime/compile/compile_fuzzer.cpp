@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "compile/compiler.h"
-#include "compile/module_loader.h"
-#include "error.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
 #include "fuzz_run.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/node.h"
+#include "runtime/tree/node.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InitRuntimeLibraries();

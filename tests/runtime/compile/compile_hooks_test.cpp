@@ -1,5 +1,5 @@
-#include "compile/console_compiler.h"
-#include "compile/module_search.h"
+#include "runtime/compile/console_compiler.h"
+#include "runtime/compile/module_search.h"
 #include "compile_fixture.h"
 
 namespace {

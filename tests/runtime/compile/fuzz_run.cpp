@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "builtin/builtin_args.h"
-#include "compile/module_loader.h"
-#include "error.h"
-#include "lib/context.h"
-#include "lib/library_chain.h"
+#include "runtime/builtin/builtin_args.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
+#include "runtime/lib/library_chain.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
-#include "tree/block.h"
-#include "tree/value_node.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/value_node.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QEL_LEAK_CHECKS 1

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "compile/compiler.h"
-#include "lib/library_chain.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/lib/library_chain.h"
 
 // While it lives, the chain of every new context is the sealed one and
 // compiles started by a script are quiet; the libraries and the compiler

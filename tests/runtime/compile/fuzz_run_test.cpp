@@ -3,7 +3,7 @@
 #include "compile_fixture.h"
 #include "fuzz_run.h"
 #include "platform/filesystem.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/corpus_files.h"
 
 namespace {

@@ -1,5 +1,5 @@
-#include "compile/image_loader.h"
-#include "compile/module_search.h"
+#include "runtime/compile/image_loader.h"
+#include "runtime/compile/module_search.h"
 #include "compile_fixture.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"

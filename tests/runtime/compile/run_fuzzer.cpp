@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fuzz_run.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InitRuntimeLibraries();

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "compile_fixture.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/stack_thread.h"
 #include "support/text_util.h"
 

@@ -2,7 +2,7 @@
 // literals and JSON share.
 #include <gtest/gtest.h>
 
-#include "format/date_format.h"
+#include "runtime/format/date_format.h"
 #include "format_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "format/number_format.h"
+#include "runtime/format/number_format.h"
 #include "format_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "format/random.h"
+#include "runtime/format/random.h"
 
 TEST(RandomGenerator, SeededSequencesAreFixed) {
   RandomGenerator percent(1);

@@ -3,9 +3,9 @@
 
 #include <limits>
 
-#include "format/text_format.h"
+#include "runtime/format/text_format.h"
 #include "format_fixture.h"
-#include "value/array_rep.h"
+#include "runtime/value/array_rep.h"
 
 namespace {
 

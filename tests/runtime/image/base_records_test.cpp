@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "base/list.h"
-#include "base/trie.h"
-#include "image/base_streamers.h"
+#include "runtime/base/list.h"
+#include "runtime/base/trie.h"
+#include "runtime/image/base_streamers.h"
 #include "image_fixture.h"
-#include "value/var_stack.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "error.h"
-#include "image/streamer.h"
+#include "runtime/error.h"
+#include "runtime/image/streamer.h"
 #include "support/image_writer.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "base/list.h"
-#include "image/base_streamers.h"
+#include "runtime/base/list.h"
+#include "runtime/image/base_streamers.h"
 #include "image_fixture.h"
 #include "support/sys_fixture.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "image/base_streamers.h"
-#include "image/container.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/container.h"
 #include "image_fixture.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "base/base.h"
-#include "error.h"
-#include "image/container.h"
+#include "runtime/base/base.h"
+#include "runtime/error.h"
+#include "runtime/image/container.h"
 #include "probe_nodes.h"
 #include "support/bad_format_message.h"
 #include "support/image_writer.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "image/base_streamers.h"
+#include "runtime/image/base_streamers.h"
 #include "image_fixture.h"
 #include "support/image_damage.h"
 

@@ -1,6 +1,6 @@
 #include "probe_nodes.h"
 
-#include "image/streamer.h"
+#include "runtime/image/streamer.h"
 
 void ProbeStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != kProbeClassId) return CStreamer::ReadFields(group, index);

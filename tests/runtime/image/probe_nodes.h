@@ -4,12 +4,12 @@
 #pragma once
 #include <cstdint>
 
-#include "base/list.h"
-#include "image/base_streamers.h"
-#include "image/streamer.h"
+#include "runtime/base/list.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/streamer.h"
 #include "support/live_object.h"
-#include "text.h"
-#include "value/value.h"
+#include "runtime/text.h"
+#include "runtime/value/value.h"
 
 inline constexpr int32_t kProbeClassId = 200;
 inline constexpr int32_t kLeafClassId = 201;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/list.h"
-#include "image/base_streamers.h"
+#include "runtime/base/list.h"
+#include "runtime/image/base_streamers.h"
 #include "image_fixture.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "error.h"
-#include "json/json_reader.h"
-#include "json/json_writer.h"
-#include "tree/value_node.h"
-#include "value/convert.h"
-#include "value/predicates.h"
+#include "runtime/error.h"
+#include "runtime/json/json_reader.h"
+#include "runtime/json/json_writer.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
 
 namespace {
 

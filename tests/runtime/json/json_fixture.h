@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "json/json_writer.h"
+#include "runtime/json/json_writer.h"
 #include "support/text_util.h"
 #include "support/value_makers.h"
-#include "tree/node.h"
-#include "tree/object_value.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/object_value.h"
 
 struct ReleaseNode {
   void operator()(CBase* object) const { ReleaseObject(object); }

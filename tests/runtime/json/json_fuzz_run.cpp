@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "error.h"
-#include "json/json_reader.h"
-#include "json/json_writer.h"
+#include "runtime/error.h"
+#include "runtime/json/json_reader.h"
+#include "runtime/json/json_writer.h"
 #include "support/text_util.h"
-#include "tree/object_value.h"
+#include "runtime/tree/object_value.h"
 
 namespace {
 

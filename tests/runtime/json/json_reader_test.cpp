@@ -1,9 +1,9 @@
 // The JSON reader: what it builds from strict JSON, from the language's own
 // notation and from text it cannot fully place.
-#include "json/json_reader.h"
-#include "json/json_syntax.h"
+#include "runtime/json/json_reader.h"
+#include "runtime/json/json_syntax.h"
 #include "json_fixture.h"
-#include "tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <limits>
 #include <locale>
 
-#include "error.h"
-#include "json/json_syntax.h"
-#include "json/json_reader.h"
+#include "runtime/error.h"
+#include "runtime/json/json_syntax.h"
+#include "runtime/json/json_reader.h"
 #include "json_fixture.h"
 #include "support/live_object.h"
-#include "tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 using JsonWriter = JsonTest;
 

@@ -1,8 +1,8 @@
 // Backslash escapes as the "escape" built-in and the JSON reader resolve them.
 #include <gtest/gtest.h>
 
-#include "error.h"
-#include "json/json_syntax.h"
+#include "runtime/error.h"
+#include "runtime/json/json_syntax.h"
 #include "support/text_util.h"
 
 namespace {

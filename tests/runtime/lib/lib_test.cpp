@@ -1,14 +1,14 @@
 // The library chain, contexts, callback bindings and node locations.
-#include "callback/callback_binding.h"
-#include "callback/event_library.h"
-#include "lib/library_chain.h"
-#include "tree/node_location.h"
+#include "runtime/callback/callback_binding.h"
+#include "runtime/callback/event_library.h"
+#include "runtime/lib/library_chain.h"
+#include "runtime/tree/node_location.h"
 #include "support/tree_fixture.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
-#include "value/convert.h"
-#include "value/predicates.h"
-#include "value/var_stack.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The object library in the runner's chain: "@count", "@length", "@each",
 // "@add", "@clone" and "@toJson" called as methods of script objects.
-#include "lib/library_chain.h"
-#include "startup/runtime_init.h"
-#include "objlib/object_library.h"
+#include "runtime/lib/library_chain.h"
+#include "runtime/startup/runtime_init.h"
+#include "runtime/objlib/object_library.h"
 #include "support/tree_fixture.h"
-#include "tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "front_end_run.h"
 
-#include "parse/key_alias.h"
-#include "parse/literal_value.h"
-#include "parse/operator_code.h"
-#include "parse/scanner.h"
-#include "parse/tokens.h"
+#include "runtime/parse/key_alias.h"
+#include "runtime/parse/literal_value.h"
+#include "runtime/parse/operator_code.h"
+#include "runtime/parse/scanner.h"
+#include "runtime/parse/tokens.h"
 #include "recording_actions.h"
 #include "support/text_util.h"
 

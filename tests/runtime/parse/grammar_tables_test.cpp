@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "parse/grammar_tables.h"
-#include "parse/tokens.h"
+#include "runtime/parse/grammar_tables.h"
+#include "runtime/parse/tokens.h"
 
 namespace {
 

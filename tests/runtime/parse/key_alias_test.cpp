@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "error.h"
-#include "parse/key_alias.h"
+#include "runtime/error.h"
+#include "runtime/parse/key_alias.h"
 #include "scan_util.h"
 #include "support/temp_folder.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "parse/literal_value.h"
+#include "runtime/parse/literal_value.h"
 #include "support/text_util.h"
 
 namespace {

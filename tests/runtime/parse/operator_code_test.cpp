@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "parse/key_alias.h"
-#include "parse/operator_code.h"
+#include "runtime/parse/key_alias.h"
+#include "runtime/parse/operator_code.h"
 #include "support/text_util.h"
 
 namespace {

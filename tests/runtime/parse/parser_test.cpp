@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "error.h"
-#include "parse/grammar_tables.h"
+#include "runtime/error.h"
+#include "runtime/parse/grammar_tables.h"
 #include "recording_actions.h"
 #include "support/text_util.h"
 

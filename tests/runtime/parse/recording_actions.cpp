@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "parse/grammar_tables.h"
+#include "runtime/parse/grammar_tables.h"
 #include "support/text_util.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "parse/parser.h"
+#include "runtime/parse/parser.h"
 
 class RecordingActions : public TParseActions {
 public:

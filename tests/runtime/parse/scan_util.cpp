@@ -1,8 +1,8 @@
 #include "scan_util.h"
 
-#include "parse/grammar_tables.h"
-#include "parse/scanner.h"
-#include "parse/tokens.h"
+#include "runtime/parse/grammar_tables.h"
+#include "runtime/parse/scanner.h"
+#include "runtime/parse/tokens.h"
 #include "support/text_util.h"
 
 std::string ScanAll(std::string_view utf8) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "parse/scanner.h"
-#include "parse/tokens.h"
+#include "runtime/parse/scanner.h"
+#include "runtime/parse/tokens.h"
 #include "scan_util.h"
 #include "support/text_util.h"
 

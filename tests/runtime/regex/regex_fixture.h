@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "error.h"
-#include "regex/engine_text.h"
-#include "regex/regex.h"
-#include "regex/regex_options.h"
+#include "runtime/error.h"
+#include "runtime/regex/engine_text.h"
+#include "runtime/regex/regex.h"
+#include "runtime/regex/regex_options.h"
 #include "support/error_of.h"
 #include "support/text_util.h"
 

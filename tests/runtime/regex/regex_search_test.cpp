@@ -1,6 +1,6 @@
 #include <climits>
 
-#include "regex/regex_options.h"
+#include "runtime/regex/regex_options.h"
 #include "regex_fixture.h"
 #include "support/text_util.h"
 

@@ -1,4 +1,4 @@
-#include "regex/engine_text.h"
+#include "runtime/regex/engine_text.h"
 #include "regex_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // flags, and that the flags reach the engine.
 #include <optional>
 
-#include "regex/regex.h"
+#include "runtime/regex/regex.h"
 #include "rxlib_fixture.h"
 
 namespace {

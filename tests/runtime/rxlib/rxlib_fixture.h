@@ -1,11 +1,11 @@
 // Tree tests with the runtime's libraries in the chain: the built-ins lead
 // texts to the regex library, which hands out match values.
 #pragma once
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "platform/codepage.h"
-#include "rxlib/regex_library.h"
+#include "runtime/rxlib/regex_library.h"
 #include "support/tree_fixture.h"
-#include "tree/value_node.h"
+#include "runtime/tree/value_node.h"
 
 // Registered before the fixture's runner builds its chain.
 struct RegexLibraries {

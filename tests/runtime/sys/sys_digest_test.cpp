@@ -3,8 +3,8 @@
 #include <string>
 
 #include "support/sys_fixture.h"
-#include "sys/digest.h"
-#include "sys/file_text.h"
+#include "runtime/sys/digest.h"
+#include "runtime/sys/file_text.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 #include "support/sys_fixture.h"
-#include "sys/file_text.h"
+#include "runtime/sys/file_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "platform/filesystem.h"
 #include "support/sys_fixture.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "support/sys_fixture.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/sys_fixture.h"
-#include "sys/sys_util.h"
+#include "runtime/sys/sys_util.h"
 
 namespace {
 

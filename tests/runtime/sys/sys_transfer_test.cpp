@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "error.h"
-#include "sys/file_io.h"
+#include "runtime/error.h"
+#include "runtime/sys/file_io.h"
 
 namespace {
 

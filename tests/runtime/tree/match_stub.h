@@ -3,11 +3,11 @@
 // matches when it contains the argument's text (a regex value's pattern);
 // the result is the 1-based position, 0 when the text is not found.
 #pragma once
-#include "lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 #include "support/recording_context.h"
-#include "tree/value_node.h"
-#include "value/convert.h"
-#include "value/predicates.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/predicates.h"
 
 class CFakeRegex : public CValue {
 public:

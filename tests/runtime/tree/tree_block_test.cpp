@@ -1,7 +1,7 @@
 // Blocks, modules, simple statements and jumps.
 #include "support/tree_fixture.h"
-#include "tree/statements.h"
-#include "value/text_access.h"
+#include "runtime/tree/statements.h"
+#include "runtime/value/text_access.h"
 
 namespace {
 

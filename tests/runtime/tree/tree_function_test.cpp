@@ -1,9 +1,9 @@
 // Functions, classes, argument binding and recursion.
 #include "support/tree_fixture.h"
-#include "tree/call.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
-#include "value/var_stack.h"
+#include "runtime/tree/call.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/var_stack.h"
 
 using TreeFunction = TreeTest;
 

@@ -4,8 +4,8 @@
 
 #include "support/fake_interface.h"
 #include "support/tree_fixture.h"
-#include "tree/loops.h"
-#include "tree/value_node.h"
+#include "runtime/tree/loops.h"
+#include "runtime/tree/value_node.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "match_stub.h"
-#include "ops/operator_table.h"
+#include "runtime/ops/operator_table.h"
 #include "support/tree_fixture.h"
 
 namespace {

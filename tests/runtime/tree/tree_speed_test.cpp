@@ -2,8 +2,8 @@
 // more allocations.
 #include "support/alloc_counter.h"
 #include "support/tree_fixture.h"
-#include "value/convert.h"
-#include "value/text_access.h"
+#include "runtime/value/convert.h"
+#include "runtime/value/text_access.h"
 
 class TreeSpeed : public TreeTest {
 protected:

@@ -1,10 +1,10 @@
 // Values, variables and references: names, members, indexes, objects, calls.
-#include "lib/library_chain.h"
+#include "runtime/lib/library_chain.h"
 #include "support/fake_interface.h"
 #include "support/tree_fixture.h"
-#include "tree/object_value.h"
-#include "tree/value_node.h"
-#include "value/predicates.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/value/predicates.h"
 
 using TreeValue = TreeTest;
 

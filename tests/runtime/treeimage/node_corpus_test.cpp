@@ -6,20 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "compile/compiler.h"
-#include "compile/module_loader.h"
-#include "error.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
 #include "node_fixture.h"
-#include "parse/key_alias.h"
+#include "runtime/parse/key_alias.h"
 #include "platform/files.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/corpus_files.h"
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "sys/sys_util.h"
-#include "tree/block.h"
-#include "treeimage/module_image.h"
+#include "runtime/sys/sys_util.h"
+#include "runtime/tree/block.h"
+#include "runtime/treeimage/module_image.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "node_fixture.h"
 
-#include "compile/module_loader.h"
-#include "error.h"
-#include "lib/context.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
+#include "runtime/lib/context.h"
 #include "support/node_writer.h"
 #include "support/run_capture.h"
-#include "tree/block.h"
-#include "treeimage/module_image.h"
+#include "runtime/tree/block.h"
+#include "runtime/treeimage/module_image.h"
 
 void CBoundedContext::BeforeStatement(CNode* node) {
   if (--left_ < 0) RaiseError(QT("statements spent"));

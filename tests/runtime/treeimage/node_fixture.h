@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "lib/context.h"
+#include "runtime/lib/context.h"
 #include "support/bad_format_message.h"
-#include "text.h"
-#include "tree/node.h"
+#include "runtime/text.h"
+#include "runtime/tree/node.h"
 
 class CModule;
 

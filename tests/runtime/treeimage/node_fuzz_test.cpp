@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "image/base_streamers.h"
+#include "runtime/image/base_streamers.h"
 #include "node_fixture.h"
-#include "rxlib/regex_library.h"
+#include "runtime/rxlib/regex_library.h"
 #include "support/image_damage.h"
 #include "support/node_writer.h"
 #include "support/program_builder.h"
-#include "tree/op_node.h"
+#include "runtime/tree/op_node.h"
 
 namespace {
 

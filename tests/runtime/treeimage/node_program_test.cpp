@@ -5,15 +5,15 @@
 
 #include <string>
 
-#include "compile/compiler.h"
-#include "compile/module_loader.h"
+#include "runtime/compile/compiler.h"
+#include "runtime/compile/module_loader.h"
 #include "node_fixture.h"
-#include "startup/runtime_init.h"
+#include "runtime/startup/runtime_init.h"
 #include "support/node_writer.h"
 #include "support/test_compilers.h"
 #include "support/text_util.h"
-#include "tree/block.h"
-#include "treeimage/module_image.h"
+#include "runtime/tree/block.h"
+#include "runtime/treeimage/module_image.h"
 
 namespace {
 

@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "compile/module_loader.h"
-#include "error.h"
-#include "image/base_streamers.h"
-#include "image/container.h"
+#include "runtime/compile/module_loader.h"
+#include "runtime/error.h"
+#include "runtime/image/base_streamers.h"
+#include "runtime/image/container.h"
 #include "node_fixture.h"
 #include "support/image_writer.h"
-#include "tree/function.h"
-#include "tree/block.h"
-#include "tree/object_value.h"
-#include "tree/variable.h"
-#include "treeimage/module_image.h"
-#include "treeimage/node_streamer.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/block.h"
+#include "runtime/tree/object_value.h"
+#include "runtime/tree/variable.h"
+#include "runtime/treeimage/module_image.h"
+#include "runtime/treeimage/node_streamer.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "node_fixture.h"
-#include "rxlib/regex_library.h"
+#include "runtime/rxlib/regex_library.h"
 #include "support/node_writer.h"
 #include "support/program_builder.h"
-#include "tree/statements.h"
-#include "tree/node.h"
-#include "tree/value_node.h"
-#include "treeimage/module_image.h"
+#include "runtime/tree/statements.h"
+#include "runtime/tree/node.h"
+#include "runtime/tree/value_node.h"
+#include "runtime/treeimage/module_image.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "support/fake_interface.h"
 #include "support/value_makers.h"
-#include "value/arith.h"
-#include "value/array_rep.h"
-#include "value/predicates.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/array_rep.h"
+#include "runtime/value/predicates.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "support/live_object.h"
 #include "support/value_makers.h"
-#include "value/arith.h"
-#include "value/array_rep.h"
+#include "runtime/value/arith.h"
+#include "runtime/value/array_rep.h"
 
 namespace {
 

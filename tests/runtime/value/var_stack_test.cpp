@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "error.h"
+#include "runtime/error.h"
 #include "support/live_object.h"
-#include "value/var_stack.h"
+#include "runtime/value/var_stack.h"
 
 namespace {
 
