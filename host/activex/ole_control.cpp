@@ -172,6 +172,15 @@ void TOleControl::ReleaseInterfaces() {
 
 void TOleControl::ShutdownOnDestroy(void* control) { static_cast<TOleControl*>(control)->Shutdown(); }
 
+void TOleControl::AfterMessage(const host::kit::TKitMessage& message) {
+  if (message.message != WM_SIZE || message.window != Window() || !inPlaceObject_ || placing_) return;
+  // The object may move its window again: that second move is its own.
+  placing_ = true;
+  const RECT position = bounds;
+  inPlaceObject_->SetObjectRects(&position, &kUnclipped);
+  placing_ = false;
+}
+
 void TOleControl::WindowEnding() {
   CBaseRef keep(this);
   Shutdown();

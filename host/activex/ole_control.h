@@ -29,6 +29,8 @@ public:
   std::string KindName() const override { return "OleCtl"; }
   bool MakeOwnWindow(HWND parentWindow) override;
   void WindowEnding() override;
+  // The kit moved or sized the window: the in-place object is told.
+  void AfterMessage(const host::kit::TKitMessage& message) override;
 
   TOleControlData& Data() const { return data_; }
   IOleObject* OleObject() const { return oleObject_; }
@@ -98,6 +100,7 @@ private:
   bool counted_ = false;
   bool loaded_ = false;
   bool creatingWindow_ = false;
+  bool placing_ = false;
   bool shutDown_ = false;
 };
 

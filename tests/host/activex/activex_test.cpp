@@ -63,6 +63,9 @@ TEST_F(ActiveXTest, AControlIsCreatedLoadedAndActivatedInPlaceInItsParent) {
   EXPECT_FALSE(fake->Called("Load"));
   EXPECT_NE(on.grid->InPlaceObject(), nullptr);
   EXPECT_NE(on.grid->ActiveObject(), nullptr);
+  // The kit places the window; the in-place object is told.
+  host::kit::SetControlSize(*on.grid, 50, 20);
+  EXPECT_TRUE(fake->Called("SetObjectRects 50x20 clip 32767"));
   // The window procedure the kit took over is still the control's.
   EXPECT_EQ(::SendMessageW(fake->window, WM_SETTEXT, 0, LPARAM(L"changed")), TRUE);
   wchar_t text[16] = {};

@@ -102,6 +102,15 @@ TEST_F(Browser, TheDocumentHostHandlerGivesTheStoredExternalObjectOrNone) {
   EXPECT_EQ(external, nullptr);
   EXPECT_FALSE(host::ErrorRelay::Pending());
 
+  // A failed lookup leaves no exception in COM: the page gets none and the
+  // error waits for the script.
+  webBrowser.failure = E_ACCESSDENIED;
+  EXPECT_EQ(handler->GetExternal(&external), E_FAIL);
+  EXPECT_EQ(external, nullptr);
+  EXPECT_TRUE(host::ErrorRelay::Pending());
+  host::ErrorRelay::Discard();
+  webBrowser.failure = S_OK;
+
   // The automation object "html" gives is the browser's own.
   IDispatch* application = BrowserApplication(browser.get());
   EXPECT_EQ(application, static_cast<IDispatch*>(&webBrowser));

@@ -129,6 +129,12 @@ HRESULT CFakeControl::InPlaceDeactivate() {
   return S_OK;
 }
 
+HRESULT CFakeControl::SetObjectRects(LPCRECT position, LPCRECT clip) {
+  calls.push_back("SetObjectRects " + std::to_string(position->right - position->left) + "x" +
+                  std::to_string(position->bottom - position->top) + " clip " + std::to_string(clip->right));
+  return S_OK;
+}
+
 HRESULT CFakeControl::TranslateAccelerator(LPMSG message) {
   calls.push_back("TranslateAccelerator " + std::to_string(message->message));
   return message->wParam == acceleratorKey ? S_OK : S_FALSE;

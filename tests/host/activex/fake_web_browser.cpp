@@ -38,6 +38,7 @@ HRESULT CFakeWebBrowser::PutProperty(BSTR name, VARIANT value) {
 
 HRESULT CFakeWebBrowser::GetProperty(BSTR name, VARIANT* value) {
   VariantInit(value);
+  if (FAILED(failure)) return failure;
   const auto found = properties.find(name);
   return found == properties.end() ? S_OK : VariantCopy(value, &found->second);
 }

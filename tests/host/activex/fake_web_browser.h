@@ -16,6 +16,8 @@ public:
   ~CFakeWebBrowser();
   ULONG refs = 1;
   std::map<std::wstring, VARIANT> properties;
+  // What GetProperty answers when it fails on purpose.
+  HRESULT failure = S_OK;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
