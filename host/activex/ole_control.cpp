@@ -238,6 +238,7 @@ bool TOleControl::MakeOwnWindow(HWND parentWindow) {
 }
 
 void CreateOleControl(TOleControl& control) {
+  if (control.oleObject_) return;
   InitializeOle();
   TOleControlData& data = control.data_;
   if (!control.counted_) {
