@@ -73,6 +73,17 @@ TEST_F(ActiveXTest, AControlIsCreatedLoadedAndActivatedInPlaceInItsParent) {
   EXPECT_EQ(std::wstring(text), L"changed");
 }
 
+TEST_F(ActiveXTest, AControlWithSavedStateIsLoadedFromItInsteadOfANewState) {
+  CFakeClassRegistration registration(kFakeClass, *fake);
+  GridOnForm on;
+  HGLOBAL state = ::GlobalAlloc(GMEM_MOVEABLE, 16);
+  ASSERT_NE(state, nullptr);
+  on.grid->SetSavedState(state);
+  ASSERT_TRUE(host::kit::CreateControlWindow(*on.grid));
+  EXPECT_TRUE(fake->Before("Load", "DoVerb -5"));
+  EXPECT_FALSE(fake->Called("InitNew"));
+}
+
 TEST_F(ActiveXTest, CreationAndActivationFailuresRaiseClearErrors) {
   {
     // No class registered.
@@ -163,6 +174,20 @@ TEST_F(ActiveXTest, TheSiteAnswersAmbientPropertiesOnlyToPropertyReads) {
   EXPECT_EQ(ambient->Invoke(-709, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, nullptr, nullptr, nullptr),
             DISP_E_MEMBERNOTFOUND);
   ambient->Release();
+
+  // Sizes cross between HIMETRIC and pixels and back.
+  IOleControlSite* controlSite = on.grid->Site();
+  POINTL himetric{2540, 1270};
+  POINTF pixels{};
+  ASSERT_EQ(controlSite->TransformCoords(&himetric, &pixels, XFORMCOORDS_HIMETRICTOCONTAINER | XFORMCOORDS_SIZE),
+            S_OK);
+  EXPECT_GT(pixels.x, 0.0f);
+  EXPECT_EQ(pixels.x, 2 * pixels.y);
+  himetric = POINTL{};
+  ASSERT_EQ(controlSite->TransformCoords(&himetric, &pixels, XFORMCOORDS_CONTAINERTOHIMETRIC | XFORMCOORDS_SIZE),
+            S_OK);
+  EXPECT_NEAR(himetric.x, 2540, 30);
+  EXPECT_NEAR(himetric.y, 1270, 30);
 }
 
 VARIANT IntegerVariant(LONG value) {
