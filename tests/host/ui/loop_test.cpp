@@ -49,6 +49,18 @@ TEST_F(UiLoop, RunEndsWhenTheMainFormClosesAndNotForASecondForm) {
             "onclose 2\r\n"
             "ended: 0 0 False\r\n"
             "a second run returns at once\r\n");
+
+  // The next run of the process starts afresh: its loop runs again.
+  ResetRunState();
+  {
+    Watchdog watchdog(kPatience);
+    output = Run(kPrologue +
+                 "qel onclose() ?. \"closed\"; return true; end qel;\n"
+                 "var f = ui.form(\"Next run\", onclose: onclose.@toCallback(type: \"ii\", ptr: true));\n"
+                 "post(f.hwnd(), 16, 0, 0);\n"
+                 "ui.run();\n");
+  }
+  EXPECT_EQ(output, "closed\r\n");
 }
 
 TEST_F(UiLoop, RunWithoutAFormReturnsAtOnce) {
