@@ -6,12 +6,13 @@
 
 namespace host::ui {
 
-// A new browser control filling the form, counted once for the caller; null
-// when this build has no browser.
+// A new browser control filling the form, its window made when the form
+// has one; counted once for the caller. Raises when the browser cannot be
+// made.
 kit::TKitControl* AttachBrowser(kit::TKitForm& form);
 
 // The browser's automation object (an IDispatch) into result; raises when
-// there is none (no browser, or the form is gone).
+// there is none.
 void BrowserAutomation(kit::TKitControl* browser, Value& result);
 
 }  // namespace host::ui

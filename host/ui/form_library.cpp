@@ -8,6 +8,7 @@
 #include "host/ui/form_browser.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/text_storage.h"
+#include "runtime/error.h"
 #include "runtime/tree/value_node.h"
 
 namespace host::ui {
@@ -53,8 +54,8 @@ void DoHwnd(CContext&, CNode* receiver, CValueList*, Value& result) {
 }
 
 void DoHtml(CContext&, CNode* receiver, CValueList*, Value& result) {
-  CFormLibrary* object = ReceiverForm(receiver);
-  BrowserAutomation(LiveForm(receiver) ? object->Browser() : nullptr, result);
+  if (!LiveForm(receiver)) RaiseError(QT("html: the form is closed"));
+  BrowserAutomation(ReceiverForm(receiver)->Browser(), result);
 }
 
 // The callbacks run through the native call path, which puts the stack

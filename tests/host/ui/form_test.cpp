@@ -87,6 +87,38 @@ TEST_F(UiForm, ShowAnswersTheVisibilityForEveryKindOfAlpha) {
   EXPECT_EQ(lines[8], "0 0 False False");
 }
 
+// Wine's browser has no HTML engine here, but its automation object answers.
+TEST_F(UiForm, EveryFormHoldsABrowserThatFillsItAndHtmlGivesItsAutomationObject) {
+  const std::vector<std::string> lines = Lines(Run(kPrologue +
+                                                   "var f = ui.form(\"Browser\", 400, 300);\n"
+                                                   "?. f.hwnd();\n"
+                                                   "?. f.html().Name;\n"
+                                                   "f.show(-1);\n"
+                                                   "ui.delay(0, true);\n"
+                                                   "f.html();\n"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "Microsoft Web Browser Control");
+  EXPECT_EQ(lines[2], "error: html: the form is closed");
+}
+
+TEST_F(UiForm, TheBrowserFillsTheClientAreaOfItsForm) {
+  const std::vector<std::string> lines = Lines(Run(kPrologue + "?. ui.form(\"Filled\", 400, 300).hwnd();\n"));
+  ASSERT_EQ(lines.size(), 1u);
+  HWND form = WindowFromLine(lines[0]);
+  HWND browser = ::GetWindow(form, GW_CHILD);
+  ASSERT_NE(browser, nullptr);
+  // The control's own in-place window, a kit window by subclassing.
+  EXPECT_NE(host::kit::ControlOfWindow(browser), nullptr);
+  RECT client{};
+  ::GetClientRect(form, &client);
+  RECT inner = WindowRect(browser);
+  ::MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&inner), 2);
+  EXPECT_EQ(inner.left, 0);
+  EXPECT_EQ(inner.top, 0);
+  EXPECT_EQ(inner.right, client.right);
+  EXPECT_EQ(inner.bottom, client.bottom);
+}
+
 // 0x8023 is claimed with 77; 0x8024 answers 256, whose low byte is 0, so
 // it goes on to default processing; 0x8025 answers 257, claimed.
 TEST_F(UiForm, AnOnMessageCallbackClaimsAMessageWhenTheLowByteOfItsAnswerIsNotZero) {
