@@ -21,6 +21,8 @@
 #include "runtime/tree/value_node.h"
 #endif
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -6,6 +6,8 @@
 #include "host/com/ole_text.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

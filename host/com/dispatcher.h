@@ -10,6 +10,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 // Arguments first to last; a put's value is the last one. Raises the
 // server's error on failure; result may be null when none is wanted.
 // Raises what a failed Invoke reported: the server's description, else the

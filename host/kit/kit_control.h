@@ -17,6 +17,8 @@
 
 namespace host::kit {
 
+using namespace runtime;
+
 // What the window procedure hands to events and handlers.
 struct TKitMessage {
   HWND window;

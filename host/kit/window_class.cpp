@@ -8,6 +8,8 @@
 #include "host/kit/window_proc.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -6,6 +6,8 @@
 
 namespace host::ui {
 
+using namespace runtime;
+
 // A new browser control filling the form, its window made when the form
 // has one; counted once for the caller. Raises when the browser cannot be
 // made.

@@ -8,6 +8,8 @@
 
 namespace host::ui {
 
+using namespace runtime;
+
 class CFormLibrary : public CLibrary {
 public:
   CFormLibrary();

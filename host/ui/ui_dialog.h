@@ -5,6 +5,8 @@
 
 namespace host::ui {
 
+using namespace runtime;
+
 // open (0) or save (0) or path (0); file (1); multi (2; false; open only) or
 // defext (2; save only). The chosen path, or "" when cancelled.
 void DoDialog(CContext& context, CNode* receiver, CValueList* args, Value& result);

@@ -13,6 +13,8 @@
 #include "runtime/error.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace host::ui {
 
 namespace {

@@ -6,6 +6,8 @@
 
 namespace host::ui {
 
+using namespace runtime;
+
 class CUiLibrary : public CLibrary {
 public:
   CUiLibrary();

@@ -8,6 +8,8 @@
 #include "host/ui/ui_library.h"
 #include "runtime/startup/runtime_init.h"
 
+using namespace runtime;
+
 namespace host::ui {
 
 namespace {

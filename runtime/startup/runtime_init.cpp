@@ -16,6 +16,8 @@
 #include "runtime/sys/file_text.h"
 #include "runtime/treeimage/module_image.h"
 
+namespace runtime {
+
 namespace {
 
 CLibrary* NewBuiltinLibrary() { return new CBuiltinLibrary(); }
@@ -57,3 +59,5 @@ void RegisterRunStateReset(RunStateReset reset) {
   std::vector<RunStateReset>& resets = RegisteredResets();
   if (reset && std::find(resets.begin(), resets.end(), reset) == resets.end()) resets.push_back(reset);
 }
+
+}  // namespace runtime

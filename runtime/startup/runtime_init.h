@@ -3,6 +3,8 @@
 // the chain itself (runtime/lib) knows only by slot.
 #pragma once
 
+namespace runtime {
+
 // Registers the libraries of the chain that the runtime provides and the
 // reader of compiled images. Called once at start-up (by the runners and by
 // tests), since a static library's registering objects would be dropped by
@@ -23,3 +25,5 @@ void ResetRunState();
 // once.
 using RunStateReset = void (*)();
 void RegisterRunStateReset(RunStateReset reset);
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 // say so.
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class NoCom : public HostTest {};
