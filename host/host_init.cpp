@@ -14,8 +14,11 @@
 #include "host/com/event_sink.h"
 #include "host/com/new_obj.h"
 #include "host/com/ole_library.h"
+#include "host/ui/ui_state.h"
 #else
+#include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
+#include "runtime/tree/value_node.h"
 #endif
 
 using namespace runtime;
@@ -28,6 +31,12 @@ namespace {
 CLibrary* NewOleLibrary() { return new CLole(); }
 #else
 void DoToEvent(CContext&, CNode*, CValueList*, Value&) { RaiseError(QT("@toEvent: COM events need Windows")); }
+
+// Without the window kit there is no "ui" library: asking for it says so
+// rather than handing the script an empty value.
+void DoGetLib(CContext&, CNode* receiver, CValueList*, Value&) {
+  if (SameName(ReceiverText(receiver), QT("ui"))) RaiseError(QT("GetLib: the \"ui\" library needs Windows"));
+}
 #endif
 
 CLibrary* NewBuiltinLibrary() {
@@ -35,6 +44,8 @@ CLibrary* NewBuiltinLibrary() {
   library->AddHandler(QT("GetApi"), &DoGetApi);
 #ifdef _WIN32
   library->AddHandler(QT("NewObj"), &DoNewObj);
+#else
+  library->AddHandler(QT("GetLib"), &DoGetLib);
 #endif
   return library;
 }
@@ -57,6 +68,7 @@ void InitHostLibraries() {
   (void)com;
   RegisterLibrary(LibrarySlot::kCom, &NewOleLibrary);
   RegisterDispatchEnumerator(&NewDispatchEnumerator);
+  ui::InitUiLibraries();
 #endif
   RegisterLibrary(LibrarySlot::kBuiltin, &NewBuiltinLibrary);
   RegisterLibrary(LibrarySlot::kEvent, &NewEventLibrary);

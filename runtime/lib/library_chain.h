@@ -52,6 +52,8 @@ enum class LibrarySlot {
   kObject,   // script objects
   kEvent,    // script functions
   kApi,      // native function objects
+  kUi,       // the process-wide "ui" library
+  kForm,     // the process-wide form object, serving every form object
   kCount
 };
 

@@ -1,5 +1,8 @@
 #include "runtime/startup/runtime_init.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "runtime/builtin/builtin_library.h"
 #include "runtime/builtin/script_settings.h"
 #include "runtime/callback/event_library.h"
@@ -23,6 +26,11 @@ CLibrary* NewRegexLibrary() { return new CRegexLibrary(); }
 CLibrary* NewMatchLibrary() { return new CMatchLibrary(); }
 CLibrary* NewEventLibrary() { return new CEventLibrary(); }
 
+std::vector<RunStateReset>& RegisteredResets() {
+  static std::vector<RunStateReset> resets;
+  return resets;
+}
+
 }  // namespace
 
 void InitRuntimeLibraries() {
@@ -44,6 +52,12 @@ void ResetRunState() {
   SetDefaultCodePage(0);
   ClearKeyAliases();
   ResetLastFileCodePage();
+  for (RunStateReset reset : RegisteredResets()) reset();
+}
+
+void RegisterRunStateReset(RunStateReset reset) {
+  std::vector<RunStateReset>& resets = RegisteredResets();
+  if (reset && std::find(resets.begin(), resets.end(), reset) == resets.end()) resets.push_back(reset);
 }
 
 }  // namespace runtime

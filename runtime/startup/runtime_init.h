@@ -16,7 +16,14 @@ void InitRuntimeLibraries();
 // default compiler class, the current context, the program's arguments, the
 // default code page, the key-alias table and the code page of the last file
 // read. A program that runs several scripts calls it before each run and
-// after the last; the registrations of start-up stay.
+// after the last; the registrations of start-up stay. The resets that later
+// subsystems registered run last.
 void ResetRunState();
+
+// A later subsystem's own reset between runs (the host's windows, say),
+// which the runtime knows only by this hook. Registering one twice keeps it
+// once.
+using RunStateReset = void (*)();
+void RegisterRunStateReset(RunStateReset reset);
 
 }  // namespace runtime
