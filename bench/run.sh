@@ -57,9 +57,7 @@ row_argument() {
 }
 
 # Runs one of the row's scripts: $1 the program, $2 the script, $3 its argument.
-run_script() {
-  if [ -n "$3" ]; then "$1" "$2" "$3"; else "$1" "$2"; fi
-}
+run_script() { "$1" "$2" ${3:+"$3"}; }
 
 best_of_three() {
   local best=""
@@ -89,18 +87,22 @@ startup_times() {
   [ -n "$PY" ] && commands+=("$PY hello.py")
   commands+=("/bin/true")
   hyperfine -N --style none --warmup 20 --runs "${STARTUP_RUNS:-300}" --export-csv "$csv" "${commands[@]}" >/dev/null
-  echo "startup (median of ${STARTUP_RUNS:-300} runs, ms):"
-  awk -F, 'NR > 1 { printf "  %-50s %8.2f\n", $1, $4 * 1000 }' "$csv"
+  # The processor times (means) move less with the load than the median.
+  printf '%-52s %9s %9s %9s\n' "startup, ms (${STARTUP_RUNS:-300} runs)" median user system
+  awk -F, 'NR > 1 { printf "  %-50s %9.2f %9.2f %9.2f\n", $1, $4 * 1000, $5 * 1000, $6 * 1000 }' "$csv"
 }
 
 # Milliseconds per row and program, kept for the MB/s lines of the JSON rows.
 declare -A MS=()
 
 times_table() {
-  printf '%-12s %10s %10s %10s %12s %12s\n' benchmark "qelu ms" "lua ms" "python ms" "qelu/lua" "qelu/python"
-  local name
+  local name shown=""
   for name in "${ROWS[@]}"; do
     [ "$name" = startup ] && continue
+    if [ -z "$shown" ]; then
+      printf '%-12s %10s %10s %10s %12s %12s\n' benchmark "qelu ms" "lua ms" "python ms" "qelu/lua" "qelu/python"
+      shown=yes
+    fi
     local argument q l p
     argument=$(row_argument "$name")
     q=$(best_of_three "$QELU" "$name.qel" "$argument")
@@ -128,7 +130,7 @@ json_rates() {
     [ "$r" = - ] || [ "$w" = - ] && continue
     awk -v who="$who" -v b="$bytes" -v r="$r" -v w="$w" 'BEGIN {
       d = w - r; if (d < 1) d = 1
-      printf "  %-10s %10.0f %10.0f   (%.1f MB)\n", who, b / 1e6 / (r / 1000), b / 1e6 / (d / 1000), b / 1e6 }'
+      printf "  %-10s %10.1f %10.1f   (%.1f MB)\n", who, b / 1e6 / (r / 1000), b / 1e6 / (d / 1000), b / 1e6 }'
   done
 }
 
@@ -157,9 +159,10 @@ operations() {
   esac
 }
 
+# Instructions of one run: $1 the program, $2 the script, $3 its argument.
 instructions() {
   local log
-  log=$(run_script valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null)
+  log=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" "$2" ${3:+"$3"} 2>&1 >/dev/null)
   awk '/Collected :/ { print $NF }' <<<"$log"
 }
 
@@ -177,18 +180,21 @@ callgrind_table() {
   printf '%-12s %-10s %12s %12s %12s %10s %12s\n' benchmark per "qelu instr" "lua instr" "python instr" "qelu/lua" "qelu/python"
   local name
   for name in "${ROWS[@]}"; do
+    local q l=- p=- unit
     if [ "$name" = startup ]; then
-      printf '%-12s %-10s %12s %12s %12s %10s %12s\n' startup run "$(instructions "$QELU" ../examples/hello.qel "")" \
-        "$([ -n "$LUA" ] && instructions "$LUA" hello.lua "" || echo -)" \
-        "$([ -n "$PY" ] && instructions "$PY" hello.py "" || echo -)" - -
-      continue
+      # A whole run of hello: start-up and printing one line.
+      unit=run
+      q=$(instructions "$QELU" ../examples/hello.qel)
+      [ -n "$LUA" ] && l=$(instructions "$LUA" hello.lua)
+      [ -n "$PY" ] && p=$(instructions "$PY" hello.py)
+    else
+      [ -n "${CG_SIZES[$name]:-}" ] || continue
+      unit=${CG_UNIT[$name]}
+      q=$(per_operation "$QELU" "$name" "$name.qel")
+      [ -n "$LUA" ] && [ -f "$name.lua" ] && l=$(per_operation "$LUA" "$name" "$name.lua")
+      [ -n "$PY" ] && [ -f "$name.py" ] && p=$(per_operation "$PY" "$name" "$name.py")
     fi
-    [ -n "${CG_SIZES[$name]:-}" ] || continue
-    local q l p
-    q=$(per_operation "$QELU" "$name" "$name.qel")
-    l=-; [ -n "$LUA" ] && [ -f "$name.lua" ] && l=$(per_operation "$LUA" "$name" "$name.lua")
-    p=-; [ -n "$PY" ] && [ -f "$name.py" ] && p=$(per_operation "$PY" "$name" "$name.py")
-    printf '%-12s %-10s %12s %12s %12s %10s %12s\n' "$name" "${CG_UNIT[$name]}" "$q" "$l" "$p" "$(ratio "$q" "$l")" "$(ratio "$q" "$p")"
+    printf '%-12s %-10s %12s %12s %12s %10s %12s\n' "$name" "$unit" "$q" "$l" "$p" "$(ratio "$q" "$l")" "$(ratio "$q" "$p")"
   done
 }
 
