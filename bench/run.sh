@@ -59,17 +59,26 @@ row_argument() {
 # Runs one of the row's scripts: $1 the program, $2 the script, $3 its argument.
 run_script() { "$1" "$2" ${3:+"$3"}; }
 
+# Prints the best time; the last run's output is left in $WORK/last.out.
 best_of_three() {
   local best=""
   for _ in 1 2 3; do
     local start end ms
     start=$(date +%s%N)
-    run_script "$@" >/dev/null
+    run_script "$@" >"$WORK/last.out"
     end=$(date +%s%N)
     ms=$(( (end - start) / 1000000 ))
     if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
   done
   echo "$best"
+}
+
+# A twin that computes something else is not a comparison: say so.
+same_result() {
+  if ! cmp -s "$WORK/last.out" "$WORK/qelu.out"; then
+    echo "bench: $1: $2 printed $(head -c 60 "$WORK/last.out"), qelu $(head -c 60 "$WORK/qelu.out")" >&2
+  fi
+  return 0
 }
 
 ratio() { [ -n "$2" ] && [ "$2" != "-" ] && [ "$1" != "-" ] && awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }' || echo "-"; }
@@ -106,10 +115,11 @@ times_table() {
     local argument q l p
     argument=$(row_argument "$name")
     q=$(best_of_three "$QELU" "$name.qel" "$argument")
+    tr -d '\r' <"$WORK/last.out" >"$WORK/qelu.out"
     # A row without a Lua or Python script (rxbudget: neither has a step
     # limit for backtracking) is timed for qelu alone.
-    l=-; [ -n "$LUA" ] && [ -f "$name.lua" ] && l=$(best_of_three "$LUA" "$name.lua" "$argument")
-    p=-; [ -n "$PY" ] && [ -f "$name.py" ] && p=$(best_of_three "$PY" "$name.py" "$argument")
+    l=-; [ -n "$LUA" ] && [ -f "$name.lua" ] && l=$(best_of_three "$LUA" "$name.lua" "$argument") && same_result "$name" lua
+    p=-; [ -n "$PY" ] && [ -f "$name.py" ] && p=$(best_of_three "$PY" "$name.py" "$argument") && same_result "$name" python
     MS[$name.qelu]=$q; MS[$name.lua]=$l; MS[$name.python]=$p
     printf '%-12s %10s %10s %10s %12s %12s\n' "$name" "$q" "$l" "$p" "$(ratio "$q" "$l")" "$(ratio "$q" "$p")"
   done
