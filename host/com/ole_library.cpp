@@ -12,6 +12,8 @@
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -4,6 +4,8 @@
 #include "runtime/sys/sys_util.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace host {
 
 BSTR ToOleStr(std::u16string_view text) {

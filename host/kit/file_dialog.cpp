@@ -6,6 +6,8 @@
 #include "host/kit/kit_state.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include "host/kit/kit_control.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "host/kit/window_proc.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -16,6 +16,8 @@
 #include "runtime/builtin/builtin_families.h"
 #include "runtime/builtin/script_settings.h"
 
+namespace runtime {
+
 namespace {
 
 // The answer to the trigger text, kept out of plain sight in the program file.
@@ -107,3 +109,5 @@ void AddProgramBuiltins(CLibrary& library) {
   library.AddHandler(QT("NewObj"), &DoNewObj);
   library.AddHandler(QT("compile"), &DoCompile);
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 struct CKeyAlias {
   Text name;
   Text value;
@@ -26,3 +28,5 @@ void ClearKeyAliases();
 // The alias value of the word, or the word itself. The view lives until the
 // table is next rebuilt.
 TextView KeyAlias(TextView word);
+
+}  // namespace runtime

@@ -13,6 +13,8 @@
 #include "runtime/sys/file_text.h"
 #include "runtime/treeimage/module_image.h"
 
+namespace runtime {
+
 namespace {
 
 CLibrary* NewBuiltinLibrary() { return new CBuiltinLibrary(); }
@@ -43,3 +45,5 @@ void ResetRunState() {
   ClearKeyAliases();
   ResetLastFileCodePage();
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/sys/digest.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 // libcrypto is opened on the first digest, not linked: relocating it cost
 // every run most of its start-up, and few scripts ask for a digest. The
 // header gives the exports' types; QEL_LIBCRYPTO_NAME is the library the
@@ -48,3 +50,5 @@ void Compute(const EVP_MD* type, std::string_view bytes, std::uint8_t (&digest)[
 void ComputeMD5(std::string_view bytes, std::uint8_t (&digest)[kMD5Size]) { Compute(Service().md5(), bytes, digest); }
 
 void ComputeSHA1(std::string_view bytes, std::uint8_t (&digest)[kSHA1Size]) { Compute(Service().sha1(), bytes, digest); }
+
+}  // namespace runtime

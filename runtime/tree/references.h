@@ -2,6 +2,8 @@
 #pragma once
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // References: nodes that stand for another node found at run time and pass
 // every value operation on to it.
 class CRef : public CValue {
@@ -129,3 +131,5 @@ private:
 
   CValue* key_;  // owned
 };
+
+}  // namespace runtime
