@@ -1,2 +1,3 @@
+local size = tonumber(arg[1]) or 30
 local function fib(n) if n < 2 then return n end return fib(n - 1) + fib(n - 2) end
-print(fib(30))
+print(fib(size))

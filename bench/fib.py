@@ -1,3 +1,5 @@
+import sys
+size = int(sys.argv[1]) if len(sys.argv) > 1 else 30
 def fib(n):
     return n if n < 2 else fib(n - 1) + fib(n - 2)
-print(fib(30))
+print(fib(size))

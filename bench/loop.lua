@@ -1,3 +1,4 @@
+local size = tonumber(arg[1]) or 10000000
 local s = 0
-for i = 1, 10000000 do s = (s + i * 3) % 1000003 end
+for i = 1, size do s = (s + i * 3) % 1000003 end
 print(s)

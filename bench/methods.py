@@ -1,3 +1,5 @@
+import sys
+size = int(sys.argv[1]) if len(sys.argv) > 1 else 1000000
 class Counter:
     def __init__(self):
         self.n = 0
@@ -5,6 +7,6 @@ class Counter:
         self.n += k
         return self.n
 c = Counter()
-for i in range(1, 1000001):
+for i in range(1, size + 1):
     c.add(i % 3)
 print(c.n)

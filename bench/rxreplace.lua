@@ -1,1 +1,2 @@
-print(#(string.gsub(string.rep("a", 2000000), "a", "bb")))
+local size = tonumber(arg[1]) or 2000000
+print(#(string.gsub(string.rep("a", size), "a", "bb")))

@@ -14,6 +14,8 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4
+  # bench/run.sh (by hand): JSON for Lua, start-up medians, instruction counts
+  lua-cjson hyperfine valgrind
 )
 
 add_sources() {

@@ -23,6 +23,8 @@ constexpr Charset kCharsets[] = {
     {10000, "MACINTOSH"},   {65001, "ANSI_X3.4-1968"},  // the C locale counts as UTF-8
 };
 
+constexpr int kUtf8 = 65001;
+
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -56,6 +58,16 @@ int CharsetCodePage(std::string_view name) {
   for (const Charset& charset : kCharsets)
     if (SameName(charset.name, name)) return charset.codePage;
   return NumberedName(name);
+}
+
+// The C locale counts as UTF-8, and so does a locale the system lacks: a
+// UTF-8 name gives UTF-8 either way.
+int KnownLocaleCodePage(std::string_view localeName) {
+  if (localeName.empty() || localeName == "C" || localeName == "POSIX") return kUtf8;
+  const std::size_t dot = localeName.find('.');
+  if (dot == std::string_view::npos) return 0;
+  const std::string_view charset = localeName.substr(dot + 1, localeName.find('@', dot) - dot - 1);
+  return CharsetCodePage(charset) == kUtf8 ? kUtf8 : 0;
 }
 
 }  // namespace platform::detail

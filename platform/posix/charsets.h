@@ -9,5 +9,9 @@ namespace platform::detail {
 std::string CharsetName(int codePage);
 // The code page of a charset name, 0 when unknown.
 int CharsetCodePage(std::string_view name);
+// The code page a locale name ("de_DE.UTF-8@euro", "C") gives whether or not
+// the locale is installed, without asking the system; 0 when only the
+// system can tell.
+int KnownLocaleCodePage(std::string_view localeName);
 
 }  // namespace platform::detail

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -18,8 +19,20 @@ namespace {
 static_assert(std::endian::native == std::endian::little, "UTF-16 text is handed to iconv as UTF-16LE");
 constexpr const char* kWide = "UTF-16LE";
 
-// The environment's locale, read without changing the process's own.
+// The locale name the C library would take for LC_CTYPE.
+std::string_view EnvironmentLocaleName() {
+  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* value = std::getenv(variable);
+    if (value && *value) return value;
+  }
+  return {};
+}
+
+// The environment's locale, read without changing the process's own. Most
+// names tell their charset; opening the locale costs more than the rest of
+// a short script's start-up, so only the others are opened.
 int LocaleCodePage() {
+  if (const int known = detail::KnownLocaleCodePage(EnvironmentLocaleName())) return known;
   locale_t locale = ::newlocale(LC_CTYPE_MASK, "", nullptr);
   if (!locale) return kCodePageUtf8;
   const int codePage = detail::CharsetCodePage(::nl_langinfo_l(CODESET, locale));

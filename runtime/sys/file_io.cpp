@@ -143,7 +143,9 @@ void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes
 }
 
 std::string ReadToEnd(ByteChannel& channel, std::size_t limit, std::size_t chunk) {
-  constexpr std::size_t kFirstPiece = 65536;
+  // Pieces double from one page: the tail of a disk file read to its size
+  // is nearly always empty, and every piece is cleared before it is read.
+  constexpr std::size_t kFirstPiece = 4096;
   chunk = std::max<std::size_t>(chunk, 1);
   std::string bytes;
   std::size_t done = 0;

@@ -1,6 +1,9 @@
 #include "platform/codepage.h"
 #include "platform/environment.h"
 #include "platform/errors.h"
+#ifndef _WIN32
+#include "platform/posix/charsets.h"
+#endif
 #include "support/temp_folder.h"
 
 using namespace platform;
@@ -103,6 +106,20 @@ TEST(CodePageTest, EnvironmentOverridesTheLocaleNatively) {
     EXPECT_EQ(SystemCodePage(), fromLocale) << Utf8(ignored);
   }
   ASSERT_TRUE(UnsetEnv(u"QEL_CODEPAGE"));
+}
+
+// The names start-up reads without opening the locale give what opening it
+// gives, installed or not; the rest are left to the system.
+TEST(CodePageTest, LocaleNamesThatTellTheirCharset) {
+  const struct {
+    std::string_view name;
+    int codePage;
+  } cases[] = {
+      {"", 65001},           {"C", 65001},          {"POSIX", 65001},         {"C.UTF-8", 65001},
+      {"en_US.utf8", 65001}, {"de_DE.UTF-8@euro", 65001}, {"xx_YY.UTF-8", 65001}, {"en_US", 0},
+      {"de_DE@euro", 0},     {"de_DE.ISO-8859-15", 0}, {"ja_JP.eucJP", 0},       {"en_US.", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(detail::KnownLocaleCodePage(c.name), c.codePage) << c.name;
 }
 #endif
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/stack_room.h"
+#ifndef _WIN32
+#include "platform/posix/stack_bottom.h"
+#endif
 
 using namespace platform;
 
@@ -19,5 +22,14 @@ TEST(StackRoomTest, ShrinksAsCallsNest) {
   EXPECT_GT(here, 256u * 1024);
   EXPECT_LT(RoomAtDepth(8), here - 8 * 4096);
 }
+
+#ifndef _WIN32
+// The main thread's stack as start-up reads it is the one glibc reports.
+TEST(StackRoomTest, TheMainThreadsBottomIsTheSystemsOwn) {
+  const char* const bottom = detail::MainThreadStackBottom();
+  if (!bottom) GTEST_SKIP() << "the stack has no finite limit here";
+  EXPECT_EQ(bottom, detail::ThreadStackBottom());
+}
+#endif
 
 }  // namespace

@@ -40,6 +40,20 @@ TEST_P(RunnerNative, AScriptErrorInACallbackStopsTheScript) {
   EXPECT_EQ(run.status, 1);
 }
 
+#ifndef _WIN32
+// The digest library is opened by the first digest, not at start-up: asked
+// with RTLD_NOLOAD, the system hands out a handle only once it is loaded.
+TEST_P(RunnerNative, TheDigestLibraryWaitsForTheFirstDigest) {
+  const char* const script =
+      "var dlopen = \"libc.so.6\".GetApi(\"dlopen\", \"aiv\");\n"
+      "var name = \"" QEL_LIBCRYPTO_NAME "\";\n"
+      "?. (dlopen(name, 5) <> 0) & \" \" & \"abc\".md5() & \" \" & (dlopen(name, 5) <> 0);\n";
+  const RunResult run = Run({WriteScript(u"digest.qel", script)});
+  EXPECT_EQ(run.output, "False 900150983cd24fb0d6963f7d28e17f72 True\r\n");
+  EXPECT_EQ(run.status, 0);
+}
+#endif
+
 INSTANTIATE_TEST_SUITE_P(Runners, RunnerNative, testing::ValuesIn(Runners()), RunnerName);
 
 }  // namespace

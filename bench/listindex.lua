@@ -1,0 +1,4 @@
+local size = tonumber(arg[1]) or 1000000
+local l = {}
+for i = 1, size do l[i] = i - 1 end
+print(#l)

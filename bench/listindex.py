@@ -1,0 +1,6 @@
+import sys
+size = int(sys.argv[1]) if len(sys.argv) > 1 else 1000000
+l = [None] * size
+for i in range(size):
+    l[i] = i
+print(len(l))
