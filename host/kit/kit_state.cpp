@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 
 namespace host::kit {
@@ -50,7 +51,7 @@ void ResetKitState() {
   state.running = 0;
   state.terminated = 0;
   MSG quit;
-  while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  while (api::Peek(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
 }
 

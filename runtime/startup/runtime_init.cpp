@@ -40,6 +40,8 @@ void ResetRunState() {
   SetCurrentContext(nullptr);
   SetProgramArguments({});
   SetDefaultCodePage(0);
+#ifndef QEL_ANSI
   ClearKeyAliases();
+#endif
   ResetLastFileCodePage();
 }
