@@ -2,6 +2,8 @@
 
 #include "host/native_function.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

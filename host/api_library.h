@@ -4,6 +4,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 class CApiLibrary : public CLibrary {
 public:
   // A receiver whose value holds a native function.

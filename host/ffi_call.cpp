@@ -10,6 +10,8 @@
 #include "host/native_callback.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

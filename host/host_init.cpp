@@ -18,6 +18,8 @@
 #include "runtime/error.h"
 #endif
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -13,6 +13,8 @@
 #include "platform/memory.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 extern "C" {
 uint32_t QelCallWords(void* address, const uint32_t* words, uint32_t count);
 // Called by a thunk with the callback object in EAX.

@@ -9,6 +9,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -8,10 +8,14 @@
 
 #include "host/native_call.h"
 
+namespace runtime {
 class CValue;
 class CValueList;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 class CNativeArgs {
 public:

@@ -8,6 +8,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 class CNativeCallback;
 
 // Calls the export with one word per argument, first argument first, and

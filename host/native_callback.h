@@ -7,9 +7,13 @@
 #include "runtime/callback/callback_binding.h"
 #include "host/signature.h"
 
+namespace runtime {
 class CValueList;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 class CThunk;
 

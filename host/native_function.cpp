@@ -10,6 +10,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 namespace host {
 
 CNativeFunction::CNativeFunction(TextView signature, void* address, platform::LibraryHandle library)

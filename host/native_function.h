@@ -5,9 +5,13 @@
 #include "platform/library.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
 class CValueList;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 class CNativeFunction : public CValue {
 public:

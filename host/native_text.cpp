@@ -6,6 +6,8 @@
 #include "runtime/sys/sys_util.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace host {
 
 Text AnsiTextAt(NativeWord address) {

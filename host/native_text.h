@@ -6,6 +6,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 // 8-bit text in the system code page.
 Text AnsiTextAt(NativeWord address);
 // UTF-16 text.

@@ -10,6 +10,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -17,6 +17,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 using NativeWord = uintptr_t;
 
 // How an argument of a native call becomes a word.

@@ -3,6 +3,8 @@
 #include "runtime/parse/key_alias.h"
 #include "runtime/value/text_forms.h"
 
+using namespace runtime;
+
 namespace {
 
 #ifdef _WIN32

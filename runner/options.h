@@ -11,23 +11,23 @@
 class CRunnerOptions {
 public:
   // The arguments after the program's own path; position 1 is the first.
-  explicit CRunnerOptions(std::vector<Text> arguments) : arguments_(std::move(arguments)) {}
+  explicit CRunnerOptions(std::vector<runtime::Text> arguments) : arguments_(std::move(arguments)) {}
 
-  const std::vector<Text>& Arguments() const { return arguments_; }
+  const std::vector<runtime::Text>& Arguments() const { return arguments_; }
   // Empty when no argument names the option.
-  Text GetOption(TextView name) const;
+  runtime::Text GetOption(runtime::TextView name) const;
   // Without the option and with a position above 0: the first argument from
   // that position on that is not an option.
-  Text GetOptionOrArg(TextView name, int position) const;
+  runtime::Text GetOptionOrArg(runtime::TextView name, int position) const;
   // Read as the values' text-to-boolean conversion does; what does not
   // convert is false.
-  bool GetBoolOption(TextView name, int position) const;
+  bool GetBoolOption(runtime::TextView name, int position) const;
 
 private:
-  std::vector<Text> arguments_;
+  std::vector<runtime::Text> arguments_;
 };
 
-bool IsOptionArgument(TextView argument);
+bool IsOptionArgument(runtime::TextView argument);
 
 // Key aliases: qelu loads the file that the "key" option names before the
 // script compiles; qel has no key-alias table and reads no such option. An

@@ -3,6 +3,8 @@
 #include "platform/console.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 platform::FileHandle output = platform::kInvalidFile;

@@ -10,20 +10,20 @@
 void UseStandardOutput();
 // Output on, to a file created anew; when it cannot be created, standard
 // output stays in use.
-void UseLogFile(TextView fileName);
+void UseLogFile(runtime::TextView fileName);
 // Output off; a log file is closed.
 void CloseOutput();
 
-void PrintLine(TextView text);
-void PrintText(TextView text);
+void PrintLine(runtime::TextView text);
+void PrintText(runtime::TextView text);
 
 // The banner and the command line the runner takes.
 void ShowUsage();
 
 // The runner's context: script output goes to the runner's output.
-class CConsoleRunner : public CRunner {
+class CConsoleRunner : public runtime::CRunner {
 public:
   // Callbacks bound with "thread" get a console runner with a chain of its own.
-  CContext* NewContext() override;
-  void Print(TextView text) override;
+  runtime::CContext* NewContext() override;
+  void Print(runtime::TextView text) override;
 };

@@ -19,6 +19,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr TextView kRule = QT("--------------------------------");

@@ -35,7 +35,9 @@ private:
 };
 
 class CConsoleRunner;
+namespace runtime {
 class CModule;
+}  // namespace runtime
 
 class CScriptRun {
 public:
@@ -51,14 +53,14 @@ private:
   // Leaves the module or the script path set.
   bool FindScript();
   void RunScript();
-  void ReportTime(TextView step);
+  void ReportTime(runtime::TextView step);
   void Finish();
 
   CRunnerOptions options_;
   bool gui_ = false;
   bool verbose_ = false;
-  Text scriptPath_;
-  CModule* module_ = nullptr;  // counted
+  runtime::Text scriptPath_;
+  runtime::CModule* module_ = nullptr;  // counted
   CConsoleRunner* context_ = nullptr;  // counted
   CRunTimer timer_;
 };

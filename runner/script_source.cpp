@@ -11,6 +11,8 @@
 #include "platform/resources.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 Text OneCharacterPerByte(const std::string& bytes) {

@@ -5,6 +5,8 @@
 
 #include "platform/codepage.h"
 
+namespace runtime {
+
 namespace {
 #ifdef QEL_ANSI
 std::string ToUtf8(const Text& text) { return text; }
@@ -26,3 +28,5 @@ Text OutOfMemoryMessage() { return QT("Out of memory"); }
 bool IsOutOfMemory(const std::exception& error) {
   return dynamic_cast<const std::bad_alloc*>(&error) || dynamic_cast<const std::length_error*>(&error);
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include <string>
 #include "runtime/text.h"
 
+namespace runtime {
+
 class EScriptError : public std::exception {
 public:
   explicit EScriptError(Text message);
@@ -22,3 +24,5 @@ private:
 // memory". Scripts catch it with try like any other.
 Text OutOfMemoryMessage();
 bool IsOutOfMemory(const std::exception& error);
+
+}  // namespace runtime

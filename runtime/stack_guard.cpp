@@ -6,6 +6,8 @@
 #include "runtime/error.h"
 #include "platform/stack_room.h"
 
+namespace runtime {
+
 namespace stack_guard_detail {
 namespace {
 
@@ -37,3 +39,5 @@ const char* FindFloor() {
 }  // namespace stack_guard_detail
 
 void RaiseStackOverflow() { RaiseError(QT("Stack overflow: no stack space left")); }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 // unwind, and run what lies between two checks.
 #pragma once
 
+namespace runtime {
+
 namespace stack_guard_detail {
 
 // The lowest frame address at which a checked level may start; null until
@@ -26,3 +28,5 @@ inline bool HasStackRoom() {
 inline void CheckStackRoom() {
   if (!HasStackRoom()) RaiseStackOverflow();
 }
+
+}  // namespace runtime

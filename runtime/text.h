@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace runtime {
+
 #ifdef QEL_ANSI
 using Char = char;
 #define QT(s) s
@@ -16,3 +18,5 @@ using TextView = std::basic_string_view<Char>;
 
 // Code unit as an unsigned number (bytes of qel read as 0..255).
 inline unsigned CodeUnit(Char c) { return static_cast<std::make_unsigned_t<Char>>(c); }
+
+}  // namespace runtime

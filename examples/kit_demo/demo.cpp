@@ -2,6 +2,8 @@
 // The close asks once: the first press is refused, the second accepted.
 #include "host/kit/kit.h"
 
+using namespace runtime;
+
 using namespace host::kit;
 
 namespace {

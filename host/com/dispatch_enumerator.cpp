@@ -8,6 +8,8 @@
 #include "host/error_relay.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

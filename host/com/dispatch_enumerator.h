@@ -5,6 +5,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 // The factory the loop asks for a COM object's elements; raises when the
 // object has no enumerator.
 CElementEnumerator* NewDispatchEnumerator(const Value& collection);

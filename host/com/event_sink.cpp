@@ -14,6 +14,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

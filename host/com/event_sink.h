@@ -15,9 +15,13 @@
 
 #include "runtime/callback/callback_binding.h"
 
+namespace runtime {
 class CValueList;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 class COleEventSink : public CCallbackBinding {
 public:

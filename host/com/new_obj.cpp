@@ -12,6 +12,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

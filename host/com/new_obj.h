@@ -7,9 +7,13 @@
 #include "runtime/lib/context.h"
 #include "runtime/text.h"
 
+namespace runtime {
 class CValueList;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 // StringToGUID for "{...}", else the ProgID's class; raises the OLE error.
 CLSID ClassIdFromName(TextView name);

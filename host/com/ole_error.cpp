@@ -5,6 +5,8 @@
 #include "host/com/ole_text.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host {
 
 Text OleErrorText(HRESULT status) {

@@ -6,6 +6,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 // The system's message for the status, or "OLE error %.8x" without one.
 Text OleErrorText(HRESULT status);
 [[noreturn]] void RaiseOleError(HRESULT status);

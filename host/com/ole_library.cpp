@@ -13,6 +13,8 @@
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

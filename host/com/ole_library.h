@@ -7,6 +7,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 class CLole : public CLibrary {
 public:
   bool Accepts(CNode* receiver) override;

@@ -6,6 +6,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/text_rep.h"
 
+using namespace runtime;
+
 namespace host {
 
 BSTR ToOleStr(std::u16string_view text) {

@@ -12,6 +12,8 @@
 
 namespace host {
 
+using namespace runtime;
+
 // A new OLE string the caller frees with SysFreeString; raises when out of memory.
 BSTR ToOleStr(std::u16string_view text);
 // The text of a text value (types 8, 256, 258) as a new OLE string; qel's

@@ -10,6 +10,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/array_rep.h"
 
+using namespace runtime;
+
 namespace host {
 
 namespace {

@@ -8,9 +8,13 @@
 
 #include "runtime/value/value.h"
 
+namespace runtime {
 class CObjectValue;
+}  // namespace runtime
 
 namespace host {
+
+using namespace runtime;
 
 // A VARIANT that clears itself.
 class OleVariant {

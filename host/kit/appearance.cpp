@@ -7,6 +7,8 @@
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

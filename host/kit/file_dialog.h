@@ -13,6 +13,8 @@
 
 namespace host::kit {
 
+using namespace runtime;
+
 // Option bits of the file dialog, by position.
 enum TKitFileOption : uint32_t {
   kFileCreatePrompt = 1u << 0,

@@ -10,6 +10,8 @@
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

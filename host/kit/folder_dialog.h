@@ -8,6 +8,8 @@
 
 namespace host::kit {
 
+using namespace runtime;
+
 // Option bits of the folder dialog, by position.
 enum TKitFolderOption : uint32_t {
   kFolderBrowseForComputer = 1u << 0,

@@ -6,6 +6,8 @@
 
 namespace host::kit {
 
+using namespace runtime;
+
 class TKitForm : public TKitControl {
 public:
   explicit TKitForm(TextView caption);

@@ -2,6 +2,9 @@
 
 namespace host::kit::api {
 
+using runtime::Text;
+using runtime::TextView;
+
 #ifdef QEL_ANSI
 
 SysText SysTextOf(TextView text) { return SysText(text); }

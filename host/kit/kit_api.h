@@ -85,8 +85,8 @@ inline const auto PathFromIdList = &::SHGetPathFromIDListW;
 using SysText = std::basic_string<SysChar>;
 
 // The build's text as the calls take it, and back.
-SysText SysTextOf(TextView text);
-Text TextOfSys(std::basic_string_view<SysChar> text);
+SysText SysTextOf(runtime::TextView text);
+runtime::Text TextOfSys(std::basic_string_view<SysChar> text);
 // A name of the system (a class, a font, a module; ASCII) in the calls' form.
 SysText SysName(std::wstring_view name);
 // A resource number as a name pointer of the calls' form.

@@ -7,6 +7,8 @@
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 COLORREF KitColor(uint32_t color) {
@@ -20,6 +22,12 @@ void TKitControl::Teardown() {
   if (tornDown_) return;
   tornDown_ = true;
   if (window_ && !destroyed_) ::ShowWindow(window_, SW_HIDE);
+  // The children's windows still stand: this runs before theirs are destroyed.
+  const std::vector<TKitControl*> children = children_;
+  for (TKitControl* child : children) {
+    CBaseRef keep(child);
+    child->WindowEnding();
+  }
   // Children release themselves through their pairs; a routine may add or
   // remove pairs of other controls, never of this one.
   std::vector<ReleasePair> pairs;
@@ -179,6 +187,7 @@ void TKitWindowBinding::Unbind(TKitControl& control) {
 
 void DestroyControl(TKitControl& control) {
   CBaseRef keep(&control);
+  control.WindowEnding();
   if (control.Window() && !control.IsDestroyed())
     ::DestroyWindow(control.Window());
   else

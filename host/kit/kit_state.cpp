@@ -5,6 +5,8 @@
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -9,6 +9,8 @@
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -3,6 +3,8 @@
 #include "host/kit/kit_api.h"
 #include "host/kit/window_proc.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {

@@ -9,6 +9,8 @@
 
 namespace host::kit {
 
+using namespace runtime;
+
 class TKitSystemControl : public TKitControl {
 public:
   TKitSystemControl(std::string kind, const wchar_t* baseClass, TextView caption);

@@ -8,6 +8,8 @@
 #include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
 
+using namespace runtime;
+
 namespace host::kit {
 
 namespace {
@@ -59,6 +61,34 @@ void SetTopLevelIcon(TKitControl& control) {
   if (control.icon) api::Send(control.Window(), WM_SETICON, ICON_BIG, LPARAM(control.icon));
 }
 
+// The kit's own window of the control: its class, registered on first use.
+bool MakeKitWindow(TKitControl& control, HWND parentWindow) {
+  const api::SysText className = ClassNameOf(control);
+  if ((control.style & WS_CHILD) && !parentWindow) return false;
+  if (!RegisterKitClass(control, className.c_str())) return false;
+
+  const RECT& b = control.bounds;
+  int width = b.right - b.left;
+  int height = b.bottom - b.top;
+  if (width == 0) width = CW_USEDEFAULT;
+  if (height == 0) height = CW_USEDEFAULT;
+  const bool placed = control.isChild || control.explicitPosition;
+  const int x = placed ? b.left : CW_USEDEFAULT;
+  const int y = placed ? b.top : CW_USEDEFAULT;
+  const api::SysText caption = api::SysTextOf(control.caption);
+
+  SetControlUnderCreation(&control);
+  HWND window = api::CreateWindowOf(control.exStyle, className.c_str(), caption.c_str(), control.style, x, y, width,
+                                    height, parentWindow, reinterpret_cast<HMENU>(control.id),
+                                    api::ModuleHandle(nullptr), nullptr);
+  SetControlUnderCreation(nullptr);
+  if (!window || control.Window() != window) return false;
+  api::Send(window, WM_UPDATEUISTATE, kShowFocus, 0);
+
+  if (!parentWindow) SetTopLevelIcon(control);
+  return true;
+}
+
 }  // namespace
 
 std::string KitClassName(const TKitControl& control) {
@@ -82,30 +112,12 @@ bool CreateControlWindow(TKitControl& control) {
     for (TKitControl* child : children) CreateControlWindow(*child);
     return true;
   }
-  const api::SysText className = ClassNameOf(control);
   HWND parentWindow = parent ? parent->Window() : nullptr;
-  if ((control.style & WS_CHILD) && !parentWindow) return false;
-  if (!RegisterKitClass(control, className.c_str())) return false;
-
-  const RECT& b = control.bounds;
-  int width = b.right - b.left;
-  int height = b.bottom - b.top;
-  if (width == 0) width = CW_USEDEFAULT;
-  if (height == 0) height = CW_USEDEFAULT;
-  const bool placed = control.isChild || control.explicitPosition;
-  const int x = placed ? b.left : CW_USEDEFAULT;
-  const int y = placed ? b.top : CW_USEDEFAULT;
-  const api::SysText caption = api::SysTextOf(control.caption);
-
-  SetControlUnderCreation(&control);
-  HWND window = api::CreateWindowOf(control.exStyle, className.c_str(), caption.c_str(), control.style, x, y, width,
-                                    height, parentWindow, reinterpret_cast<HMENU>(control.id),
-                                    api::ModuleHandle(nullptr), nullptr);
-  SetControlUnderCreation(nullptr);
-  if (!window || control.Window() != window) return false;
-  api::Send(window, WM_UPDATEUISTATE, kShowFocus, 0);
-
-  if (!parentWindow) SetTopLevelIcon(control);
+  if (control.MakeOwnWindow(parentWindow)) {
+    if (!control.Window()) return false;
+  } else if (!MakeKitWindow(control, parentWindow)) {
+    return false;
+  }
   ReadBounds(control);
   ApplyAlpha(control);
   control.AfterCreate();

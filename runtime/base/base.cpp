@@ -3,6 +3,8 @@
 #include <new>
 #include <vector>
 
+namespace runtime {
+
 namespace {
 
 // Objects that a destructor on this thread releases wait here until the
@@ -82,3 +84,5 @@ void AddRefObject(CBase* object) {
 int32_t ReleaseObject(CBase* object) {
   return object ? object->Release() : 0;
 }
+
+}  // namespace runtime

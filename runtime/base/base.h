@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+namespace runtime {
+
 class CNode;
 
 class CBase {
@@ -44,3 +46,5 @@ public:
 private:
   CBase* object_;
 };
+
+}  // namespace runtime

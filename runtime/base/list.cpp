@@ -6,6 +6,8 @@
 
 #include "runtime/error.h"
 
+namespace runtime {
+
 CList::CList(bool ownsItems) : ownsItems_(ownsItems) {}
 
 CList::~CList() {
@@ -82,3 +84,5 @@ void CNamedList::Put(TextView name, CBase* item) {
 }
 
 int32_t CNamedList::Add(CBase* item) { return items_->Put(item, -1); }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/base/base.h"
 #include "runtime/base/trie.h"
 
+namespace runtime {
+
 // Growable list of object pointers; slots between count and capacity are null.
 class CList : public CBase {
 public:
@@ -59,3 +61,5 @@ private:
 
   CList* items_;
 };
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 
 #include "runtime/error.h"
 
+namespace runtime {
+
 namespace {
 
 // Enough for any code unit of up to 32 bits in base 39, plus the escape.
@@ -230,3 +232,5 @@ void CTrie::ForEach(ForEachCallback callback, void* userData) const {
       if (IsChildSlot(node, i)) pending.push_back(static_cast<const CTrieNode*>(node->entries[i]));
   }
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/text.h"
 #include "runtime/base/base.h"
 
+namespace runtime {
+
 // A chain of nodes that each have one child and no value is kept as one
 // node: the symbols of the chain are its path, walked before its index
 // applies. So a key costs memory in proportion to its symbols, however long.
@@ -51,3 +53,5 @@ private:
 
 // The symbols one code unit walks through.
 int TrieSymbols(unsigned codeUnit, uint8_t* symbols);
+
+}  // namespace runtime

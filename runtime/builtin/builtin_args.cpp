@@ -7,6 +7,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 
+namespace runtime {
+
 Text DecimalText(int64_t n) { return TextFromAscii(std::to_string(n)); }
 
 void CheckBuiltTextLength(uint64_t length) {
@@ -29,3 +31,5 @@ const Value& ArgValueAt(CValueList* args, int32_t position) {
   CValue* arg = ArgAt(args, position);
   return arg ? arg->ValueRef() : DefaultValue();
 }
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 class CNode;
 class CValue;
 class CValueList;
@@ -32,3 +34,5 @@ double ReceiverDouble(CNode* receiver);
 CValue* ArgAt(CValueList* args, int32_t position);
 // Its value, or the empty value when it is missing.
 const Value& ArgValueAt(CValueList* args, int32_t position);
+
+}  // namespace runtime

@@ -20,6 +20,8 @@
 #include "runtime/builtin/builtin_families.h"
 #include "runtime/builtin/text_storage.h"
 
+namespace runtime {
+
 namespace {
 
 // The integer and floating types, UInt64 included; Booleans are not numbers
@@ -143,3 +145,5 @@ void AddConversionBuiltins(CLibrary& library) {
   library.AddHandler(QT("toTime"), &DoToTime);
   library.AddHandler(QT("GetJson"), &DoGetJson);
 }
+
+}  // namespace runtime

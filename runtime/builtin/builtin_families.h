@@ -6,6 +6,8 @@
 #pragma once
 #include "runtime/lib/library_chain.h"
 
+namespace runtime {
+
 // builtin_program.cpp: "@uthor", "arg", "set", the host bridge, "compile".
 void AddProgramBuiltins(CLibrary& library);
 // builtin_numbers.cpp: "exp", "log", "sin", "cos", "atan", "random", "time".
@@ -23,3 +25,5 @@ void AddFileBuiltins(CLibrary& library);
 // The memory form of "move" (text_storage.cpp); "move" hands integer
 // destinations to it.
 void MoveInText(CNode* receiver, CValueList* args);
+
+}  // namespace runtime

@@ -9,6 +9,8 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
 
+namespace runtime {
+
 namespace {
 
 // The 8-bit build reads files without detecting a code page.
@@ -102,3 +104,5 @@ void AddFileBuiltins(CLibrary& library) {
   library.AddHandler(QT("move"), &DoMove);
   library.AddHandler(QT("size"), &DoSize);
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/builtin/builtin_families.h"
 
+namespace runtime {
+
 CBuiltinLibrary::CBuiltinLibrary() {
   AddProgramBuiltins(*this);
   AddNumberBuiltins(*this);
@@ -16,3 +18,5 @@ bool CBuiltinLibrary::Accepts(CNode* receiver) {
   CValue* value = receiver ? receiver->AsValue() : nullptr;
   return value && !VariantObject(value->ValueRef());
 }
+
+}  // namespace runtime

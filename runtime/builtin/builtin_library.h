@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/lib/library_chain.h"
 
+namespace runtime {
+
 class CBuiltinLibrary : public CLibrary {
 public:
   CBuiltinLibrary();
@@ -11,3 +13,5 @@ public:
   // objects, functions and regex values go to the later libraries.
   bool Accepts(CNode* receiver) override;
 };
+
+}  // namespace runtime

@@ -14,6 +14,8 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
 
+namespace runtime {
+
 namespace {
 
 // A result that is not finite from a finite operand raises the errors the
@@ -115,3 +117,5 @@ void AddNumberBuiltins(CLibrary& library) {
   library.AddHandler(QT("random"), &DoRandom);
   library.AddHandler(QT("time"), &DoTime);
 }
+
+}  // namespace runtime

@@ -17,6 +17,8 @@
 #include "runtime/builtin/script_settings.h"
 #include "platform/codepage.h"
 
+namespace runtime {
+
 namespace {
 
 // The answer to the trigger text, kept out of plain sight in the program file.
@@ -121,3 +123,5 @@ void AddProgramBuiltins(CLibrary& library) {
   library.AddHandler(QT("NewObj"), &DoNewObj);
   library.AddHandler(QT("compile"), &DoCompile);
 }
+
+}  // namespace runtime

@@ -21,6 +21,8 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
 
+namespace runtime {
+
 namespace {
 
 constexpr unsigned kMaxCodeUnit = std::numeric_limits<std::make_unsigned_t<Char>>::max();
@@ -182,3 +184,5 @@ void AddTextBuiltins(CLibrary& library) {
   library.AddHandler(QT("match"), &DoTextMatch);
   library.AddHandler(QT("replace"), &DoTextReplace);
 }
+
+}  // namespace runtime

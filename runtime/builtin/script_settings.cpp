@@ -3,6 +3,8 @@
 #include "platform/paths.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 namespace {
 
 std::vector<Text>& Arguments() {
@@ -25,3 +27,5 @@ Text ProgramArgument(int32_t index) {
 int32_t DefaultCodePage() { return defaultCodePage; }
 
 void SetDefaultCodePage(int32_t codePage) { defaultCodePage = codePage; }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // The arguments after the program's own path, as the runner received them.
 void SetProgramArguments(std::vector<Text> arguments);
 // 0 is the program's own path; any other number without an argument gives "".
@@ -14,3 +16,5 @@ Text ProgramArgument(int32_t index);
 // The code page the 8-bit build hands texts to COM in; 0 is the system's.
 int32_t DefaultCodePage();
 void SetDefaultCodePage(int32_t codePage);
+
+}  // namespace runtime

@@ -13,6 +13,8 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
 
+namespace runtime {
+
 namespace {
 
 template <class C>
@@ -122,3 +124,5 @@ void MoveInText(CNode* receiver, CValueList* args) {
 }
 
 void AddStorageBuiltins(CLibrary& library) { library.AddHandler(QT("fromByte"), &DoFromByte); }
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Empty for a text without a buffer.
 std::span<const unsigned char> TextBytes(const Value& text);
 // Gives the text a buffer of its own first (a copy when others share it), so
@@ -21,3 +23,5 @@ size_t TextUnitSize(const Value& text);
 void SetAddress(Value& value, const void* address);
 // The address an integer stands for; raises when it cannot be one.
 uintptr_t AddressFromValue(const Value& value);
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 CCallbackBinding::~CCallbackBinding() {
   ReleaseObject(context_);
   ReleaseObject(function_);
@@ -35,3 +37,5 @@ const Value& CCallbackBinding::Call(CContext& context, CValueList* args) {
   if (instance && !instance->Class()->IsBoundTo(instance)) binding.emplace(instance);
   return function_->Call(context, args);
 }
+
+}  // namespace runtime

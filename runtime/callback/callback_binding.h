@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/tree/node.h"
 
+namespace runtime {
+
 class CFunction;
 
 class CCallbackBinding : public CNode {
@@ -27,3 +29,5 @@ private:
   Value object_;
   CContext* context_ = nullptr;  // counted
 };
+
+}  // namespace runtime

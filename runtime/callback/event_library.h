@@ -3,8 +3,12 @@
 #pragma once
 #include "runtime/lib/library_chain.h"
 
+namespace runtime {
+
 class CEventLibrary : public CLibrary {
 public:
   // A receiver whose value holds a script function.
   bool Accepts(CNode* receiver) override;
 };
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/compile/build_parts.h"
 #include "runtime/compile/build_routines.h"
 
+namespace runtime {
+
 namespace {
 
 CSelectNode* OpenSelect(const TRule& r) { return dynamic_cast<CSelectNode*>(r.builder.OpenCompound()); }
@@ -152,3 +154,5 @@ void BuildCloseBrace(const TRule& r) {
   const CCompiler& compiler = r.builder.Compiler();
   if (closed && closed == compiler.Root() && compiler.Parent()) r.builder.EndNestedParse();
 }
+
+}  // namespace runtime

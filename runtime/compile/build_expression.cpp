@@ -13,6 +13,8 @@
 #include "runtime/compile/build_routines.h"
 #include "runtime/compile/regex_literal.h"
 
+namespace runtime {
+
 namespace {
 
 // Carries an argument list on the parser's stack until a call or a list
@@ -212,3 +214,5 @@ void BuildDotOperator(const TRule& r) {
   arguments->Add(r.TakeValue(3));
   r.Give(new CCall(owner, callee, arguments));
 }
+
+}  // namespace runtime

@@ -9,6 +9,8 @@
 #include "runtime/tree/variable.h"
 #include "runtime/compile/build_parts.h"
 
+namespace runtime {
+
 namespace {
 
 // The head's parameter list already made the function unless it was empty.
@@ -133,3 +135,5 @@ void BuildArrowFunction(const TRule& r) {
   r.Give(FunctionValue(r.builder.Current(), function));
   function->Release();
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 bool PlaceStatement(TTreeBuilder& builder, CStatement* statement, std::initializer_list<CValue*> parts) {
   if (builder.AddStatement(statement)) return true;
   for (CValue* part : parts) ReleaseObject(part);
@@ -69,3 +71,5 @@ CValue* BoundNameRef(CCompiler& compiler, CVariable* variable) {
   reference->ValueRef();
   return reference;
 }
+
+}  // namespace runtime

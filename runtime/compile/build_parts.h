@@ -4,6 +4,8 @@
 
 #include "runtime/compile/build_routines.h"
 
+namespace runtime {
+
 class CCompound;
 class CFunction;
 class CVariable;
@@ -29,3 +31,5 @@ CValue* FunctionValue(CNode* owner, CFunction* function);
 // A name reference bound at once to a variable just declared, so that a later
 // declaration of the same name does not take over its assignments.
 CValue* BoundNameRef(CCompiler& compiler, CVariable* variable);
+
+}  // namespace runtime

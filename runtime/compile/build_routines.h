@@ -6,6 +6,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/compile/tree_builder.h"
 
+namespace runtime {
+
 // What a rule routine works on: the builder, the values of the rule's right
 // side ($1..$n, and $0, $-1 ... before it) and the rule's own value.
 struct TRule {
@@ -131,3 +133,5 @@ void BuildTrue(const TRule& r);
 void BuildFalse(const TRule& r);
 void BuildNull(const TRule& r);
 void BuildRegex(const TRule& r);
+
+}  // namespace runtime

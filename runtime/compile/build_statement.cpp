@@ -13,6 +13,8 @@
 #include "runtime/compile/module_loader.h"
 #include "runtime/compile/module_search.h"
 
+namespace runtime {
+
 namespace {
 
 // Where a jump ends, fixed at compile time: a return at the body of the
@@ -169,3 +171,5 @@ void BuildRaise(const TRule& r) {
 void BuildUse(const TRule& r) { Use(r, {}); }
 
 void BuildUseAs(const TRule& r) { Use(r, r.TextOf(4)); }
+
+}  // namespace runtime

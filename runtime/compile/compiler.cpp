@@ -5,6 +5,8 @@
 #include "runtime/tree/references.h"
 #include "runtime/compile/console_compiler.h"
 
+namespace runtime {
+
 void CCompiler::InheritFrom(CCompiler&) {}
 
 void CCompiler::OnStatement(CStatement*) {}
@@ -39,3 +41,5 @@ TCompilerClass& DefaultClass() {
 TCompilerClass DefaultCompilerClass() { return DefaultClass(); }
 
 void SetDefaultCompilerClass(TCompilerClass compilerClass) { DefaultClass() = compilerClass; }
+
+}  // namespace runtime

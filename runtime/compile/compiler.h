@@ -5,6 +5,8 @@
 #include "runtime/base/base.h"
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CCompiler;
 class CModule;
 class CNode;
@@ -59,3 +61,5 @@ private:
 // until a program sets its own.
 TCompilerClass DefaultCompilerClass();
 void SetDefaultCompilerClass(TCompilerClass compilerClass);
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/sys/sys_util.h"
 #include "platform/console.h"
 
+namespace runtime {
+
 namespace {
 
 int32_t errorCount = 0;
@@ -28,3 +30,5 @@ void CConsoleCompiler::ResetErrorCount() { errorCount = 0; }
 CCompiler* NewConsoleCompiler() { return new CConsoleCompiler(); }
 
 void SetCompileErrorPrinter(TLinePrinter printer) { linePrinter = printer ? printer : &PrintToStandardOutput; }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/compile/compiler.h"
 
+namespace runtime {
+
 class CConsoleCompiler : public CCompiler {
 public:
   void ReportError(TextView message) override;
@@ -17,3 +19,5 @@ CCompiler* NewConsoleCompiler();
 // Where console compilers print; standard output unless a program sets its own.
 using TLinePrinter = void (*)(TextView line);
 void SetCompileErrorPrinter(TLinePrinter printer);
+
+}  // namespace runtime

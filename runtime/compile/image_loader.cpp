@@ -3,6 +3,8 @@
 #include "runtime/error.h"
 #include "runtime/compile/module_search.h"
 
+namespace runtime {
+
 namespace {
 
 TImageLoader registered{nullptr, nullptr};
@@ -34,3 +36,5 @@ CModule* LoadImage(std::string bytes) {
   if (!registered.load) RaiseError(QT("Compiled images cannot be loaded: no image reader is linked in"));
   return registered.load(std::move(bytes));
 }
+
+}  // namespace runtime

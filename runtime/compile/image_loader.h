@@ -8,6 +8,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CModule;
 
 struct TImageLoader {
@@ -25,3 +27,5 @@ bool HasImageExtension(TextView fileName);
 bool HoldsImage(std::string_view bytes);
 // Raises when no image reader is registered.
 CModule* LoadImage(std::string bytes);
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/compile/module_search.h"
 #include "runtime/compile/tree_builder.h"
 
+namespace runtime {
+
 namespace {
 
 std::string TextAsBytes(TextView text) {
@@ -91,3 +93,5 @@ void UnloadModules(CModule* module) {
   for (CModule* each : loaded) each->Release();
   module->Release();
 }
+
+}  // namespace runtime

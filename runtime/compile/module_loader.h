@@ -7,6 +7,8 @@
 
 #include "runtime/compile/compiler.h"
 
+namespace runtime {
+
 class CModule;
 
 // Compiles the text into a new module with the context's root and current
@@ -27,3 +29,5 @@ CModule* LoadModuleFile(TextView fileName, CModule* anchor, TCompilerClass compi
 // modules of its list hold of each other, so that modules that use each
 // other are freed too.
 void UnloadModules(CModule* module);
+
+}  // namespace runtime

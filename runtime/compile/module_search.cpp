@@ -5,6 +5,8 @@
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 
+namespace runtime {
+
 namespace {
 
 bool IsSeparator(Char c) { return c == '\\' || c == '/'; }
@@ -41,3 +43,5 @@ Text FindModuleFile(TextView name, const CModule* importing) {
   }
   return beside;
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #pragma once
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CModule;
 
 Text FindModuleFile(TextView name, const CModule* importing);
@@ -12,3 +14,5 @@ Text ExpandFileName(TextView name);
 bool ModuleFileExists(TextView path);
 // The folder part of a path, its last separator ("\" or "/") included.
 Text FolderOf(TextView path);
+
+}  // namespace runtime

@@ -1,5 +1,7 @@
 #include "runtime/compile/regex_literal.h"
 
+namespace runtime {
+
 namespace {
 
 TRegexLiteralMaker registeredMaker = nullptr;
@@ -9,3 +11,5 @@ TRegexLiteralMaker registeredMaker = nullptr;
 void RegisterRegexLiteralMaker(TRegexLiteralMaker maker) { registeredMaker = maker; }
 
 TRegexLiteralMaker RegexLiteralMaker() { return registeredMaker; }
+
+}  // namespace runtime

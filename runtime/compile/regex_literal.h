@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CNode;
 class CValue;
 
@@ -13,3 +15,5 @@ using TRegexLiteralMaker = CValue* (*)(CNode* owner, TextView literal);
 void RegisterRegexLiteralMaker(TRegexLiteralMaker maker);
 // Null until a regex library is registered.
 TRegexLiteralMaker RegexLiteralMaker();
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/compile/build_routines.h"
 #include "qel_rule_routines.h"
 
+namespace runtime {
+
 namespace {
 
 TRuleRoutine RuleRoutine(int rule) {
@@ -144,3 +146,5 @@ void TTreeBuilder::ParseFunctionBody(CFunction* function) {
   // Closed by its "}", or left open by the end of the text.
   openKeywords_.erase(function);
 }
+
+}  // namespace runtime

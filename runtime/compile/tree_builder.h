@@ -10,6 +10,8 @@
 #include "runtime/parse/parser.h"
 #include "runtime/compile/compiler.h"
 
+namespace runtime {
+
 class CCompound;
 class CFunction;
 
@@ -71,3 +73,5 @@ private:
   std::unordered_multiset<CNode*> loose_;
   std::unordered_map<CCompound*, Text> openKeywords_;
 };
+
+}  // namespace runtime

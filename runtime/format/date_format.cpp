@@ -10,6 +10,8 @@
 #include "runtime/value/value.h"
 #include "runtime/format/format_support.h"
 
+namespace runtime {
+
 namespace {
 
 const char* const kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
@@ -221,3 +223,5 @@ bool DecodeDate(double date, bool milliseconds, DateParts& out) {
   out.millisecond = int(ms % 1000);
   return true;
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/text.h"
 
+namespace runtime {
+
 // A date written by a pattern of letters, the "format" of a date value.
 //
 //   d dd          day of the month, without or with a leading zero
@@ -45,3 +47,5 @@ struct DateParts {
 // milliseconds are not shown. False for a date outside 0100-01-01 to
 // 9999-12-31.
 bool DecodeDate(double date, bool milliseconds, DateParts& out);
+
+}  // namespace runtime

@@ -12,6 +12,8 @@
 #include "runtime/value/value.h"
 #include "runtime/format/text_format.h"
 
+namespace runtime {
+
 namespace {
 
 void StripTrailingZeros(Decimal& d) {
@@ -148,3 +150,5 @@ void RaiseMissingArgument(TextView directive, size_t given) {
 void RaiseDirectiveError(TextView directive, std::string_view problem) {
   RaiseError(FormatPrefix(directive) + QT(": ") + TextFromAscii(problem));
 }
+
+}  // namespace runtime

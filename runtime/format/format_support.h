@@ -7,6 +7,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // Numbers as decimal digits for the formatters: each value shows the digits of
 // its text form, and rounding works on those digits, half away from zero.
 class Value;
@@ -60,3 +62,5 @@ inline size_t ClosingQuote(TextView pattern, size_t open) { return pattern.find(
 
 // ASCII letters in either case.
 inline Char LowerAscii(Char c) { return c >= Char('A') && c <= Char('Z') ? Char(c + ('a' - 'A')) : c; }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/value/text_forms.h"
 #include "runtime/format/format_support.h"
 
+namespace runtime {
+
 namespace {
 
 Text SpecialText(const Decimal& d) {
@@ -240,3 +242,5 @@ Text RenderSection(const NumberSection& s, const Decimal& rounded) {
   Layout layout = LayOut(s, rounded);
   return SectionWriter(s, layout).Write();
 }
+
+}  // namespace runtime

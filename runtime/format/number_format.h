@@ -6,6 +6,8 @@
 #include "runtime/text.h"
 #include "runtime/format/format_support.h"
 
+namespace runtime {
+
 // A number written by a numeric pattern (see number_pattern.h), the
 // "format" of a number value.
 class Value;
@@ -55,3 +57,5 @@ void RoundForSection(const NumberSection& section, Decimal& d);
 // The number's magnitude, already rounded, laid out by the section; the sign
 // is the caller's.
 Text RenderSection(const NumberSection& section, const Decimal& rounded);
+
+}  // namespace runtime

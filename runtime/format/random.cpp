@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 
+namespace runtime {
+
 namespace {
 
 constexpr uint32_t kMultiplier = 134775813;
@@ -32,3 +34,5 @@ RandomGenerator& ScriptRandom() {
   static RandomGenerator generator;
   return generator;
 }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 
+namespace runtime {
+
 class RandomGenerator {
 public:
   explicit RandomGenerator(uint32_t seed = 0) : seed_(seed) {}
@@ -26,3 +28,5 @@ private:
 
 // The generator that scripts share; its seed is 0 at start.
 RandomGenerator& ScriptRandom();
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 #include "runtime/value/value.h"
 #include "runtime/format/format_support.h"
 
+namespace runtime {
+
 Text FormatText(TextView pattern, std::span<const Value> arguments) {
   FormatArguments args(arguments);
   Text out;
@@ -282,3 +284,5 @@ bool WholeNumberOf(const Value& v, WholeNumber& out) {
     default: return false;
   }
 }
+
+}  // namespace runtime

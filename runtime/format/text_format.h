@@ -8,6 +8,8 @@
 #include "runtime/value/value.h"
 #include "runtime/format/format_support.h"
 
+namespace runtime {
+
 // Printf-like formatting of script values, the "format" of a text: each
 // directive (see format_directive.h) takes the next argument, "%%" is "%".
 //
@@ -91,3 +93,5 @@ struct WholeNumber {
 
 // False for any other type, Booleans too.
 bool WholeNumberOf(const Value& v, WholeNumber& out);
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 #include "runtime/image/image_reader.h"
 #include "runtime/image/streamer.h"
 
+namespace runtime {
+
 std::span<const BaseStreamer> BaseStreamers() {
   static const BaseStreamer streamers[] = {
       {kBaseClassId, {NewStreamer<CStreamer>, NewPlainNode<CBase>}},
@@ -144,3 +146,5 @@ void CVarLevelsStreamer::ReadFields(int32_t group, int32_t index) {
 void CVarLevelsStreamer::Finish() {
   if (stacks_ && stacks_->Count() != 0) RaiseBadFormat();
 }
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 #include "runtime/image/streamer.h"
 #include "runtime/value/var_stack.h"
 
+namespace runtime {
+
 // Class ids and streamers of the base containers (ids 0-4). Variable stacks
 // (id 5) are registered with the program-tree records: a stack is bound to
 // its variable's value, which only the variable's record can do.
@@ -102,3 +104,5 @@ private:
 };
 
 CBase* NewVarLevelsNode(CStreamer& record);
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/sys/file_io.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 namespace {
 
 struct Trailer {
@@ -119,3 +121,5 @@ CBase* LoadCompiledImage(std::string bytes) {
 CBase* LoadCompiledFile(TextView source, bool fromMemory) {
   return LoadCompiledImage(fromMemory ? BytesOfText(source) : ReadImageBytes(source));
 }
+
+}  // namespace runtime

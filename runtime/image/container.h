@@ -10,6 +10,8 @@
 #include "runtime/base/base.h"
 #include "runtime/text.h"
 
+namespace runtime {
+
 // Layout constants of compiled images: header, trailer and scrambling keys.
 
 // Images come in two forms that differ only in their keys.
@@ -74,3 +76,5 @@ uint8_t DescrambleRecord(uint8_t* body, std::size_t size, uint8_t key, ImageForm
 // source is the image itself, each character one byte.
 CBase* LoadCompiledFile(TextView source, bool fromMemory);
 CBase* LoadCompiledImage(std::string bytes);
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/image/container.h"
 #include "runtime/image/streamer.h"
 
+namespace runtime {
+
 namespace {
 
 // Work allowed to the cycle checks: far more than trees need, far less than
@@ -103,3 +105,5 @@ void CImageReader::Abandon() {
   streamers_.clear();
   graph_.reset();
 }
+
+}  // namespace runtime

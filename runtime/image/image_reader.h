@@ -14,6 +14,8 @@
 #include "runtime/image/reference_graph.h"
 #include "runtime/image/streamer.h"
 
+namespace runtime {
+
 class CImageReader {
 public:
   CImageReader() = default;
@@ -56,3 +58,5 @@ private:
   std::vector<std::unique_ptr<CStreamer>> streamers_;
   std::optional<ReferenceGraph> graph_;
 };
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 
 #include "runtime/image/streamer.h"
 
+namespace runtime {
+
 ReferenceGraph::ReferenceGraph(int32_t records, int64_t stepBudget)
     : records_(records), below_(records, 0), above_(records, 0), stepBudget_(stepBudget) {}
 
@@ -76,3 +78,5 @@ std::vector<int32_t> ReferenceGraph::HoldersFirst() const {
       if (--unreleased[target] == 0) order.push_back(target);
   return order;
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace runtime {
+
 enum class ReferenceKind {
   kPlain,    // the holder never releases the target
   kCounted,  // the holder owns one reference and releases it
@@ -50,3 +52,5 @@ private:
   uint32_t generation_ = 0;
   int64_t stepBudget_;
 };
+
+}  // namespace runtime

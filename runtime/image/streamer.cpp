@@ -12,6 +12,8 @@
 #include "platform/codepage.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 void CStreamer::Attach(CImageReader* reader, int32_t record, ByteCursor body) {
   reader_ = reader;
   record_ = record;
@@ -39,7 +41,7 @@ void CStreamer::ReadFields(int32_t group, int32_t index) {
   ReadCompactInt();
 }
 
-int32_t CStreamer::ReadCompactInt() { return ::ReadCompactInt(body_); }
+int32_t CStreamer::ReadCompactInt() { return runtime::ReadCompactInt(body_); }
 
 Text CStreamer::ReadText() { return ReadCompactText(body_); }
 
@@ -215,3 +217,5 @@ Text ReadCompactText(ByteCursor& in) {
   platform::DecodeCodePage(platform::kCodePageUtf8, ReadCompactBytes(in), wide);
   return TextFromUtf16(wide);
 }
+
+}  // namespace runtime

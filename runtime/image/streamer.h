@@ -11,6 +11,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Bounds-checked reading of an image's bytes: running past the end is a bad
 // format, never a read outside the buffer.
 class ByteCursor {
@@ -146,3 +148,5 @@ int32_t ReadCompactInt(ByteCursor& in);
 // The UTF-8 bytes of a compact text, left in the buffer.
 std::string_view ReadCompactBytes(ByteCursor& in);
 Text ReadCompactText(ByteCursor& in);
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 #include "runtime/value/text_forms.h"
 #include "runtime/json/json_syntax.h"
 
+namespace runtime {
+
 namespace {
 
 class TJsonReader {
@@ -229,3 +231,5 @@ void TJsonContainers::Push(CObjectInstance* container, TextView name) {
     AddMember(container, name);
   open_.push_back(container);
 }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // The JSON reader: strict JSON and the runtime's own literal notation (bare
 // names, ' and ` quotes, "=" for ":", ";" for ",", @"..." dates, nil), read in
 // one forgiving pass. It never reports a syntax error: what it cannot place
@@ -68,3 +70,5 @@ private:
   CObjectInstance* result_ = nullptr;
   std::vector<CObjectInstance*> open_;  // held by result_
 };
+
+}  // namespace runtime

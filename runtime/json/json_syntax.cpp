@@ -5,6 +5,8 @@
 #include "runtime/error.h"
 #include "runtime/value/convert.h"
 
+namespace runtime {
+
 namespace {
 
 using ClassTable = std::array<JsonCharClass, 128>;
@@ -117,3 +119,5 @@ Text ResolveEscapes(TextView text) {
   }
   return out;
 }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // What each character means to the JSON reader.
 enum class JsonCharClass {
   kSkipped,
@@ -40,3 +42,5 @@ inline constexpr int32_t kJsonDepthLimit = 500;
 // hex digits one UTF-16 code unit. Any other backslash stays with the
 // character after it. Bad hex digits raise a conversion error.
 Text ResolveEscapes(TextView text);
+
+}  // namespace runtime

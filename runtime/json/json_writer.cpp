@@ -12,6 +12,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/json/json_syntax.h"
 
+namespace runtime {
+
 namespace {
 
 bool HasNamedMember(CObjectValue* object) {
@@ -206,3 +208,5 @@ Text EscapeJsonText(TextView text, bool gbk) {
   }
   return out;
 }
+
+}  // namespace runtime

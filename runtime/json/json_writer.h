@@ -6,6 +6,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // How "@toJson" writes an object.
 struct TJsonOptions {
   // Nesting levels laid out one member per line; 0 writes one line, and a
@@ -58,3 +60,5 @@ Text QuoteText(TextView text, const TJsonOptions& options);
 // \b \t \n \f \r \" and \\; other control characters become "."; everything
 // else is copied (no \u escapes).
 Text EscapeJsonText(TextView text, bool gbk);
+
+}  // namespace runtime

@@ -1,5 +1,7 @@
 #include "runtime/lib/context.h"
 
+namespace runtime {
+
 namespace {
 
 CContext* current = nullptr;
@@ -19,3 +21,5 @@ void CContext::AfterStatement(CNode*, bool) {}
 CContext* CurrentContext() { return current; }
 
 void SetCurrentContext(CContext* context) { current = context; }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/base/base.h"
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CNode;
 class CValueList;
 class Value;
@@ -39,3 +41,5 @@ private:
 // through it. Not counted: the setter keeps it alive.
 CContext* CurrentContext();
 void SetCurrentContext(CContext* context);
+
+}  // namespace runtime

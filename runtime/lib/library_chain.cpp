@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <map>
 
+namespace runtime {
+
 namespace {
 
 std::array<LibraryFactory, size_t(LibrarySlot::kCount)>& Factories() {
@@ -85,3 +87,5 @@ bool CRunner::Call(CNode* receiver, TextView name, CallKind kind, Value& result,
 }
 
 CContext* CRunner::NewContext() { return new CRunner(); }
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 #include "runtime/base/trie.h"
 #include "runtime/lib/context.h"
 
+namespace runtime {
+
 // Writes its result into result (null on entry); failure raises.
 using LibraryHandler = void (*)(CContext& context, CNode* receiver, CValueList* args, Value& result);
 
@@ -85,3 +87,5 @@ public:
 private:
   CList* chain_;  // owning
 };
+
+}  // namespace runtime

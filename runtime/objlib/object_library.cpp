@@ -4,6 +4,8 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 CObjectLibrary::CObjectLibrary() {
   AddHandler(QT("@count"), &DoCount);
   AddHandler(QT("@length"), &DoCount);
@@ -92,3 +94,5 @@ void DoToJson(CContext&, CNode* receiver, CValueList* args, Value& result) {
   options.gbk = CValueList::GetBool(args, QT("isGbk"), false, 2);
   result.SetText(CJsonWriter(options).Write(ReceiverObject(receiver)));
 }
+
+}  // namespace runtime

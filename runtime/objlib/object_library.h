@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/lib/library_chain.h"
 
+namespace runtime {
+
 class CObjectLibrary : public CLibrary {
 public:
   CObjectLibrary();
@@ -28,3 +30,5 @@ void DoAdd(CContext& context, CNode* receiver, CValueList* args, Value& result);
 void DoClone(CContext& context, CNode* receiver, CValueList* args, Value& result);
 // The text form: "format", "json", "isGbk".
 void DoToJson(CContext& context, CNode* receiver, CValueList* args, Value& result);
+
+}  // namespace runtime

@@ -9,6 +9,8 @@
 #include "runtime/ops/fast_numbers.h"
 #include "runtime/ops/op_routines.h"
 
+namespace runtime {
+
 namespace {
 
 // A Double result of a fast path; infinities and NaN go to the general path.
@@ -119,3 +121,5 @@ void DivideValues(CContext&, Value& value, const Value& other) {
 void DivValues(CContext&, Value& value, const Value& other) { IntegerDivide(value, other, 'd'); }
 
 void ModValues(CContext&, Value& value, const Value& other) { IntegerDivide(value, other, 'm'); }
+
+}  // namespace runtime

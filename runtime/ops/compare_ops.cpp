@@ -8,6 +8,8 @@
 #include "runtime/ops/fast_numbers.h"
 #include "runtime/ops/op_routines.h"
 
+namespace runtime {
+
 namespace {
 
 // Int32 and Double pairs are compared here, as the general rule would.
@@ -75,3 +77,5 @@ void MatchValues(CContext& context, Value& value, const Value& other) { value = 
 void NoMatchValues(CContext& context, Value& value, const Value& other) {
   value.SetBool(!ValueToBool(CallMatch(context, value, other)));
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 inline bool BothInt32(const Value& a, const Value& b) { return a.Type() == varInteger && b.Type() == varInteger; }
 
 inline bool IsFastNumber(const Value& v) { return v.Type() == varInteger || v.Type() == varDouble; }
@@ -16,3 +18,5 @@ inline bool ReadDoubles(const Value& a, const Value& b, double& x, double& y) {
   y = FastDouble(b);
   return true;
 }
+
+}  // namespace runtime

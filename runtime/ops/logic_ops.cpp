@@ -6,6 +6,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/ops/op_routines.h"
 
+namespace runtime {
+
 namespace {
 
 uint32_t BitWord(const Value& v) {
@@ -68,3 +70,5 @@ void ShiftLeftValues(CContext&, Value& value, const Value& other) {
 void ShiftRightValues(CContext&, Value& value, const Value& other) {
   CombineWords(value, other, [](uint32_t a, uint32_t b) { return a >> (b & 31); });
 }
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 #pragma once
 #include "runtime/ops/operator_table.h"
 
+namespace runtime {
+
 // Arithmetic: int32 and double fast paths, else the general arithmetic.
 void AddValues(CContext& context, Value& value, const Value& other);
 void SubtractValues(CContext& context, Value& value, const Value& other);
@@ -38,3 +40,5 @@ void BitOrValues(CContext& context, Value& value, const Value& other);
 void BitXorValues(CContext& context, Value& value, const Value& other);
 void ShiftLeftValues(CContext& context, Value& value, const Value& other);
 void ShiftRightValues(CContext& context, Value& value, const Value& other);
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 // image that names no operator has no routine.
 #pragma once
 
+namespace runtime {
+
 enum class Operator : char16_t {
   kNone = 0,
   kAdd = '+',
@@ -33,3 +35,5 @@ enum class Operator : char16_t {
   kShiftLeft = 'L',
   kShiftRight = 'R',
 };
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 
 #include "runtime/ops/op_routines.h"
 
+namespace runtime {
+
 namespace {
 
 struct OperatorEntry {
@@ -48,3 +50,5 @@ constexpr OperatorTable InitOperatorTable() {
 }  // namespace
 
 constexpr OperatorTable kOperatorTable = InitOperatorTable();
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/value/value.h"
 #include "runtime/ops/operator.h"
 
+namespace runtime {
+
 class CContext;
 
 // Leaves the result in value; other may be value itself.
@@ -30,3 +32,5 @@ inline void ApplyOperator(CContext& context, Value& value, const Value& other, O
   else
     value = DefaultValue();
 }
+
+}  // namespace runtime

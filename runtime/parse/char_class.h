@@ -3,6 +3,8 @@
 #pragma once
 #include <string_view>
 
+namespace runtime {
+
 inline constexpr int kNoChar = -1;
 
 inline bool IsDigit(int c) { return c >= '0' && c <= '9'; }
@@ -18,3 +20,5 @@ inline bool IsOperatorChar(int c) {
   constexpr std::string_view kOperatorChars = "!#%&*+-/<=>?\\^|~";
   return c > 0 && c < 128 && kOperatorChars.find(static_cast<char>(c)) != std::string_view::npos;
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 
 #include "qel_tables.h"
 
+namespace runtime {
+
 using namespace qel_tables;
 
 namespace grammar {
@@ -68,3 +70,5 @@ int GotoState(int state, int leftSide) {
 }
 
 }  // namespace grammar
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 // text, 1 error), then the non-terminals. Rules are numbered as in qel.y.
 #pragma once
 
+namespace runtime {
+
 namespace grammar {
 
 inline constexpr int kEndSymbol = 0;
@@ -30,3 +32,5 @@ int DefaultReduction(int state);
 int GotoState(int state, int leftSide);
 
 }  // namespace grammar
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 
 #include "runtime/sys/file_text.h"
 
+namespace runtime {
+
 namespace {
 
 std::vector<CKeyAlias>& Table() {
@@ -57,3 +59,5 @@ TextView KeyAlias(TextView word) {
                              [](const CKeyAlias& a, TextView w) { return TextView(a.name) < w; });
   return it != table.end() && it->name == word ? TextView(it->value) : word;
 }
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 #ifdef QEL_ANSI
 
 inline TextView KeyAlias(TextView word) { return word; }
@@ -35,3 +37,5 @@ void ClearKeyAliases();
 TextView KeyAlias(TextView word);
 
 #endif
+
+}  // namespace runtime

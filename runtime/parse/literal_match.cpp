@@ -2,6 +2,8 @@
 
 #include "runtime/parse/char_class.h"
 
+namespace runtime {
+
 namespace {
 
 template <class Predicate>
@@ -110,3 +112,5 @@ size_t MatchBlockComment(TextView text, size_t pos) {
 }
 
 size_t MatchBlanks(TextView text, size_t pos) { return CountWhile(text, pos, IsBlank); }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // The code unit at i, or kNoChar past the end.
 int CharAt(TextView text, size_t i);
 
@@ -29,3 +31,5 @@ size_t MatchLineComment(TextView text, size_t pos);
 // "#*" up to and including the next "#".
 size_t MatchBlockComment(TextView text, size_t pos);
 size_t MatchBlanks(TextView text, size_t pos);
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/parse/char_class.h"
 #include "runtime/value/text_forms.h"
 
+namespace runtime {
+
 namespace {
 
 int HexDigitValue(Char c) {
@@ -94,3 +96,5 @@ Value NumberLiteralValue(TextView text) {
   }
   return value;
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 struct TNumberLiteral {
   enum Kind { kInt32, kUInt32, kInt64, kDouble };
   Kind kind = kInt32;
@@ -22,3 +24,5 @@ Value NumberLiteralValue(TextView text);
 Text UnquoteString(TextView token);
 // The text inside the outer quotes, as written.
 TextView StripQuotes(TextView token);
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 
 #include "runtime/parse/key_alias.h"
 
+namespace runtime {
+
 namespace {
 
 struct OperatorText {
@@ -40,3 +42,5 @@ Operator OperatorCode(TextView text, bool bitwise) {
 }
 
 Operator AssignmentCode(TextView text) { return FindOperator(kOperators, text.substr(0, 1)); }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 class CNode;
 
 // Where a token was written.
@@ -64,3 +66,5 @@ public:
   // parse goes on.
   virtual void ReportError(const Text& message, const TParseValue* at) = 0;
 };
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 #include "runtime/parse/scanner.h"
 #include "runtime/parse/tokens.h"
 
+namespace runtime {
+
 TParseRun::TParseRun(TScanner& scanner, TParseActions& actions, bool& endRequested)
     : scanner_(scanner), actions_(actions), endRequested_(endRequested) {}
 
@@ -120,3 +122,5 @@ void TParseRun::Restart() {
   states_.assign(1, 0);
   values_.assign(1, TParseValue());
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 
 #include "runtime/parse/parse_actions.h"
 
+namespace runtime {
+
 class TParseActions;
 class TScanner;
 
@@ -43,3 +45,5 @@ private:
   // still 3 drops its token quietly.
   int errorCounter_ = 0;
 };
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/stack_guard.h"
 #include "runtime/parse/parse_run.h"
 
+namespace runtime {
+
 void TParser::Parse(Text text) {
   scanner_.SetText(std::move(text));
   endRequested_ = false;
@@ -22,3 +24,5 @@ bool TParser::ParseNested() {
   } guard(nesting_);
   return TParseRun(scanner_, actions_, endRequested_).Run();
 }
+
+}  // namespace runtime

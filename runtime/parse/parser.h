@@ -6,6 +6,8 @@
 #include "runtime/parse/parse_actions.h"
 #include "runtime/parse/scanner.h"
 
+namespace runtime {
+
 class TParser {
 public:
   // Nested parses of "{" functions deeper than this are refused.
@@ -30,3 +32,5 @@ private:
   bool endRequested_ = false;
   int nesting_ = 0;
 };
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/parse/literal_match.h"
 #include "runtime/parse/tokens.h"
 
+namespace runtime {
+
 namespace {
 
 struct Keyword {
@@ -189,3 +191,5 @@ void TScanner::Advance(size_t length) {
     }
   }
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 class TScanner {
 public:
   // Starts at the first character, on line 1.
@@ -46,3 +48,5 @@ private:
   int column_ = 0;
   Text token_;
 };
+
+}  // namespace runtime

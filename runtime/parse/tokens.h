@@ -2,6 +2,8 @@
 // below 256 stand for themselves.
 #pragma once
 
+namespace runtime {
+
 enum TokenCode : int {
   TK_END = 0,
   TK_ERROR = 256,
@@ -57,3 +59,5 @@ enum TokenCode : int {
   TK_DOT_OP,
   TK_EQ,
 };
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "platform/codepage.h"
 #include "platform/lead_byte.h"
 
+namespace runtime {
+
 #ifdef QEL_ANSI
 
 std::string EngineBytes(TextView text) { return std::string(text); }
@@ -210,3 +212,5 @@ std::u16string WordCapitals(std::u16string_view text) {
   }
   return out;
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // Texts as the engine holds them: UTF-8 in qelu; in qel the text's own bytes
 // in the system code page, which PCRE's UTF-8 mode takes as they are.
 std::string EngineBytes(TextView text);
@@ -65,3 +67,5 @@ std::u16string FirstCapital(std::u16string_view text);
 // character after a separator, where an apostrophe neither separates nor
 // takes the capital (so "o'neil" gives "O'neil").
 std::u16string WordCapitals(std::u16string_view text);
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/regex/regex_options.h"
 #include "runtime/regex/replace_template.h"
 
+namespace runtime {
+
 namespace {
 
 void FreeCode(real_pcre* code) { pcre_free(code); }
@@ -295,3 +297,5 @@ bool CRegex::ReplaceAll() {
   subjectValid_ = false;
   return true;
 }
+
+}  // namespace runtime

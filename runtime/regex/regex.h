@@ -18,6 +18,8 @@
 
 struct real_pcre;
 
+namespace runtime {
+
 struct RegexGroupName {
   int32_t number;
   std::string name;
@@ -144,3 +146,5 @@ private:
   std::int64_t stepsLeft_ = 0;
   std::array<int, 3 * kMaxGroups> offsets_{};
 };
+
+}  // namespace runtime

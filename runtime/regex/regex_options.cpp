@@ -8,6 +8,8 @@
 #include "platform/stack_room.h"
 #include "runtime/regex/engine_text.h"
 
+namespace runtime {
+
 namespace {
 
 struct OptionBit {
@@ -123,3 +125,5 @@ pcre_extra ExecLimits(std::int64_t* stepsLeft) {
   limits.callout_data = stepsLeft;
   return limits;
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <pcre.h>
 
+namespace runtime {
+
 // The option byte of a regular expression and the execution flags of a search.
 namespace regex_option {
 inline constexpr uint8_t kCaseless = 0x01;
@@ -56,3 +58,5 @@ std::int64_t StepBudget(std::size_t subjectBytes);
 // Each step the search takes is counted down in stepsLeft; below zero the
 // search ends with kStepsUsedUp.
 pcre_extra ExecLimits(std::int64_t* stepsLeft);
+
+}  // namespace runtime

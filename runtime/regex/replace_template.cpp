@@ -5,6 +5,8 @@
 #include "runtime/regex/engine_text.h"
 #include "runtime/regex/regex.h"
 
+namespace runtime {
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -137,3 +139,5 @@ private:
 std::string ExpandTemplate(CRegex& engine, std::string_view replacementTemplate) {
   return TemplateExpander(engine, replacementTemplate).Run();
 }
+
+}  // namespace runtime

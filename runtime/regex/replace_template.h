@@ -16,6 +16,10 @@
 #include <string>
 #include <string_view>
 
+namespace runtime {
+
 class CRegex;
 
 std::string ExpandTemplate(CRegex& engine, std::string_view replacementTemplate);
+
+}  // namespace runtime

@@ -12,6 +12,8 @@
 #include "runtime/value/predicates.h"
 #include "platform/codepage.h"
 
+namespace runtime {
+
 CMatchValue::CMatchValue(CRegex* engine) : CValue(nullptr), engine_(engine) {
   engine_->AddRef();
   value_.SetObject(this);
@@ -137,3 +139,5 @@ void SetEngineTextList(Value& value, const std::vector<std::string>& entries) {
   value.SetCountedObject(list);
   list->Release();
 }
+
+}  // namespace runtime

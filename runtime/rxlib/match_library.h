@@ -10,6 +10,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Match values: the walk through the matches of one search. A match value
 // keeps its engine, so one that a script stores, or that an action keeps,
 // goes on working after the operation that made it has ended.
@@ -102,3 +104,5 @@ void SetEngineText(Value& value, std::string_view bytes);
 void SetEngineBytes(Value& value, std::string_view bytes);
 // A new script object (counted reference) holding one text per entry.
 void SetEngineTextList(Value& value, const std::vector<std::string>& entries);
+
+}  // namespace runtime

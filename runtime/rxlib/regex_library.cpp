@@ -11,6 +11,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/rxlib/match_library.h"
 
+namespace runtime {
+
 namespace {
 
 // An engine without a subject, compiled when the pattern is good.
@@ -207,3 +209,5 @@ void DoToRegex(CContext&, CNode* receiver, CValueList* args, Value& result) {
   result.SetCountedObject(regex);
   regex->Release();
 }
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 #include "runtime/text.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // Regular-expression values: a pattern and its flag letters, written as a
 // literal or made by "toRegex". The value refers to itself so that it
 // travels as an object; it does not change once it is set up.
@@ -95,3 +97,5 @@ void DoTextReplace(CContext& context, CNode* receiver, CValueList* args, Value& 
 // A new regular-expression value of the receiver's pattern, with arg 0 as
 // its flags.
 void DoToRegex(CContext& context, CNode* receiver, CValueList* args, Value& result);
+
+}  // namespace runtime

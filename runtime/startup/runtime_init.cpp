@@ -13,6 +13,8 @@
 #include "runtime/sys/file_text.h"
 #include "runtime/treeimage/module_image.h"
 
+namespace runtime {
+
 namespace {
 
 CLibrary* NewBuiltinLibrary() { return new CBuiltinLibrary(); }
@@ -45,3 +47,5 @@ void ResetRunState() {
 #endif
   ResetLastFileCodePage();
 }
+
+}  // namespace runtime

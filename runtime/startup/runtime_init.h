@@ -3,6 +3,8 @@
 // the chain itself (runtime/lib) knows only by slot.
 #pragma once
 
+namespace runtime {
+
 // Registers the libraries of the chain that the runtime provides and the
 // reader of compiled images. Called once at start-up (by the runners and by
 // tests), since a static library's registering objects would be dropped by
@@ -16,3 +18,5 @@ void InitRuntimeLibraries();
 // read. A program that runs several scripts calls it before each run and
 // after the last; the registrations of start-up stay.
 void ResetRunState();
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace runtime {
+
 namespace {
 
 template <int N>
@@ -29,3 +31,5 @@ Text HashSHA1Hex(std::string_view bytes) {
   ComputeSHA1(bytes, digest);
   return Hex(digest);
 }
+
+}  // namespace runtime

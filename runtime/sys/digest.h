@@ -5,6 +5,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 Text HashMD5Hex(std::string_view bytes);
 Text HashSHA1Hex(std::string_view bytes);
 
@@ -14,3 +16,5 @@ inline constexpr int kSHA1Size = 20;
 
 void ComputeMD5(std::string_view bytes, std::uint8_t (&digest)[kMD5Size]);
 void ComputeSHA1(std::string_view bytes, std::uint8_t (&digest)[kSHA1Size]);
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/sys/digest.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 // advapi32's digest functions fill contexts of their own layout; the digest
 // lies inside the context (MD5) or is written where the caller says (SHA-1).
 namespace {
@@ -73,3 +75,5 @@ void ComputeSHA1(std::string_view bytes, std::uint8_t (&digest)[kSHA1Size]) {
   service.shaFinal(context, context + kSHA1DigestOffset);
   std::copy_n(context + kSHA1DigestOffset, kSHA1Size, digest);
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/error.h"
 #include "runtime/sys/digest.h"
 
+namespace runtime {
+
 namespace {
 
 template <int N>
@@ -18,3 +20,5 @@ void Compute(const EVP_MD* type, std::string_view bytes, std::uint8_t (&digest)[
 void ComputeMD5(std::string_view bytes, std::uint8_t (&digest)[kMD5Size]) { Compute(EVP_md5(), bytes, digest); }
 
 void ComputeSHA1(std::string_view bytes, std::uint8_t (&digest)[kSHA1Size]) { Compute(EVP_sha1(), bytes, digest); }
+
+}  // namespace runtime

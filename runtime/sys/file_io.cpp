@@ -10,6 +10,8 @@
 #include "platform/paths.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 namespace {
 
 std::u16string FolderOf(const std::u16string& path) {
@@ -161,3 +163,5 @@ std::string ReadToEnd(ByteChannel& channel, std::size_t limit, std::size_t chunk
 void WriteHere(ByteChannel& channel, std::string_view bytes, std::size_t chunk) {
   WritePieces(channel, bytes, 0, std::max<std::size_t>(chunk, 1));
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "platform/files.h"
 #include "runtime/text.h"
 
+namespace runtime {
+
 // Opening files for the text routines, with the runtime's failure messages.
 
 // Reading shares the file with everyone. Writing opens an existing file shared,
@@ -66,3 +68,5 @@ void WriteRange(ByteChannel& channel, std::int64_t start, std::string_view bytes
 std::string ReadToEnd(ByteChannel& channel, std::size_t limit, std::size_t chunk = kTransferChunk);
 // Writes at the current position, without seeking: pipes and devices have none.
 void WriteHere(ByteChannel& channel, std::string_view bytes, std::size_t chunk = kTransferChunk);
+
+}  // namespace runtime

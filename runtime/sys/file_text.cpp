@@ -10,6 +10,8 @@
 #include "runtime/sys/file_io.h"
 #include "runtime/sys/sys_util.h"
 
+namespace runtime {
+
 namespace {
 
 int lastFileCodePage = 0;
@@ -181,3 +183,5 @@ std::string FileBytesFromText(TextView text, int codePage, bool withMark) {
 }
 
 #endif
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "runtime/text.h"
 
+namespace runtime {
+
 // Whole text files: reading with byte-order-mark detection or as a digest,
 // writing with marks or appending. See file_encoding.h for code pages.
 inline constexpr int kNoDigest = -1;
@@ -40,3 +42,5 @@ std::string WideToBytes(std::u16string_view text);
 
 // Back to 0, as at start-up; part of the reset between runs.
 void ResetLastFileCodePage();
+
+}  // namespace runtime

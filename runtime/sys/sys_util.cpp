@@ -9,6 +9,8 @@
 #include "platform/errors.h"
 #include "platform/filesystem.h"
 
+namespace runtime {
+
 void CSysUtil::CopyFile(TextView source, TextView destination, bool overwrite) {
   platform::FileCopy(Utf16FromText(source), Utf16FromText(destination), overwrite);
 }
@@ -181,3 +183,5 @@ Text ReplaceText(TextView source, TextView find, TextView replacement, int flags
   result.append(source.substr(copied));
   return result;
 }
+
+}  // namespace runtime

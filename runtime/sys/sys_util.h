@@ -10,6 +10,8 @@
 #include "platform/library.h"
 #include "runtime/text.h"
 
+namespace runtime {
+
 // File-system and loader operations the runtime reaches through one class.
 // Copy, move and delete failures are not reported as errors.
 class CSysUtil {
@@ -58,3 +60,5 @@ inline constexpr int kReplaceIgnoreCase = 2;
 // Occurrences are found left to right without overlapping; without
 // kReplaceAll only the first is replaced. An empty find text changes nothing.
 Text ReplaceText(TextView source, TextView find, TextView replacement, int flags);
+
+}  // namespace runtime

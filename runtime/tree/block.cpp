@@ -7,6 +7,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 CBlock::CBlock(CNode* owner)
     : CStatement(owner),
       children_(new CList(true)),
@@ -162,3 +164,5 @@ void CCompound::AddCondition(CValue* condition) {
   if (!conditions_) conditions_ = new CList(true);
   conditions_->Put(condition, -1);
 }
+
+}  // namespace runtime

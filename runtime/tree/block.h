@@ -4,6 +4,8 @@
 #include "runtime/tree/node.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // A block: statements in order, the modules it uses and the names it scopes.
 // A jump out of the block sets its break flag; the block clears it when it
 // stops.
@@ -133,3 +135,5 @@ private:
 
   CList* conditions_ = nullptr;  // owning
 };
+
+}  // namespace runtime

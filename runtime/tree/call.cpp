@@ -4,6 +4,8 @@
 #include "runtime/stack_guard.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 CCall::CCall(CNode* owner, CValue* callee, CValueList* args) : CValue(owner), callee_(callee), args_(args) {}
 
 CCall::~CCall() {
@@ -65,3 +67,5 @@ CCallDepth::CCallDepth() {
   CheckStackRoom();
   ++depth_;
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // callee(arguments). With the object-call flag the call is deferred: its
 // value refers to the call node, and calling that later passes the kept
 // arguments first.
@@ -51,3 +53,5 @@ public:
 private:
   static inline int32_t depth_ = 0;
 };
+
+}  // namespace runtime

@@ -12,6 +12,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 CSelectNode::~CSelectNode() { ReleaseObject(else_); }
 
 CBlock* CSelectNode::AddBranch(CValue* condition) {
@@ -146,3 +148,5 @@ void CTryNode::RunExcept(CContext& context, TextView message) {
   message_->SetValue(text);
   except_->Execute(context);
 }
+
+}  // namespace runtime

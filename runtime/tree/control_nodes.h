@@ -2,6 +2,8 @@
 #pragma once
 #include "runtime/tree/block.h"
 
+namespace runtime {
+
 // Base of the select, loop and try statements.
 class CControlNode : public CCompound {
 public:
@@ -98,3 +100,5 @@ private:
   CBlock* finally_ = nullptr;     // owned
   CVariable* message_ = nullptr;  // "@" of the except block, counted
 };
+
+}  // namespace runtime

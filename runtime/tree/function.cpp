@@ -14,6 +14,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 namespace {
 
 // Enters a recursion level of a function for the length of a call.
@@ -243,3 +245,5 @@ const Value& CallWithArgs(CNode* callable, CContext& context, const Value* value
   for (int32_t i = 0; i < count; ++i) args->Add(new CValue(nullptr, values[i]));
   return callable->Call(context, args);
 }
+
+}  // namespace runtime

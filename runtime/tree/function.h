@@ -7,6 +7,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/tree/node.h"
 
+namespace runtime {
+
 // Script functions and classes. A function's variables keep one value per
 // active call (its recursion levels). A class is a function with the method
 // flag: calling it makes an instance whose members are the class's variables.
@@ -114,3 +116,5 @@ private:
 
 // Calls the callable with one argument per host value, in order.
 const Value& CallWithArgs(CNode* callable, CContext& context, const Value* values, int32_t count);
+
+}  // namespace runtime

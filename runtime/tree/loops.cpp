@@ -9,6 +9,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 CLoopNode::~CLoopNode() { ReleaseObject(condition_); }
 
 CBlock* CLoopNode::Init(CValue* condition) {
@@ -164,3 +166,5 @@ void CNextNode::Execute(CContext& context) {
 void CBreakNode::AfterJump() {
   if (CNode* loop = Target() ? Target()->Owner() : nullptr) loop->StopLoop();
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/tree/control_nodes.h"
 #include "runtime/tree/statements.h"
 
+namespace runtime {
+
 // loop / while, and the base of the for loops. Loop jumps and return set the
 // stop flag; the loop clears it when it finishes, also when an error leaves
 // it, so a stale flag never ends a later run early.
@@ -142,3 +144,5 @@ public:
   // Stops the loop whose body is the target; outside loops nothing more.
   void AfterJump() override;
 };
+
+}  // namespace runtime

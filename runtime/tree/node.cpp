@@ -1,5 +1,7 @@
 #include "runtime/tree/node.h"
 
+namespace runtime {
+
 CNode::CNode(CNode* owner) : owner_(owner) { ++liveCount_; }
 
 CNode::~CNode() { --liveCount_; }
@@ -19,3 +21,5 @@ CNode* CNode::Root() {
 }
 
 void CStatement::Execute(CContext&) {}
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Class ids of program-tree nodes in compiled images.
 enum class ClassId : int {
   kNone = 0,
@@ -152,3 +154,5 @@ public:
   using CLineStatement::CLineStatement;
   ClassId Id() const override { return ClassId::kSimpleStatement; }
 };
+
+}  // namespace runtime

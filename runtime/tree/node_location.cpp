@@ -6,6 +6,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/tree/function.h"
 
+namespace runtime {
+
 Text NodeLocation(const CContext& context) {
   CNode* saved = context.SavedNode();
   CFunction* function = EnclosingFunction(saved);
@@ -18,3 +20,5 @@ Text NodeLocation(const CContext& context) {
   }
   return location;
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 CObjectValue::CObjectValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 
 CObjectValue::~CObjectValue() { ReleaseObject(members_); }
@@ -129,3 +131,5 @@ CInstanceBinding::~CInstanceBinding() {
   for (CFunction* f = class_; f; f = f->BaseFunction()) f->Levels()->LeaveLevel();
   saver_.Restore();
 }
+
+}  // namespace runtime

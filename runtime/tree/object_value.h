@@ -7,6 +7,8 @@
 #include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // Script objects: the object literal and the objects made at run time. An
 // object's value is a plain reference to itself; its members are named value
 // nodes in order.
@@ -130,3 +132,5 @@ private:
   CFunction* class_;
   Value this_;  // counted
 };
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/stack_guard.h"
 #include "runtime/value/predicates.h"
 
+namespace runtime {
+
 namespace {
 
 // Left operands that are plain binary operators evaluated in one call.
@@ -76,3 +78,5 @@ void COrOp::Compute(CContext& context) {
   value_ = Eval(operand_, context);
   if (!ValueToBool(value_)) value_ = Eval(right_, context);
 }
+
+}  // namespace runtime

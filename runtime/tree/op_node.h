@@ -5,6 +5,8 @@
 #include "runtime/ops/operator.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 class COpNode : public CValue {
 public:
   using CValue::CValue;
@@ -70,3 +72,5 @@ public:
   ClassId Id() const override { return ClassId::kOrOp; }
   void Compute(CContext& context) override;
 };
+
+}  // namespace runtime

@@ -14,6 +14,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+namespace runtime {
+
 CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
     : CRef(owner), refName_(name), optional_(optional) {}
 
@@ -184,3 +186,5 @@ CValue* CIndexRef::ElementAt(CObjectValue* object, const Value& key, bool forAss
   object->Members()->PutAt(int32_t(position), element);
   return element;
 }
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 #pragma once
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // References: nodes that stand for another node found at run time and pass
 // every value operation on to it.
 class CRef : public CValue {
@@ -133,3 +135,5 @@ private:
 // The variable a variable node, or a name reference once resolved, stands
 // for; null for anything else.
 CValue* VariableOf(CValue* node);
+
+}  // namespace runtime

@@ -10,6 +10,8 @@
 #include "runtime/tree/references.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 CAssignStmt::CAssignStmt(CNode* owner, CValue* target, CValue* expression)
     : CSimpleStatement(owner), target_(target), expression_(expression) {}
 
@@ -146,3 +148,5 @@ CValue* CReturnStmt::ResultVariable() {
 void CRaiseNode::Execute(CContext& context) {
   RaiseError(ValueExpr() ? ToText(Eval(ValueExpr(), context)) : Text());
 }
+
+}  // namespace runtime

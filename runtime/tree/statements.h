@@ -3,6 +3,8 @@
 #include "runtime/tree/node.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // target = expression
 class CAssignStmt : public CSimpleStatement {
 public:
@@ -121,3 +123,5 @@ public:
   ClassId Id() const override { return ClassId::kRaiseNode; }
   void Execute(CContext& context) override;
 };
+
+}  // namespace runtime

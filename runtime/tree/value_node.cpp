@@ -5,6 +5,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/tree/object_value.h"
 
+namespace runtime {
+
 CNode* CValue::Item(int32_t) { return nullptr; }
 
 void CValue::SetObject(CBase* object) { slot_->SetObject(object); }
@@ -104,3 +106,5 @@ bool SameName(TextView a, TextView b) {
   }
   return true;
 }
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/tree/node.h"
 
+namespace runtime {
+
 // Value nodes: expressions that hold a script value. The value slot points at
 // the value the node designates: its own value unless the node is bound to
 // another node's value (by-reference arguments, instance members, recursion
@@ -101,3 +103,5 @@ private:
 
 // ASCII letters compare without regard to case, as in the name tables.
 bool SameName(TextView a, TextView b);
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/tree/function.h"
 
+namespace runtime {
+
 CVariable* CVariable::Declare(CBlock* scope, TextView name) {
   CVariable* variable;
   if (CFunction* function = EnclosingFunction(scope))
@@ -54,3 +56,5 @@ CVariable* DeclareHeld(CBlock* scope, TextView name) {
   if (!name.empty()) variable->AddRef();
   return variable;
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/text.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 // Variables: named value nodes in a block's name table. A variable of a
 // function keeps one value per active call on a variable stack.
 class CBlock;
@@ -49,3 +51,5 @@ class CVariable;
 // Declares the variable and gives the caller a reference of its own; a
 // named variable is also held by the scope's name table.
 CVariable* DeclareHeld(CBlock* scope, TextView name);
+
+}  // namespace runtime

@@ -11,6 +11,8 @@
 #include "runtime/tree/variable.h"
 #include "runtime/treeimage/node_streamer.h"
 
+namespace runtime {
+
 namespace {
 
 enum BlockField : int32_t { kChildren = 0, kUsedModules = 1, kNames = 2, kBreak = 3 };
@@ -262,3 +264,5 @@ void CForEachNodeStreamer::Finish() {
   RequireNode(loop->condition_);
   RequireNode(loop->value_);
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/treeimage/node_streamer.h"
 
+namespace runtime {
+
 // Records of blocks (id 19: children, used modules, names, break flag) and
 // modules (id 20). A block takes over the lists of its record in place of
 // the empty ones it was made with. The children are nodes; the used modules
@@ -80,3 +82,5 @@ public:
   void ReadFields(int32_t group, int32_t index) override;
   void Finish() override;
 };
+
+}  // namespace runtime

@@ -21,6 +21,8 @@
 #include "runtime/treeimage/value_streamers.h"
 #include "runtime/value/var_stack.h"
 
+namespace runtime {
+
 bool HoldsModuleImage(std::string_view bytes) { return FindImage(bytes).has_value(); }
 
 CModule* LoadModuleImage(std::string bytes) {
@@ -110,3 +112,5 @@ void RegisterNodeStreamers() {
   for (const NodeStreamer& entry : kNodeStreamers)
     RegisterStreamer(entry.streamerClass.newStreamer, entry.streamerClass.newNode, GroupOf(entry.id));
 }
+
+}  // namespace runtime

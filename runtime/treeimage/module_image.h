@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace runtime {
+
 // Compiled images as modules: the reader the module loader uses for images
 // (compile/image_loader.h). An image whose root is not a module is a bad
 // format.
@@ -21,3 +23,5 @@ void InitCompiledImages();
 // 87) and regex values (46). Called once at start-up, before any image is
 // loaded.
 void RegisterNodeStreamers();
+
+}  // namespace runtime

@@ -11,6 +11,8 @@
 #include "runtime/tree/statements.h"
 #include "runtime/tree/value_node.h"
 
+namespace runtime {
+
 namespace {
 
 enum NodeField : int32_t { kName = 0, kOwner = 1 };
@@ -182,3 +184,5 @@ CNamedList* BlockNamesOf(const CStreamer& record) {
   }
   return names;
 }
+
+}  // namespace runtime

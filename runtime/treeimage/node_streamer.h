@@ -7,6 +7,8 @@
 #include "runtime/image/streamer.h"
 #include "runtime/tree/node.h"
 
+namespace runtime {
+
 // Records of program-tree nodes: the root of their streamers (id 11: name
 // and owner) and line statements (id 87). Owners are plain references that
 // lookups, jumps and the search for the enclosing function follow upwards,
@@ -88,3 +90,5 @@ public:
 // caller owns the list returned. Any item that is not a variable is a bad
 // format.
 CNamedList* BlockNamesOf(const CStreamer& table);
+
+}  // namespace runtime

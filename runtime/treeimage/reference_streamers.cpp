@@ -11,6 +11,8 @@
 #include "runtime/treeimage/value_streamers.h"
 #include "runtime/value/var_stack.h"
 
+namespace runtime {
+
 namespace {
 
 enum NameRefField : int32_t { kTarget = 0, kRefName = 1, kOptional = 2 };
@@ -186,3 +188,5 @@ void CFunctionStreamer::Finish() {
   if (function->this_) names.Put(QT("this"), function->this_);
   if (function->base_) names.Put(QT("base"), function->base_);
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/treeimage/block_streamers.h"
 #include "runtime/treeimage/value_streamers.h"
 
+namespace runtime {
+
 // Records of references and calls: name references (id 28: target, name,
 // optional flag), member references (29: placeholder, COM value node, object
 // expression), index references (30: key) and calls (31: callee, deferred
@@ -49,3 +51,5 @@ public:
   void ReadFields(int32_t group, int32_t index) override;
   void Finish() override;
 };
+
+}  // namespace runtime

@@ -11,6 +11,8 @@
 #include "runtime/tree/variable.h"
 #include "runtime/value/var_stack.h"
 
+namespace runtime {
+
 namespace {
 
 enum ValueField : int32_t { kDroppedCount = 0, kValue = 1 };
@@ -180,3 +182,5 @@ void CBinaryOpStreamer::Finish() {
   CUnaryOpStreamer::Finish();
   RequireNode(NodeAs<CBinaryOp>()->right_);
 }
+
+}  // namespace runtime

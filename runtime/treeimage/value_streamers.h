@@ -7,6 +7,8 @@
 #include "runtime/text.h"
 #include "runtime/treeimage/node_streamer.h"
 
+namespace runtime {
+
 // Records of value nodes (ids 23, 25, 27 and 6: the value), stack variables
 // (26: function and variable stack), object values (32, 34, 35: members),
 // copies (33: operand) and regex values (46: flags and pattern). Objects and
@@ -95,3 +97,5 @@ public:
   void ReadFields(int32_t group, int32_t index) override;
   void Finish() override;
 };
+
+}  // namespace runtime

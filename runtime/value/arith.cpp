@@ -7,6 +7,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/value/text_forms.h"
 
+namespace runtime {
+
 namespace {
 
 // Integers stay Int32 unless an operand was 64-bit or the result needs it.
@@ -174,3 +176,5 @@ bool MultiplyCurrencies(int64_t a, int64_t b, int64_t& out) {
   int64_t odd = whole % 2 != 0 ? 1 : 0;
   return !__builtin_add_overflow(whole, RoundCurrency(aRest * bRest + odd * kScale) - odd, &out);
 }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // The general arithmetic of script values, behind the operators' fast paths.
 // The rules are listed in docs/values.md.
 
@@ -52,3 +54,5 @@ bool DoubleToInt64(double x, int64_t& out);
 // The product rounded half to even to four decimals.
 bool MultiplyCurrencies(int64_t a, int64_t b, int64_t& out);
 bool IntegerToCurrency(int64_t i, int64_t& out);
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "runtime/error.h"
 
+namespace runtime {
+
 namespace {
 
 // Limits that keep an array's storage addressable on 32-bit Windows.
@@ -91,3 +93,5 @@ int32_t ArrayRep::Position(std::span<const int32_t> indexes) const {
   }
   return position;
 }
+
+}  // namespace runtime

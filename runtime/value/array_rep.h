@@ -9,6 +9,8 @@
 
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 struct ArrayBound {
   int32_t lower;
   int32_t count;
@@ -52,3 +54,5 @@ private:
   std::vector<Value> values_;
   std::vector<uint8_t> bytes_;
 };
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/text_forms.h"
 
+namespace runtime {
+
 namespace {
 
 bool IsObjectRef(VarType t) { return t == varObject || t == varCountedObject; }
@@ -303,3 +305,5 @@ void RaiseConversionError(const Value& from, VarType to) {
 void RaiseOverflow(const Value& from, VarType to) {
   RaiseError(QT("Overflow converting ") + Describe(from) + QT(" to ") + TextFromAscii(TypeName(to)));
 }
+
+}  // namespace runtime

@@ -6,6 +6,8 @@
 #include "runtime/value/arith.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Conversions between script values. They follow OLE Automation's rules but
 // do not depend on the locale; docs/values.md lists every rule. Failures raise
 // EScriptError: "Cannot convert ..." or "Overflow converting ...".
@@ -45,3 +47,5 @@ std::string TypeName(VarType type);
 [[noreturn]] void RaiseConversionError(const Value& from, VarType to);
 // "Overflow converting Double 10000000000 to Int32"
 [[noreturn]] void RaiseOverflow(const Value& from, VarType to);
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/text_forms.h"
 
+namespace runtime {
+
 bool IsStringType(VarType type) { return type == varOleStr || type == varString || type == varUString; }
 
 bool IsIntegerType(VarType type) {
@@ -144,3 +146,5 @@ int CompareValues(const Value& a, const Value& b, bool caseSensitive) {
   if (textA != textB && !IsIntegerLike(textA ? a : b)) return kCompareNone;
   return VariantCompare(a, b, caseSensitive);
 }
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #pragma once
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Tests on script values used by operators, conditions and case statements.
 
 // OLE, 8-bit and UTF-16 text.
@@ -30,3 +32,5 @@ enum CompareResult : int { kCompareEqual = 0, kCompareLess = 1, kCompareGreater 
 // non-text compares only when it is all digits; object references and arrays
 // are equal only to themselves and otherwise not comparable.
 int CompareValues(const Value& a, const Value& b, bool caseSensitive);
+
+}  // namespace runtime

@@ -3,6 +3,8 @@
 #include "runtime/error.h"
 #include "platform/codepage.h"
 
+namespace runtime {
+
 size_t TextLength(const Value& text) {
   return VisitText(text, [](auto view) { return view.size(); });
 }
@@ -52,3 +54,5 @@ std::string EncodeAnsi(std::u16string_view text, uint16_t codePage) {
 bool IsSystemCodePage(uint16_t codePage) {
   return codePage == 0 || codePage == platform::SystemCodePage();
 }
+
+}  // namespace runtime

@@ -7,6 +7,8 @@
 
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // Reading text values (types 8, 256 and 258) whatever their width.
 
 // Calls f with the code units of a text value: a u16string_view for OLE and
@@ -33,3 +35,5 @@ std::u16string DecodeAnsi(std::string_view bytes, uint16_t codePage);
 std::string EncodeAnsi(std::u16string_view text, uint16_t codePage);
 // True when 8-bit text of this code page is already in the system code page.
 bool IsSystemCodePage(uint16_t codePage);
+
+}  // namespace runtime

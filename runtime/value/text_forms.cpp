@@ -9,6 +9,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 namespace {
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
@@ -332,3 +334,5 @@ std::optional<bool> BoolOfText(const Value& text) {
     }
   });
 }
+
+}  // namespace runtime

@@ -8,6 +8,8 @@
 #include "runtime/value/arith.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 // The trimmed, ASCII-only content of a text, for the parsers of numbers,
 // dates and boolean words.
 inline bool IsTextSpace(unsigned c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -87,3 +89,5 @@ inline std::string_view BoolText(bool b) { return b ? "True" : "False"; }
 // The truth of a text value: one of the words, or a number (true when not 0);
 // nothing when it is neither.
 std::optional<bool> BoolOfText(const Value& text);
+
+}  // namespace runtime

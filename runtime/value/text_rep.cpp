@@ -6,6 +6,8 @@
 
 #include "runtime/error.h"
 
+namespace runtime {
+
 namespace {
 
 constexpr size_t kMaxTextLength = 0x3FFFFFF0;
@@ -74,3 +76,5 @@ void TextRep<C>::Release() {
 
 template struct TextRep<char16_t>;
 template struct TextRep<char>;
+
+}  // namespace runtime

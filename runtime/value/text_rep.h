@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace runtime {
+
 template <class C>
 struct TextRep {
   int32_t refs;
@@ -28,3 +30,5 @@ struct TextRep {
 
 using TextRep16 = TextRep<char16_t>;
 using TextRep8 = TextRep<char>;
+
+}  // namespace runtime

@@ -4,6 +4,8 @@
 #include "runtime/value/array_rep.h"
 #include "platform/interfaces.h"
 
+namespace runtime {
+
 Value& Value::AssignSlow(const Value& other) {
   if (this != &other) {
     Value copy(other);
@@ -151,3 +153,5 @@ const Value& DefaultValue() {
   static const Value empty;
   return empty;
 }
+
+}  // namespace runtime

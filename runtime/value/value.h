@@ -6,6 +6,8 @@
 #include "runtime/text.h"
 #include "runtime/value/text_rep.h"
 
+namespace runtime {
+
 using VarType = uint16_t;
 
 enum : VarType {
@@ -184,3 +186,5 @@ void SetVariantObject(Value& value, CBase* object, VarType type);
 
 // The shared empty value for nodes and operators that have none of their own.
 const Value& DefaultValue();
+
+}  // namespace runtime

@@ -2,6 +2,8 @@
 
 #include "runtime/error.h"
 
+namespace runtime {
+
 void CVarLevels::LeaveLevel() {
   if (depth_ == 0) RaiseError(QT("Recursion level left without being entered"));
   int32_t leaving = depth_--;
@@ -33,3 +35,5 @@ void CVarStack::Bind(Value** valuePointerSlot, Value* homeValue) {
 }
 
 void CVarStack::Grow() { entries_.push_back(std::make_unique<Entry>()); }
+
+}  // namespace runtime

@@ -11,6 +11,8 @@
 #include "runtime/base/base.h"
 #include "runtime/value/value.h"
 
+namespace runtime {
+
 class CVarStack;
 
 // The active calls of one function.
@@ -112,3 +114,5 @@ void CVarStack::Pop() {
   topLevel_ = top.level;
   *slot_ = &top.value;
 }
+
+}  // namespace runtime

@@ -5,6 +5,8 @@
 
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class Callbacks : public HostTest {};

@@ -10,6 +10,8 @@
 #include "host/com/ole_error.h"
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class Com : public HostTest {};

@@ -17,6 +17,8 @@
 #include "support/text_util.h"
 #include "runtime/tree/block.h"
 
+using namespace runtime;
+
 class HostTest : public testing::Test {
 protected:
   void SetUp() override {

@@ -4,6 +4,8 @@
 // result back through both.
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 struct RoundTrip {

@@ -2,6 +2,8 @@
 // writing through "p", and qsort calling a script comparator.
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class LibC : public HostTest {};

@@ -1,6 +1,8 @@
 // Without Windows there is no COM: the names exist and say so.
 #include "host_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class NoCom : public HostTest {};

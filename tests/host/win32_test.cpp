@@ -12,6 +12,8 @@
 #include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 class Win32 : public HostTest {};

@@ -4,6 +4,8 @@
 #include "runner/options.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 std::vector<Text> Arguments(std::initializer_list<const char*> arguments) {

@@ -13,6 +13,8 @@
 #include "runtime/tree/call.h"
 #include "support/temp_folder.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr char kAliases[] = "fin=end\r\n";

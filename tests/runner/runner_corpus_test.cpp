@@ -10,6 +10,8 @@
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string Expected(const std::u16string& path) {

@@ -12,6 +12,8 @@
 #include <windows.h>
 #endif
 
+using namespace runtime;
+
 namespace {
 
 using RunnerDiscovery = RunnerTest;

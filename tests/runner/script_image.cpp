@@ -10,6 +10,8 @@
 #include "support/text_util.h"
 #include "runtime/tree/block.h"
 
+using namespace runtime;
+
 std::string ScriptImage(std::string_view source) {
   InitRuntimeLibraries();
   CModule* module = LoadModule(Widen(source), &NewFailingCompiler, nullptr, QT(""));

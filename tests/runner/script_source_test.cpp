@@ -4,6 +4,8 @@
 #include "runner/script_source.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 std::vector<std::string> Names(const char* programPath) {

@@ -15,9 +15,12 @@
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/block.h"
+
 #ifdef QEL_WITH_HOST
 #include "host/host_init.h"
 #endif
+
+using namespace runtime;
 
 // Every name.qel of the scripts folder runs in-process as the runner runs it,
 // with the runtime's libraries, and what it shows must be the bytes of

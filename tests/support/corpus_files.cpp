@@ -11,6 +11,8 @@
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 std::vector<std::u16string> FileNames(const std::u16string& folder, std::u16string_view mask) {
   std::vector<platform::DirEntry> entries;
   std::vector<std::u16string> names;

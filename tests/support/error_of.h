@@ -4,6 +4,8 @@
 
 #include "runtime/error.h"
 
+using namespace runtime;
+
 // In UTF-8; "no error" when the action raises none.
 template <class Action>
 std::string ErrorOf(Action&& action) {

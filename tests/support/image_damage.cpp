@@ -4,6 +4,8 @@
 
 #include "support/bad_format_message.h"
 
+using namespace runtime;
+
 namespace {
 
 // Deterministic pseudo-random numbers (a linear congruential generator).

@@ -12,6 +12,8 @@
 
 #include "support/image_writer.h"
 
+using namespace runtime;
+
 class ImageDamage {
 public:
   // Loads an image and frees all it made: "" when it loaded, else the

@@ -5,6 +5,8 @@
 
 #include "runtime/base/trie.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string LittleEndian(uint64_t value, int count) {

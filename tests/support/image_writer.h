@@ -10,6 +10,8 @@
 
 #include "runtime/image/container.h"
 
+using namespace runtime;
+
 // Shortest form: one byte for 0..127, else sign, value bytes and a shift.
 std::string CompactInt(int64_t value);
 std::string CompactText(std::string_view utf8);

@@ -2,6 +2,8 @@
 #pragma once
 #include "runtime/base/base.h"
 
+using namespace runtime;
+
 class LiveObject : public CBase {
 public:
   LiveObject() { ++alive; }

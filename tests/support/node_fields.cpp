@@ -19,6 +19,8 @@
 #include "runtime/tree/variable.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 namespace {
 
 int32_t Group(ClassId id) { return static_cast<int32_t>(id); }

@@ -12,6 +12,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 std::string Utf8Of(TextView text) { return EncodeAnsi(Utf16FromText(text), platform::kCodePageUtf8); }
 
 std::string NodeImage(CNode* root, NodeImageWriter::Omit omit, NameTables tables) {

@@ -18,10 +18,14 @@
 #include "support/image_writer.h"
 #include "runtime/text.h"
 
+using namespace runtime;
+
+namespace runtime {
 class CBase;
 class CNode;
 class CValue;
 class Value;
+}  // namespace runtime
 
 // The member of the trie family that name tables are written as.
 enum class NameTable { kTrie, kNamedList, kValueList };

@@ -5,6 +5,8 @@
 #include "runtime/tree/op_node.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 ProgramBuilder::ProgramBuilder() : module_(new CModule(nullptr)), scope_(module_) {}
 
 ProgramBuilder::~ProgramBuilder() { ReleaseTree(); }

@@ -22,6 +22,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/tree/variable.h"
 
+using namespace runtime;
+
 using Body = std::function<void()>;
 // Conditions (or case values) with their blocks.
 using Branches = std::initializer_list<std::pair<CValue*, Body>>;

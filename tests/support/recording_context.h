@@ -4,6 +4,8 @@
 
 #include "runtime/lib/library_chain.h"
 
+using namespace runtime;
+
 class RecordingContext : public CRunner {
 public:
   void Print(TextView text) override { output.append(text.begin(), text.end()); }

@@ -7,6 +7,8 @@
 #include "support/text_util.h"
 #include "runtime/tree/block.h"
 
+using namespace runtime;
+
 namespace {
 
 RunCapture Capture(const std::function<CModule*()>& load, bool unload) {

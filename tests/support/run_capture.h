@@ -5,7 +5,11 @@
 #include <functional>
 #include <string>
 
+namespace runtime {
 class CModule;
+}  // namespace runtime
+
+using namespace runtime;
 
 struct RunCapture {
   // Both in UTF-8.

@@ -7,6 +7,8 @@
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 class SysFolderTest : public TempFolderTest {
 protected:
   Text Name(std::u16string_view name) const { return TextFromUtf16(Path(name)); }

@@ -10,6 +10,8 @@
 #include "runtime/error.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 // Drops every message: odd input is expected to have some.
 inline CCompiler* NewQuietCompiler() { return new CCompiler(); }
 

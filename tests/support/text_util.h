@@ -7,6 +7,8 @@
 #include "platform/codepage.h"
 #include "runtime/text.h"
 
+using namespace runtime;
+
 // Invalid UTF-8 becomes U+FFFD in qelu's text; qel's text is the bytes.
 inline Text Widen(std::string_view utf8) {
 #ifdef QEL_ANSI

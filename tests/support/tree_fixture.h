@@ -13,6 +13,8 @@
 #include "support/recording_context.h"
 #include "runtime/tree/function.h"
 
+using namespace runtime;
+
 // The nodes alive before the test builds anything.
 struct NodesAtStart {
   int32_t nodesBefore_ = CNode::LiveCount();

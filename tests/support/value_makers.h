@@ -16,6 +16,8 @@
 #include "runtime/value/text_access.h"
 #include "runtime/value/value.h"
 
+using namespace runtime;
+
 inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 inline constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -62,7 +64,10 @@ inline std::string Show(const Value& v) {
   return "(type " + std::to_string(v.Type()) + ") " + text;
 }
 
+// In the value's namespace, where the test framework's printer looks.
+namespace runtime {
 inline void PrintTo(const Value& v, std::ostream* out) { *out << Show(v); }
+}  // namespace runtime
 
 // Checks that compute() gives want, or raises exactly the message error.
 template <class F>

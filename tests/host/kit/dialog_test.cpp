@@ -10,6 +10,8 @@
 #include "kit_fixture.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace kit_test {
 namespace {
 

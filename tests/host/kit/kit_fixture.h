@@ -11,6 +11,8 @@
 #include "host/kit/kit.h"
 #include "runtime/error.h"
 
+using namespace runtime;
+
 namespace kit_test {
 
 using namespace host::kit;

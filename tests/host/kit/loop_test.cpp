@@ -3,6 +3,8 @@
 
 #include "kit_fixture.h"
 
+using namespace runtime;
+
 namespace kit_test {
 namespace {
 

@@ -4,6 +4,8 @@
 #include "host/host_fixture.h"
 #include "host/kit/kit.h"
 
+using namespace runtime;
+
 namespace {
 
 using namespace host::kit;

@@ -5,6 +5,8 @@
 
 #include "kit_fixture.h"
 
+using namespace runtime;
+
 namespace kit_test {
 namespace {
 

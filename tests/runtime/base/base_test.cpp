@@ -4,6 +4,8 @@
 #include "runtime/error.h"
 #include "support/live_object.h"
 
+using namespace runtime;
+
 TEST(BaseRefCount, NewObjectStartsAtOneAndDiesAtZero) {
   auto* o = new LiveObject();
   EXPECT_EQ(o->RefCount(), 1);

@@ -6,6 +6,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/array_rep.h"
 
+using namespace runtime;
+
 // Releasing the head of a long chain frees the links one after another, not
 // one inside the other, so the depth of a structure never costs stack.
 namespace {

@@ -3,6 +3,8 @@
 #include "support/live_object.h"
 #include "runtime/value/value.h"
 
+using namespace runtime;
+
 TEST(ObjectRef, CountedCopiesTakeAndGiveBackOneReference) {
   auto* o = new LiveObject();
   {

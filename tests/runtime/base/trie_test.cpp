@@ -7,6 +7,8 @@
 #include "support/alloc_counter.h"
 #include "support/live_object.h"
 
+using namespace runtime;
+
 namespace {
 
 // A trie of tagged pointers that owns nothing.

@@ -4,6 +4,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
+using namespace runtime;
+
 namespace {
 
 CValueList* NewArgumentList(const BuiltinArgs& args) {

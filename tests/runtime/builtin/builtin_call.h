@@ -7,6 +7,8 @@
 #include "support/value_makers.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 // An argument: a value, a named value, or a node of the test's own (a
 // variable passed by reference).
 struct BuiltinArg {

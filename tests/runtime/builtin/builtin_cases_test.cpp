@@ -6,6 +6,8 @@
 #include "builtin_call.h"
 #include "runtime/value/array_rep.h"
 
+using namespace runtime;
+
 namespace {
 
 struct Case {

@@ -12,6 +12,8 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 class BuiltinFiles : public TempFolderTest {

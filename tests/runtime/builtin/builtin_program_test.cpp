@@ -18,6 +18,8 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr const char* kNames[] = {

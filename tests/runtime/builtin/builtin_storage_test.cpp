@@ -5,6 +5,8 @@
 #include "builtin_call.h"
 #include "support/live_object.h"
 
+using namespace runtime;
+
 namespace {
 
 // A variable outside any tree, as a receiver that designates a value.

@@ -13,6 +13,8 @@
 #include "runtime/tree/statements.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace {
 
 CLibrary* NewBuiltins() { return new CBuiltinLibrary(); }

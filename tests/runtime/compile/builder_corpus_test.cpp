@@ -1,6 +1,8 @@
 #include "compile_fixture.h"
 #include "support/corpus_files.h"
 
+using namespace runtime;
+
 // The parser's fuzz inputs, compiled into trees: odd input gives messages,
 // never a crash, and the tree and everything the parser held are released.
 TEST(BuilderCorpus, EveryFuzzInputCompilesAndIsReleased) {

@@ -1,5 +1,7 @@
 #include "compile_fixture.h"
 
+using namespace runtime;
+
 using ClassBase = CompileTest;
 
 // The inner class is owned by its base: both go when the module does (the

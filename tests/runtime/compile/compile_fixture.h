@@ -18,6 +18,8 @@
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/block.h"
 
+using namespace runtime;
+
 class CompileTest : public TempFolderTest {
 protected:
   void SetUp() override {

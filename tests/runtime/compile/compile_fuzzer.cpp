@@ -15,6 +15,8 @@
 #include "support/text_util.h"
 #include "runtime/tree/node.h"
 
+using namespace runtime;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InitRuntimeLibraries();
   return 0;

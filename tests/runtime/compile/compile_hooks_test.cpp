@@ -2,6 +2,8 @@
 #include "runtime/compile/module_search.h"
 #include "compile_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 // What the compile asked of the hooked contexts.

@@ -24,6 +24,8 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+using namespace runtime;
+
 namespace {
 
 // Reference counting does not free the cycles a script may build (an object

@@ -12,6 +12,8 @@
 #include "runtime/compile/compiler.h"
 #include "runtime/lib/library_chain.h"
 
+using namespace runtime;
+
 // While it lives, the chain of every new context is the sealed one and
 // compiles started by a script are quiet; the libraries and the compiler
 // class before it come back when it goes. The runtime's libraries must be

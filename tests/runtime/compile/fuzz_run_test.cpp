@@ -6,6 +6,8 @@
 #include "runtime/startup/runtime_init.h"
 #include "support/corpus_files.h"
 
+using namespace runtime;
+
 namespace {
 
 class SealedRun : public CompileTest {

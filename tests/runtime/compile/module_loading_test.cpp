@@ -4,6 +4,8 @@
 #include "platform/filesystem.h"
 #include "platform/paths.h"
 
+using namespace runtime;
+
 namespace {
 
 // Stands in for the image reader: an image is "qob" + payload + "boq".

@@ -8,6 +8,8 @@
 #include "fuzz_run.h"
 #include "runtime/startup/runtime_init.h"
 
+using namespace runtime;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InitRuntimeLibraries();
   static SealedRuns sealed;

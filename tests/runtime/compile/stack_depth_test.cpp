@@ -6,6 +6,8 @@
 #include "support/stack_thread.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 // Sources nested or chained far deeper than any stack holds, compiled and run
 // on a thread with a 4 MB stack: each either finishes or stops with a clear
 // error, never by overflowing the stack. Long operator chains cost little

@@ -5,6 +5,8 @@
 #include "runtime/format/date_format.h"
 #include "format_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr double kSecond = 1.0 / 86400;

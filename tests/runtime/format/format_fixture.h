@@ -7,6 +7,8 @@
 #include "support/text_util.h"
 #include "support/value_makers.h"
 
+using namespace runtime;
+
 template <class F>
 void ExpectFormatted(F format, const char* want, const char* error, const std::string& label) {
   ExpectOutcome(

@@ -7,6 +7,8 @@
 #include "runtime/format/number_format.h"
 #include "format_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 struct NumberCase {

@@ -5,6 +5,8 @@
 
 #include "runtime/format/random.h"
 
+using namespace runtime;
+
 TEST(RandomGenerator, SeededSequencesAreFixed) {
   RandomGenerator percent(1);
   std::vector<uint32_t> draws;

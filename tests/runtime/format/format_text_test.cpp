@@ -7,6 +7,8 @@
 #include "format_fixture.h"
 #include "runtime/value/array_rep.h"
 
+using namespace runtime;
+
 namespace {
 
 struct TextCase {

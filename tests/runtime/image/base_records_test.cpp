@@ -8,6 +8,8 @@
 #include "image_fixture.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 namespace {
 
 RecordBody Leaf() { return RecordBody(); }

@@ -9,6 +9,8 @@
 #include "support/image_writer.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 ByteCursor Cursor(const std::string& bytes) {

@@ -7,6 +7,8 @@
 #include "image_fixture.h"
 #include "support/sys_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string TwoLeafImage() {

@@ -6,6 +6,8 @@
 #include "runtime/image/container.h"
 #include "image_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string SmallImage(ImageForm form = ImageForm::kOrdinary, uint8_t version = kImageVersionPlain) {

@@ -12,6 +12,8 @@
 #include "support/bad_format_message.h"
 #include "support/image_writer.h"
 
+using namespace runtime;
+
 class ImageTest : public ::testing::Test {
 protected:
   void SetUp() override {

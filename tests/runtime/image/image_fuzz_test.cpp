@@ -10,6 +10,8 @@
 #include "image_fixture.h"
 #include "support/image_damage.h"
 
+using namespace runtime;
+
 namespace {
 
 // Every record kind, value kind and reference kind the loader knows.

@@ -2,6 +2,8 @@
 
 #include "runtime/image/streamer.h"
 
+using namespace runtime;
+
 void ProbeStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != kProbeClassId) return CStreamer::ReadFields(group, index);
   auto* probe = NodeAs<ProbeNode>();

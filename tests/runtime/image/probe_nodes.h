@@ -11,6 +11,8 @@
 #include "runtime/text.h"
 #include "runtime/value/value.h"
 
+using namespace runtime;
+
 inline constexpr int32_t kProbeClassId = 200;
 inline constexpr int32_t kLeafClassId = 201;
 inline constexpr int32_t kLeafListClassId = 202;

@@ -7,6 +7,8 @@
 #include "runtime/image/base_streamers.h"
 #include "image_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 RecordBody Probe(int32_t child, int32_t owner) {

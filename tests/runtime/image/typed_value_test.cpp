@@ -6,6 +6,8 @@
 #include "image_fixture.h"
 #include "platform/codepage.h"
 
+using namespace runtime;
+
 namespace {
 
 // A probe node whose value field holds the typed value, with a leaf as its

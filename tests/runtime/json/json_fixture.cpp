@@ -10,6 +10,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string DescribeValue(const Value& value);

@@ -14,6 +14,8 @@
 #include "runtime/tree/node.h"
 #include "runtime/tree/object_value.h"
 
+using namespace runtime;
+
 struct ReleaseNode {
   void operator()(CBase* object) const { ReleaseObject(object); }
 };

@@ -8,6 +8,8 @@
 #include "support/text_util.h"
 #include "runtime/tree/object_value.h"
 
+using namespace runtime;
+
 namespace {
 
 struct ReleaseOnExit {

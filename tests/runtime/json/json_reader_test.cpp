@@ -5,6 +5,8 @@
 #include "json_fixture.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 struct ReadCase {

@@ -19,6 +19,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 namespace {
 
 // Pieces of random texts: quotes of every kind, escapes, separators, control

@@ -11,6 +11,8 @@
 #include "support/live_object.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 using JsonWriter = JsonTest;
 
 TEST_F(JsonWriter, ListsAreWrittenOnOneLineWithoutSpaces) {

@@ -5,6 +5,8 @@
 #include "runtime/json/json_syntax.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 struct EscapeCase {

@@ -10,6 +10,8 @@
 #include "runtime/value/predicates.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 namespace {
 
 // A library of the chain for one kind of receiver, counting its handler runs.

@@ -6,6 +6,8 @@
 #include "support/tree_fixture.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 // Registered before the fixture's runner builds its chain.

@@ -8,6 +8,8 @@
 #include "recording_actions.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 void ReadLiteral(int token, const Text& text) {

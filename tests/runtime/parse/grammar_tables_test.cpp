@@ -5,6 +5,8 @@
 #include "runtime/parse/grammar_tables.h"
 #include "runtime/parse/tokens.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string TokenName(int token) { return grammar::SymbolName(grammar::TokenSymbol(token)); }

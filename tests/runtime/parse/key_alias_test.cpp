@@ -10,6 +10,8 @@
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 std::string Pairs(std::string_view file) {

@@ -6,6 +6,8 @@
 #include "runtime/parse/literal_value.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 using Kind = TNumberLiteral::Kind;

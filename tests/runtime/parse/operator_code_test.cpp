@@ -4,6 +4,8 @@
 #include "runtime/parse/operator_code.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 struct CodeCase {

@@ -9,6 +9,8 @@
 #include "recording_actions.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 using Lines = std::vector<std::string>;

@@ -6,6 +6,8 @@
 #include "runtime/parse/grammar_tables.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 bool RuleIsOneOf(int rule, std::initializer_list<std::string_view> routines) {

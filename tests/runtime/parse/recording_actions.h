@@ -9,6 +9,8 @@
 
 #include "runtime/parse/parser.h"
 
+using namespace runtime;
+
 class RecordingActions : public TParseActions {
 public:
   RecordingActions() : parser_(*this) {}

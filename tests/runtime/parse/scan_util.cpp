@@ -5,6 +5,8 @@
 #include "runtime/parse/tokens.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 std::string ScanAll(std::string_view utf8) {
   TScanner scanner;
   scanner.SetText(Widen(utf8));

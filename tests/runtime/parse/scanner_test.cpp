@@ -5,6 +5,8 @@
 #include "scan_util.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 struct ScanCase {

@@ -16,6 +16,8 @@
 #include "support/error_of.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 using namespace regex_option;
 
 #ifdef QEL_ANSI

@@ -1,5 +1,7 @@
 #include "regex_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 struct ReplaceCase {

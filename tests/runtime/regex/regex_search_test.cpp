@@ -4,6 +4,8 @@
 #include "regex_fixture.h"
 #include "support/text_util.h"
 
+using namespace runtime;
+
 namespace {
 
 TEST(RegexSearch, EmptyMatchesDoNotRepeat) {

@@ -1,6 +1,8 @@
 #include "runtime/regex/engine_text.h"
 #include "regex_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 struct TemplateCase {

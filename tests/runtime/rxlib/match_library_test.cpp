@@ -2,6 +2,8 @@
 // match values that outlive the operation that made them.
 #include "rxlib_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class MatchMethods : public RegexTest {

@@ -5,6 +5,8 @@
 #include "runtime/regex/regex.h"
 #include "rxlib_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 struct LiteralCase {

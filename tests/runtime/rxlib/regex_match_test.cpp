@@ -2,6 +2,8 @@
 // reached as a method, through the match operators and from case branches.
 #include "rxlib_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class RegexMatch : public RegexTest {};

@@ -2,6 +2,8 @@
 // 8-bit text of engine bytes it gives.
 #include "rxlib_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class RegexReplace : public RegexTest {};

@@ -7,6 +7,8 @@
 #include "support/tree_fixture.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 // Registered before the fixture's runner builds its chain.
 struct RegexLibraries {
   RegexLibraries() { InitRuntimeLibraries(); }

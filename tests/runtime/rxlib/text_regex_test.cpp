@@ -2,6 +2,8 @@
 // they run its operation, with a text they search plainly.
 #include "rxlib_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 class TextRegex : public RegexTest {

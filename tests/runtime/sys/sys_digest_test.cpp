@@ -6,6 +6,8 @@
 #include "runtime/sys/digest.h"
 #include "runtime/sys/file_text.h"
 
+using namespace runtime;
+
 namespace {
 
 // Zero and high bytes are data like any other; 300 bytes span several blocks.

@@ -8,6 +8,8 @@
 #include "support/sys_fixture.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 using SysFileOps = SysFolderTest;

@@ -13,6 +13,8 @@
 #include "support/sys_fixture.h"
 #include "runtime/sys/file_text.h"
 
+using namespace runtime;
+
 namespace {
 
 using SysFileText = SysFolderTest;

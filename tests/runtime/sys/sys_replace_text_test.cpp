@@ -3,6 +3,8 @@
 #include "support/sys_fixture.h"
 #include "runtime/sys/sys_util.h"
 
+using namespace runtime;
+
 namespace {
 
 struct Replacement {

@@ -6,6 +6,8 @@
 #include "runtime/error.h"
 #include "runtime/sys/file_io.h"
 
+using namespace runtime;
+
 namespace {
 
 // A file in memory that refuses requests above a size after moving half of

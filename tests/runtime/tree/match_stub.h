@@ -9,6 +9,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 class CFakeRegex : public CValue {
 public:
   CFakeRegex(CNode* owner, TextView pattern) : CValue(owner), pattern_(pattern) { value_.SetObject(this); }

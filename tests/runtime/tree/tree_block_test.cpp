@@ -3,6 +3,8 @@
 #include "runtime/tree/statements.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 namespace {
 
 // Appends a print of "added" to its own block each time it runs.

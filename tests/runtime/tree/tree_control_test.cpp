@@ -6,6 +6,8 @@
 #include "support/tree_fixture.h"
 #include "support/value_makers.h"
 
+using namespace runtime;
+
 namespace {
 
 // Throws something that is not a script error.

@@ -5,6 +5,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 using TreeFunction = TreeTest;
 
 TEST_F(TreeFunction, RecursiveCallsKeepTheirOwnParametersAndLocals) {

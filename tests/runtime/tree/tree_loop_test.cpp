@@ -7,6 +7,8 @@
 #include "runtime/tree/loops.h"
 #include "runtime/tree/value_node.h"
 
+using namespace runtime;
+
 namespace {
 
 // A COM collection's enumerator: hands out 10, 20, 30.

@@ -5,6 +5,8 @@
 #include "runtime/ops/operator_table.h"
 #include "support/tree_fixture.h"
 
+using namespace runtime;
+
 namespace {
 
 // Any of the text types (the two builds keep texts differently).

@@ -5,6 +5,8 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 
+using namespace runtime;
+
 class TreeSpeed : public TreeTest {
 protected:
   // Allocations of one run of the module with the variable set to the count

@@ -6,6 +6,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 using TreeValue = TreeTest;
 
 TEST_F(TreeValue, UnknownNamesRaiseUnlessOptional) {

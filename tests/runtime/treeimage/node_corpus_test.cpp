@@ -21,6 +21,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/treeimage/module_image.h"
 
+using namespace runtime;
+
 namespace {
 
 const std::u16string kFolder = u"" QEL_SCRIPTS u"/";

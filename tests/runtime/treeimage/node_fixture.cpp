@@ -8,6 +8,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/treeimage/module_image.h"
 
+using namespace runtime;
+
 void CBoundedContext::BeforeStatement(CNode* node) {
   if (--left_ < 0) RaiseError(QT("statements spent"));
   CContext::BeforeStatement(node);

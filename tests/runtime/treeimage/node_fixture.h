@@ -11,7 +11,11 @@
 #include "runtime/text.h"
 #include "runtime/tree/node.h"
 
+using namespace runtime;
+
+namespace runtime {
 class CModule;
+}  // namespace runtime
 
 // Prints into a text; raises once its statements are spent, so that a
 // damaged tree that loops forever still ends.

@@ -15,6 +15,8 @@
 #include "support/program_builder.h"
 #include "runtime/tree/op_node.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr int32_t kStatements = 2000;

@@ -15,6 +15,8 @@
 #include "runtime/tree/block.h"
 #include "runtime/treeimage/module_image.h"
 
+using namespace runtime;
+
 namespace {
 
 using Omit = NodeImageWriter::Omit;

@@ -19,6 +19,8 @@
 #include "runtime/treeimage/module_image.h"
 #include "runtime/treeimage/node_streamer.h"
 
+using namespace runtime;
+
 namespace {
 
 using enum ClassId;

@@ -14,6 +14,8 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/treeimage/module_image.h"
 
+using namespace runtime;
+
 namespace {
 
 using Omit = NodeImageWriter::Omit;

@@ -10,6 +10,8 @@
 #include "runtime/value/array_rep.h"
 #include "runtime/value/predicates.h"
 
+using namespace runtime;
+
 namespace {
 
 constexpr double kHour = 1.0 / 24;

@@ -8,6 +8,8 @@
 #include "runtime/value/arith.h"
 #include "runtime/value/array_rep.h"
 
+using namespace runtime;
+
 namespace {
 
 int32_t Refs(const Value& text) { return text.Type() == varString ? text.Text8()->refs : text.Text16()->refs; }

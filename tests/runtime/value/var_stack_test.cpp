@@ -4,6 +4,8 @@
 #include "support/live_object.h"
 #include "runtime/value/var_stack.h"
 
+using namespace runtime;
+
 namespace {
 
 // A local of a function as the program tree keeps it: a home value and a
