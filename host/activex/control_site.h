@@ -16,6 +16,8 @@
 
 namespace host::activex {
 
+using namespace runtime;
+
 class TOleControl;
 
 // The clip rectangle every in-place control gets.

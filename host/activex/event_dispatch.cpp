@@ -3,32 +3,13 @@
 #include "host/activex/control_site.h"
 #include "host/activex/ole_control.h"
 #include "host/error_relay.h"
-#include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
 
 namespace host::activex {
 
 namespace {
 
-using host::kit::TKitControl;
 using host::kit::TKitMessage;
-
-// Events offer a message to the OnMessage callbacks as the window procedure
-// would: the main form's while a loop or show runs, then the control's.
-void OfferToEvents(TOleControl& control, TKitMessage& message) {
-  TKitControl* main = host::kit::MainForm();
-  auto offer = [&](TKitControl& owner) {
-    const host::kit::TKitMessageEvent code = owner.MessageEvent();
-    if (!code) return false;
-    void* data = owner.MessageEventData();
-    return ErrorRelay::Guard(false, [&] { return code(data, owner, message); });
-  };
-  if (host::kit::RunningCount() != 0 && main && main != &control) {
-    CBaseRef keep(main);
-    if (offer(*main)) return;
-  }
-  offer(control);
-}
 
 TKitMessage ControlMessage(TOleControl& control, UINT message, WPARAM wParam, LPARAM lParam) {
   return TKitMessage{control.Window(), message, wParam, lParam, 0};
@@ -57,9 +38,9 @@ void Click(TOleControl& control) {
     return;
   }
   TKitMessage down = ControlMessage(control, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-  OfferToEvents(control, down);
+  host::kit::OfferToMessageEvents(control, down);
   TKitMessage up = ControlMessage(control, WM_LBUTTONUP, 0, 0);
-  OfferToEvents(control, up);
+  host::kit::OfferToMessageEvents(control, up);
 }
 
 void DoubleClick(TOleControl& control) {
@@ -67,14 +48,14 @@ void DoubleClick(TOleControl& control) {
   ::GetCursorPos(&cursor);
   if (control.Window()) ::ScreenToClient(control.Window(), &cursor);
   TKitMessage message = ControlMessage(control, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cursor.x, cursor.y));
-  OfferToEvents(control, message);
+  host::kit::OfferToMessageEvents(control, message);
 }
 
 void KeyPress(TOleControl& control, const DISPPARAMS* params) {
   const VARIANT* key = Parameter(params, 0);
   if (!key) return;
   TKitMessage message = ControlMessage(control, WM_CHAR, WPARAM(IntegerOf(key)), 0);
-  OfferToEvents(control, message);
+  host::kit::OfferToMessageEvents(control, message);
   // The events may have changed the character; a by-reference one goes back.
   if (key->vt == (VT_BYREF | VT_I2) && key->piVal) *key->piVal = SHORT(message.wParam);
   else if (key->vt == (VT_BYREF | VT_I4) && key->plVal) *key->plVal = LONG(message.wParam);
@@ -155,7 +136,7 @@ void FireStockEvent(TOleControl& control, DISPID id, const DISPPARAMS* params) {
         if (count >= 2) {
           TKitMessage message = ControlMessage(control, id == kStockKeyDown ? WM_KEYDOWN : WM_KEYUP,
                                                WPARAM(IntegerOf(Parameter(params, 0))), 0);
-          OfferToEvents(control, message);
+          host::kit::OfferToMessageEvents(control, message);
         }
         break;
       case kStockKeyPress:

@@ -19,6 +19,8 @@
 
 namespace host::activex {
 
+using namespace runtime;
+
 class TOleCtlIntf;
 
 class TOleControl : public host::kit::TKitControl {

@@ -24,14 +24,15 @@ constexpr int kBrowserDataVersion = 401;
 }  // namespace
 
 TOleControlData& BrowserControlData() {
-  static TOleControlData data{kWebBrowserClass,
-                              kWebBrowserEvents2,
-                              0,
-                              0,
-                              0,
-                              kBrowserDataVersion,
-                              {102, 108, 105, 106, 104, 113, 112, 250, 251, 252, 259, 253, 254, 255, 256, 257, 258, 260},
-                              0};
+  static TOleControlData data = [] {
+    TOleControlData made{};
+    made.classId = kWebBrowserClass;
+    made.eventsId = kWebBrowserEvents2;
+    made.version = kBrowserDataVersion;
+    // DWebBrowserEvents2 in the browser's order; only NavigateComplete2 is handled.
+    made.eventIds = {102, 108, 105, 106, 104, 113, 112, 250, 251, 252, 259, 253, 254, 255, 256, 257, 258, 260};
+    return made;
+  }();
   return data;
 }
 

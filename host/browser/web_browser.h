@@ -13,6 +13,8 @@
 
 namespace host::browser {
 
+using namespace runtime;
+
 class TDocHostUIHandler;
 
 // The DISPIDs of the browser's automation object that the host reads.

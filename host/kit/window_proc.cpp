@@ -106,14 +106,19 @@ LRESULT DefaultProcessing(TKitControl& control, const TKitMessage& message) {
   return api::DefaultProc(message.window, message.message, message.wParam, message.lParam);
 }
 
-void HandleKitMessage(TKitControl& control, TKitMessage& message) {
+bool OfferToMessageEvents(TKitControl& control, TKitMessage& message) {
   CBaseRef keep(&control);
   TKitControl* main = MainForm();
   if (RunningCount() != 0 && main && main != &control) {
     CBaseRef keepMain(main);
-    if (RunMessageEvent(*main, message)) return;
+    if (RunMessageEvent(*main, message)) return true;
   }
-  if (RunMessageEvent(control, message)) return;
+  return RunMessageEvent(control, message);
+}
+
+void HandleKitMessage(TKitControl& control, TKitMessage& message) {
+  CBaseRef keep(&control);
+  if (OfferToMessageEvents(control, message)) return;
   if (RunHandlers(control, message)) return;
   if (HandleBuiltIn(control, message)) return;
   message.result = DefaultProcessing(control, message);

@@ -12,6 +12,8 @@
 
 namespace activex_test {
 
+using namespace runtime;
+
 using namespace host::activex;
 using kit_test::Held;
 
