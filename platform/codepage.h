@@ -12,8 +12,11 @@ inline constexpr int kCodePageUtf16BE = 1201;
 // The 8-bit code page of the system (natively QEL_CODEPAGE or the locale's charset).
 int SystemCodePage();
 
-// Code page 0 is the system code page. False for an unknown code page; bytes
-// or characters without a mapping become U+FFFD or '?'.
+// Code page 0 is the system code page. False for an unknown code page.
+// Characters without a mapping become '?'. Bytes a code page leaves undefined
+// decode as Windows decodes them: a double-byte pair (or a lead byte at the
+// end) to '?', any other byte to the character of its value; bad UTF-8 gives
+// U+FFFD.
 bool DecodeCodePage(int codePage, std::string_view bytes, std::u16string& text);
 bool EncodeCodePage(int codePage, std::u16string_view text, std::string& bytes);
 

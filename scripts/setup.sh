@@ -13,7 +13,7 @@ packages=(
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-  wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4
+  wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4 locales
   # bench/run.sh (by hand): JSON for Lua, start-up medians, instruction counts
   lua-cjson hyperfine valgrind
 )
@@ -85,6 +85,13 @@ install_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   $SUDO apt-get update -q
   $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The 8-bit runner's double-byte tests run Wine with LC_ALL=zh_CN.UTF-8, which
+# makes its ANSI code page 936.
+add_test_locale() {
+  locale -a 2>/dev/null | grep -qix 'zh_CN.utf8' && return 0
+  $SUDO localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 }
 
 # Fetches Debian's source package $1 and unpacks it into ./src.
@@ -162,6 +169,7 @@ init_wine() {
 
 add_sources
 install_packages
+add_test_locale
 mkdir -p "$CACHE"
 build_pcre_mingw i686
 build_pcre_mingw x86_64

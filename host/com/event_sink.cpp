@@ -32,7 +32,7 @@ void DescribeError(EXCEPINFO* exception, const Text& message) {
   if (!exception) return;
   *exception = EXCEPINFO{};
   exception->bstrSource = SysAllocString(L"Qel");
-  exception->bstrDescription = ToOleStr(Utf16FromText(message));
+  exception->bstrDescription = ToOleStr(OleTextOf(message));
   exception->scode = DISP_E_EXCEPTION;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/com/ole_error.h"
+#include "host/com/ole_text.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/error.h"
 #include "runtime/sys/sys_util.h"
@@ -34,7 +35,7 @@ public:
 }  // namespace
 
 CLSID ClassIdFromName(TextView name) {
-  std::u16string text = Utf16FromText(name);
+  std::u16string text = OleTextOf(name);
   std::wstring wide(text.begin(), text.end());
   CLSID id{};
   CheckOle(!wide.empty() && wide[0] == L'{' ? CLSIDFromString(wide.data(), &id)

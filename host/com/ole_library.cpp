@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/com/dispatcher.h"
+#include "host/com/ole_text.h"
 #include "host/com/variant_convert.h"
 #include "host/error_relay.h"
 #include "runtime/error.h"
@@ -86,7 +87,7 @@ bool CLole::Call(CContext&, CNode* receiver, CallKind kind, Value& result, CValu
 
   OleVariant returned;
   try {
-    InvokeMember(static_cast<IDispatch*>(object.Pointer()), Utf16FromText(name), kind, outgoing.Variants(),
+    InvokeMember(static_cast<IDispatch*>(object.Pointer()), OleTextOf(name), kind, outgoing.Variants(),
                  kind == CallKind::kWrite ? nullptr : &returned);
   } catch (...) {
     // A script error inside an event of this call caused the failure: it is the one to report.

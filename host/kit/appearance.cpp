@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
@@ -16,7 +17,7 @@ using SetLayeredAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 // Looked up by name: systems without layered windows simply do without.
 SetLayeredAttributes LayeredAttributes() {
-  HMODULE user32 = ::GetModuleHandleW(L"User32");
+  HMODULE user32 = api::ModuleHandle(api::SysName(L"User32").c_str());
   if (!user32) return nullptr;
   return reinterpret_cast<SetLayeredAttributes>(
       reinterpret_cast<void*>(::GetProcAddress(user32, "SetLayeredWindowAttributes")));
@@ -47,7 +48,7 @@ bool IsControlVisible(const TKitControl& control) {
 }
 
 void PostClose(TKitControl& control) {
-  if (control.Window()) ::PostMessageW(control.Window(), WM_CLOSE, 0, 0);
+  if (control.Window()) api::Post(control.Window(), WM_CLOSE, 0, 0);
 }
 
 void SetAlphaBlend(TKitControl& control, int alpha) {
@@ -62,19 +63,19 @@ void ApplyAlpha(TKitControl& control) {
   if (!window) return;
   const SetLayeredAttributes setAttributes = LayeredAttributes();
   if (!setAttributes) return;
-  const LONG_PTR exStyle = ::GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR exStyle = api::GetLong(window, GWL_EXSTYLE);
   if (control.alpha == 255) {
-    if (exStyle & WS_EX_LAYERED) ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~LONG_PTR(WS_EX_LAYERED));
+    if (exStyle & WS_EX_LAYERED) api::SetLong(window, GWL_EXSTYLE, exStyle & ~LONG_PTR(WS_EX_LAYERED));
     control.exStyle &= ~DWORD(WS_EX_LAYERED);
     return;
   }
-  ::SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  api::SetLong(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   control.exStyle |= WS_EX_LAYERED;
   setAttributes(window, 0, control.alpha, LWA_ALPHA);
 }
 
 void SetTopMost(TKitControl& control, bool topMost) {
-  const bool now = control.Window() ? (::GetWindowLongPtrW(control.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0
+  const bool now = control.Window() ? (api::GetLong(control.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0
                                     : (control.exStyle & WS_EX_TOPMOST) != 0;
   if (topMost) control.exStyle |= WS_EX_TOPMOST;
   else control.exStyle &= ~DWORD(WS_EX_TOPMOST);
@@ -152,7 +153,7 @@ void ReadBounds(TKitControl& control) {
   RECT outer{};
   ::GetWindowRect(window, &outer);
   HWND parent = ::GetParent(window);
-  if (parent && (::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD))
+  if (parent && (api::GetLong(window, GWL_STYLE) & WS_CHILD))
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&outer), 2);
   control.bounds = outer;
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
-#include "runtime/sys/sys_util.h"
 
 using namespace runtime;
 
@@ -20,9 +20,7 @@ constexpr DWORD kOptionFlags[] = {
 constexpr uint32_t kDefaultOptions = kFileHideReadOnly;
 constexpr DWORD kAlwaysFlags = OFN_EXPLORER | OFN_LONGNAMES | OFN_ENABLESIZING;
 
-const wchar_t* OrNull(const std::u16string& text) {
-  return text.empty() ? nullptr : reinterpret_cast<const wchar_t*>(text.c_str());
-}
+const api::SysChar* OrNull(const api::SysText& text) { return text.empty() ? nullptr : text.c_str(); }
 
 HWND OwnerWindow(HWND owner) {
   if (owner) return owner;
@@ -48,45 +46,45 @@ DWORD FileDialogFlags(uint32_t options) {
   return flags;
 }
 
-std::u16string FileDialogFilter(TextView filter) {
-  std::u16string list = Utf16FromText(filter);
+api::SysText FileDialogFilter(TextView filter) {
+  api::SysText list = api::SysTextOf(filter);
   if (list.empty()) return list;
-  list.push_back(u'\0');
-  std::replace(list.begin(), list.end(), u'|', u'\0');
+  list.push_back('\0');
+  std::replace(list.begin(), list.end(), api::SysChar('|'), api::SysChar('\0'));
   return list;
 }
 
-std::u16string FileDialogBuffer(TextView initialName, bool multiSelect) {
-  std::u16string buffer(multiSelect ? kMultiFileBuffer : kSingleFileBuffer, u'\0');
-  const std::u16string name = Utf16FromText(initialName);
+api::SysText FileDialogBuffer(TextView initialName, bool multiSelect) {
+  api::SysText buffer(multiSelect ? kMultiFileBuffer : kSingleFileBuffer, '\0');
+  const api::SysText name = api::SysTextOf(initialName);
   std::copy_n(name.begin(), std::min(name.size(), buffer.size() - 1), buffer.begin());
   return buffer;
 }
 
-std::u16string FileDialogResult(const std::u16string& buffer, bool multiSelect) {
-  if (!multiSelect) return buffer.substr(0, buffer.find(u'\0'));
-  const size_t end = buffer.find(std::u16string(2, u'\0'));
-  std::u16string names = buffer.substr(0, end);
-  std::replace(names.begin(), names.end(), u'\0', u'\r');
+api::SysText FileDialogResult(const api::SysText& buffer, bool multiSelect) {
+  if (!multiSelect) return buffer.substr(0, buffer.find(api::SysChar('\0')));
+  const size_t end = buffer.find(api::SysText(2, '\0'));
+  api::SysText names = buffer.substr(0, end);
+  std::replace(names.begin(), names.end(), api::SysChar('\0'), api::SysChar('\r'));
   return names;
 }
 
 bool ExecuteFileDialog(TKitFileDialog& dialog) {
   const DWORD flags = FileDialogFlags(dialog.options);
   const bool multiSelect = (flags & OFN_ALLOWMULTISELECT) != 0;
-  const std::u16string filter = FileDialogFilter(dialog.filter);
-  const std::u16string folder = Utf16FromText(dialog.initialFolder);
-  const std::u16string title = Utf16FromText(dialog.title);
-  const std::u16string extension = Utf16FromText(dialog.defaultExtension);
-  std::u16string buffer = FileDialogBuffer(dialog.fileName, multiSelect);
+  const api::SysText filter = FileDialogFilter(dialog.filter);
+  const api::SysText folder = api::SysTextOf(dialog.initialFolder);
+  const api::SysText title = api::SysTextOf(dialog.title);
+  const api::SysText extension = api::SysTextOf(dialog.defaultExtension);
+  api::SysText buffer = FileDialogBuffer(dialog.fileName, multiSelect);
 
-  OPENFILENAMEW request{};
-  request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  api::FileRequest request{};
+  request.lStructSize = api::kFileRequestSize;
   request.hwndOwner = OwnerWindow(dialog.owner);
-  request.hInstance = ::GetModuleHandleW(nullptr);
+  request.hInstance = api::ModuleHandle(nullptr);
   request.lpstrFilter = OrNull(filter);
   request.nFilterIndex = DWORD(dialog.filterIndex);
-  request.lpstrFile = reinterpret_cast<wchar_t*>(buffer.data());
+  request.lpstrFile = buffer.data();
   request.nMaxFile = DWORD(buffer.size());
   request.lpstrInitialDir = OrNull(folder);
   request.lpstrTitle = OrNull(title);
@@ -95,14 +93,14 @@ bool ExecuteFileDialog(TKitFileDialog& dialog) {
   request.Flags = flags;
   if (flags & OFN_ENABLEHOOK) request.lpfnHook = dialog.hook;
 
-  const BOOL chosen = dialog.save ? ::GetSaveFileNameW(&request) : ::GetOpenFileNameW(&request);
+  const BOOL chosen = dialog.save ? api::SaveFileDialog(&request) : api::OpenFileDialog(&request);
   if (!chosen) {
     dialog.fileName.clear();
     return false;
   }
   dialog.filterIndex = int(request.nFilterIndex);
   dialog.readOnly = (request.Flags & OFN_READONLY) != 0;
-  dialog.fileName = TextFromUtf16(FileDialogResult(buffer, multiSelect));
+  dialog.fileName = api::TextOfSys(FileDialogResult(buffer, multiSelect));
   return true;
 }
 

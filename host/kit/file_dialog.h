@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/kit/kit_api.h"
 #include "runtime/text.h"
 
 namespace host::kit {
@@ -63,11 +64,11 @@ bool ExecuteFileDialog(TKitFileDialog& dialog);
 // The OFN_ flags of an option set (0 gives the default set).
 DWORD FileDialogFlags(uint32_t options);
 // The filter as the dialog reads it: "|" becomes NUL, ending in two NULs.
-std::u16string FileDialogFilter(TextView filter);
+api::SysText FileDialogFilter(TextView filter);
 // The zero-filled buffer holding the initial name, always NUL-terminated.
-std::u16string FileDialogBuffer(TextView initialName, bool multiSelect);
+api::SysText FileDialogBuffer(TextView initialName, bool multiSelect);
 // The chosen name from the filled buffer: up to the first NUL, or with
 // multi-selection up to the first two NULs with every NUL as CR.
-std::u16string FileDialogResult(const std::u16string& buffer, bool multiSelect);
+api::SysText FileDialogResult(const api::SysText& buffer, bool multiSelect);
 
 }  // namespace host::kit

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "host/error_relay.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
-#include "runtime/sys/sys_util.h"
 
 using namespace runtime;
 
@@ -37,8 +37,8 @@ int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM, LPARAM data) {
   if (message == BFFM_INITIALIZED) {
     RunHook(dialog->onInit, dialog->hookData, window);
     if (!dialog->InitialFolder().empty()) {
-      const std::u16string folder = Utf16FromText(dialog->InitialFolder());
-      ::SendMessageW(window, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+      const api::SysText folder = api::SysTextOf(dialog->InitialFolder());
+      api::Send(window, api::kSetFolderSelection, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
     }
   } else if (message == BFFM_SELCHANGED) {
     RunHook(dialog->onSelect, dialog->hookData, window);
@@ -71,24 +71,24 @@ UINT FolderDialogFlags(uint32_t options) {
 }
 
 bool ChooseFolder(TKitFolderDialog& dialog) {
-  wchar_t displayName[kFolderBuffer] = {};
-  const std::u16string title = Utf16FromText(dialog.title);
-  BROWSEINFOW request{};
+  api::SysChar displayName[kFolderBuffer] = {};
+  const api::SysText title = api::SysTextOf(dialog.title);
+  api::FolderRequest request{};
   request.hwndOwner = dialog.owner;
   if (!request.hwndOwner && MainForm()) request.hwndOwner = MainForm()->Window();
   request.pszDisplayName = displayName;
-  request.lpszTitle = title.empty() ? nullptr : reinterpret_cast<const wchar_t*>(title.c_str());
+  request.lpszTitle = title.empty() ? nullptr : title.c_str();
   request.ulFlags = FolderDialogFlags(dialog.options);
   request.lpfn = &BrowseCallback;
   request.lParam = reinterpret_cast<LPARAM>(&dialog);
 
-  PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&request);
-  // SHGetPathFromIDListW writes up to MAX_PATH characters with the NUL.
-  wchar_t path[kFolderBuffer] = {};
-  const bool hasPath = chosen && ::SHGetPathFromIDListW(chosen, path);
+  PIDLIST_ABSOLUTE chosen = api::BrowseForFolder(&request);
+  // The path is written with up to MAX_PATH characters and the NUL.
+  api::SysChar path[kFolderBuffer] = {};
+  const bool hasPath = chosen && api::PathFromIdList(chosen, path);
   if (chosen) ::CoTaskMemFree(chosen);
   ErrorRelay::RaisePending();
-  dialog.folder = hasPath ? TextFromUtf16(reinterpret_cast<const char16_t*>(path)) : Text();
+  dialog.folder = hasPath ? api::TextOfSys(path) : Text();
   return hasPath;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
@@ -143,42 +144,43 @@ HFONT TKitControl::Font() {
 }
 
 void TKitControl::SetFont(const wchar_t* face, int height) {
-  LOGFONTW logFont{};
+  api::FontRecord logFont{};
   logFont.lfHeight = height;
   logFont.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
-  HFONT made = ::CreateFontIndirectW(&logFont);
+  const api::SysText faceName = api::SysName(face);
+  faceName.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+  HFONT made = api::CreateFontOf(&logFont);
   if (!made) return;
   HFONT old = font_;
   font_ = made;
-  if (window_) ::SendMessageW(window_, WM_SETFONT, WPARAM(font_), TRUE);
+  if (window_) api::Send(window_, WM_SETFONT, WPARAM(font_), TRUE);
   if (old) ::DeleteObject(old);
 }
 
 namespace {
 
 // Marks kit windows: GWL_USERDATA alone does not tell them from others.
-const wchar_t kControlProperty[] = L"QelKitControl";
+const api::SysText kControlProperty = api::SysName(L"QelKitControl");
 
 }  // namespace
 
 TKitControl* ControlOfWindow(HWND window) {
-  if (!window || !::GetPropW(window, kControlProperty)) return nullptr;
-  return reinterpret_cast<TKitControl*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!window || !api::GetProperty(window, kControlProperty.c_str())) return nullptr;
+  return reinterpret_cast<TKitControl*>(api::GetLong(window, GWLP_USERDATA));
 }
 
 void TKitWindowBinding::Bind(TKitControl& control, HWND window) {
   control.window_ = window;
-  ::SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(&control));
-  ::SetPropW(window, kControlProperty, HANDLE(1));
+  api::SetLong(window, GWLP_USERDATA, LONG_PTR(&control));
+  api::SetProperty(window, kControlProperty.c_str(), HANDLE(1));
   control.AddRef();
 }
 
 void TKitWindowBinding::MarkDestroyed(TKitControl& control) { control.destroyed_ = true; }
 
 void TKitWindowBinding::Unbind(TKitControl& control) {
-  ::RemovePropW(control.window_, kControlProperty);
-  ::SetWindowLongPtrW(control.window_, GWLP_USERDATA, 0);
+  api::RemoveProperty(control.window_, kControlProperty.c_str());
+  api::SetLong(control.window_, GWLP_USERDATA, 0);
   control.window_ = nullptr;
   control.Release();
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 
 using namespace runtime;
@@ -52,7 +53,7 @@ void ResetKitState() {
   state.running = 0;
   state.terminated = 0;
   MSG quit;
-  while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  while (api::Peek(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
 }
 

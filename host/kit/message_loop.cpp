@@ -4,6 +4,7 @@
 
 #include "host/error_relay.h"
 #include "host/kit/appearance.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
@@ -17,7 +18,7 @@ namespace {
 // One message; false when the queue is empty or the message was WM_NULL.
 bool ProcessOneMessage() {
   MSG message;
-  if (!::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (!api::Peek(&message, nullptr, 0, 0, PM_REMOVE)) return false;
   if (message.message == WM_QUIT) {
     SetTerminated();
     return true;
@@ -26,7 +27,7 @@ bool ProcessOneMessage() {
   CBaseRef keep(main);
   if (!main || !main->PreTranslate(message)) {
     ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    api::Dispatch(&message);
   }
   return message.message != WM_NULL;
 }
@@ -71,7 +72,7 @@ void CloseMainForm() {
   if (!form) return;
   if (!wasTerminated) {
     PumpQueue();
-    if (form->Window()) ::SendMessageW(form->Window(), WM_CLOSE, 0, 0);
+    if (form->Window()) api::Send(form->Window(), WM_CLOSE, 0, 0);
   }
   DestroyControl(*form);
 }

@@ -1,5 +1,6 @@
 #include "host/kit/system_control.h"
 
+#include "host/kit/kit_api.h"
 #include "host/kit/window_proc.h"
 
 using namespace runtime;
@@ -28,7 +29,7 @@ TKitSystemControl::TKitSystemControl(std::string kind, const wchar_t* baseClass,
   AddHandler(&ReflectedColor);
 }
 
-void TKitSystemControl::AfterCreate() { ::SendMessageW(Window(), WM_SETFONT, WPARAM(Font()), FALSE); }
+void TKitSystemControl::AfterCreate() { api::Send(Window(), WM_SETFONT, WPARAM(Font()), FALSE); }
 
 TKitSystemControl* NewSystemControl(TKitControl& parent, std::string kind, const wchar_t* baseClass,
                                     TextView caption, const RECT& bounds) {

@@ -3,10 +3,10 @@
 #include <climits>
 
 #include "host/kit/appearance.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
-#include "runtime/sys/sys_util.h"
 
 using namespace runtime;
 
@@ -20,37 +20,32 @@ constexpr UINT kBaseClassStylesCleared = CS_GLOBALCLASS | CS_OWNDC | CS_CLASSDC 
 // Clears the hide-focus state of the new window.
 constexpr WPARAM kShowFocus = 0x10002;
 
-class BstrHolder {
-public:
-  explicit BstrHolder(BSTR text) : text_(text) {}
-  BstrHolder(const BstrHolder&) = delete;
-  BstrHolder& operator=(const BstrHolder&) = delete;
-  ~BstrHolder() { ::SysFreeString(text_); }
-  BSTR get() const { return text_; }
+// Kind names are ASCII.
+api::SysText ClassNameOf(const TKitControl& control) {
+  const std::string name = KitClassName(control);
+  return api::SysText(name.begin(), name.end());
+}
 
-private:
-  BSTR text_;
-};
-
-bool RegisterKitClass(TKitControl& control, const wchar_t* name) {
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  WNDCLASSW record{};
-  record.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(0x7F00));
+bool RegisterKitClass(TKitControl& control, const api::SysChar* name) {
+  HINSTANCE instance = api::ModuleHandle(nullptr);
+  api::ClassRecord record{};
+  record.hCursor = api::LoadCursorOf(nullptr, api::ResourceId(0x7F00));
   record.hInstance = instance;
   record.style = control.classStyle;
-  if (const wchar_t* base = control.BaseClassName()) {
-    if (::GetClassInfoW(nullptr, base, &record) || ::GetClassInfoW(instance, base, &record)) {
+  if (const wchar_t* baseName = control.BaseClassName()) {
+    const api::SysText base = api::SysName(baseName);
+    if (api::ClassInfo(nullptr, base.c_str(), &record) || api::ClassInfo(instance, base.c_str(), &record)) {
       record.style &= ~kBaseClassStylesCleared;
       control.previousProc = record.lpfnWndProc;
     }
   }
-  WNDCLASSW existing{};
-  if (::GetClassInfoW(instance, name, &existing)) return true;
+  api::ClassRecord existing{};
+  if (api::ClassInfo(instance, name, &existing)) return true;
   record.hInstance = instance;
   record.lpfnWndProc = &KitWndProc;
   record.lpszClassName = name;
   record.lpszMenuName = nullptr;
-  return ::RegisterClassW(&record) != 0;
+  return api::RegisterClassRecord(&record) != 0;
 }
 
 // Its own icon; else a copy of the main form's; else the program's.
@@ -61,17 +56,16 @@ void SetTopLevelIcon(TKitControl& control) {
     if (main && main != &control && main->icon && main->icon != kNoIcon)
       control.SetOwnedIcon(static_cast<HICON>(::CopyImage(main->icon, IMAGE_ICON, 0, 0, 0)));
     else
-      control.icon = ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON");
+      control.icon = api::LoadIconOf(api::ModuleHandle(nullptr), api::SysName(L"MAINICON").c_str());
   }
-  if (control.icon) ::SendMessageW(control.Window(), WM_SETICON, ICON_BIG, LPARAM(control.icon));
+  if (control.icon) api::Send(control.Window(), WM_SETICON, ICON_BIG, LPARAM(control.icon));
 }
 
 // The kit's own window of the control: its class, registered on first use.
 bool MakeKitWindow(TKitControl& control, HWND parentWindow) {
-  BstrHolder className(StringToBstr(KitClassName(control)));
-  if (!className.get()) return false;
+  const api::SysText className = ClassNameOf(control);
   if ((control.style & WS_CHILD) && !parentWindow) return false;
-  if (!RegisterKitClass(control, className.get())) return false;
+  if (!RegisterKitClass(control, className.c_str())) return false;
 
   const RECT& b = control.bounds;
   int width = b.right - b.left;
@@ -81,15 +75,15 @@ bool MakeKitWindow(TKitControl& control, HWND parentWindow) {
   const bool placed = control.isChild || control.explicitPosition;
   const int x = placed ? b.left : CW_USEDEFAULT;
   const int y = placed ? b.top : CW_USEDEFAULT;
-  const std::u16string caption = Utf16FromText(control.caption);
+  const api::SysText caption = api::SysTextOf(control.caption);
 
   SetControlUnderCreation(&control);
-  HWND window = ::CreateWindowExW(control.exStyle, className.get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
-                                  control.style, x, y, width, height, parentWindow,
-                                  reinterpret_cast<HMENU>(control.id), ::GetModuleHandleW(nullptr), nullptr);
+  HWND window = api::CreateWindowOf(control.exStyle, className.c_str(), caption.c_str(), control.style, x, y, width,
+                                    height, parentWindow, reinterpret_cast<HMENU>(control.id),
+                                    api::ModuleHandle(nullptr), nullptr);
   SetControlUnderCreation(nullptr);
   if (!window || control.Window() != window) return false;
-  ::SendMessageW(window, WM_UPDATEUISTATE, kShowFocus, 0);
+  api::Send(window, WM_UPDATEUISTATE, kShowFocus, 0);
 
   if (!parentWindow) SetTopLevelIcon(control);
   return true;

@@ -2,6 +2,7 @@
 
 #include "host/error_relay.h"
 #include "host/kit/appearance.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 
@@ -81,7 +82,7 @@ bool HandleBuiltIn(TKitControl& control, TKitMessage& message) {
     case WM_COMMAND: {
       HWND child = reinterpret_cast<HWND>(message.lParam);
       if (!ControlOfWindow(child) || child == message.window) return false;
-      message.result = ::SendMessageW(child, kReflectedCommand, message.wParam, message.lParam);
+      message.result = api::Send(child, kReflectedCommand, message.wParam, message.lParam);
       return true;
     }
     default:
@@ -90,7 +91,7 @@ bool HandleBuiltIn(TKitControl& control, TKitMessage& message) {
   if (message.message >= WM_CTLCOLORMSGBOX && message.message <= WM_CTLCOLORSTATIC) {
     HWND child = reinterpret_cast<HWND>(message.lParam);
     if (!ControlOfWindow(child) || child == message.window) return false;
-    message.result = ::SendMessageW(child, message.message + kReflectOffset, message.wParam, message.lParam);
+    message.result = api::Send(child, message.message + kReflectOffset, message.wParam, message.lParam);
     return message.result != 0;
   }
   if (message.message >= WM_KEYFIRST && message.message <= 0x109) return HandleKey(control, message);
@@ -101,8 +102,8 @@ bool HandleBuiltIn(TKitControl& control, TKitMessage& message) {
 
 LRESULT DefaultProcessing(TKitControl& control, const TKitMessage& message) {
   if (control.previousProc && message.window == control.Window())
-    return ::CallWindowProcW(control.previousProc, message.window, message.message, message.wParam, message.lParam);
-  return ::DefWindowProcW(message.window, message.message, message.wParam, message.lParam);
+    return api::CallProc(control.previousProc, message.window, message.message, message.wParam, message.lParam);
+  return api::DefaultProc(message.window, message.message, message.wParam, message.lParam);
 }
 
 bool OfferToMessageEvents(TKitControl& control, TKitMessage& message) {
@@ -134,7 +135,7 @@ LRESULT CALLBACK KitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
       SetControlUnderCreation(nullptr);
     }
     if (!control) control = MainForm();
-    if (!control) return ::DefWindowProcW(window, msg, wParam, lParam);
+    if (!control) return api::DefaultProc(window, msg, wParam, lParam);
     CBaseRef keep(control);
     HandleKitMessage(*control, message);
     if (!Terminated()) control->AfterMessage(message);

@@ -11,6 +11,7 @@
 
 #include "platform/codepage.h"
 #include "platform/common/os.h"
+#include "platform/lead_byte.h"
 #include "platform/posix/charsets.h"
 
 namespace platform {
@@ -59,8 +60,10 @@ class Converter {
   }
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
-  // Each unconvertible unit of width input bytes becomes replacement.
-  std::string Run(std::string_view input, std::string_view replacement, std::size_t width) {
+  // At an unconvertible piece of the input, skip(rest) gives the output that
+  // stands for it and how many input bytes it takes (at least one).
+  template <class Skip>
+  std::string Run(std::string_view input, Skip skip) {
     std::string out(input.size() * 2 + 16, '\0');
     std::size_t used = 0;
     char* in = const_cast<char*>(input.data());
@@ -80,11 +83,12 @@ class Converter {
       }
       if (flushing) break;
       // EILSEQ: a bad character inside; EINVAL: a cut one at the end.
-      const std::size_t bad = errno == EILSEQ ? std::min(width, left) : left;
+      const auto [replacement, bad] = skip(std::string_view(in, left));
       out.replace(used, 0, replacement);
       used += replacement.size();
-      in += bad;
-      left -= bad;
+      const std::size_t taken = std::min(std::max<std::size_t>(bad, 1), left);
+      in += taken;
+      left -= taken;
     }
     out.resize(used);
     return out;
@@ -96,6 +100,19 @@ class Converter {
 
 std::string WideBytes(std::u16string_view text) {
   return std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
+}
+
+struct Skipped {
+  std::string output;
+  std::size_t inputBytes;
+};
+
+// As Windows decodes what a code page leaves undefined: a lead byte and the
+// byte after it give "?", any other byte the character of its own value.
+Skipped SkipUndefined(int codePage, std::string_view rest) {
+  const auto byte = static_cast<unsigned char>(rest[0]);
+  if (IsLeadByte(codePage, byte)) return {WideBytes(u"?"), 2};
+  return {WideBytes(std::u16string(1, char16_t(byte))), 1};
 }
 
 }  // namespace
@@ -111,7 +128,7 @@ namespace detail {
 bool OsDecode(int codePage, std::string_view bytes, std::u16string& text) {
   Converter converter(kWide, CharsetName(codePage));
   if (!converter.ok()) return false;
-  const std::string wide = converter.Run(bytes, WideBytes(u"\uFFFD"), 1);
+  const std::string wide = converter.Run(bytes, [&](std::string_view rest) { return SkipUndefined(codePage, rest); });
   text.assign(reinterpret_cast<const char16_t*>(wide.data()), wide.size() / sizeof(char16_t));
   return true;
 }
@@ -122,8 +139,11 @@ bool OsEncode(int codePage, std::u16string_view text, std::string& bytes) {
   Converter converter(name, kWide);
   if (!converter.ok() || !question.ok()) return false;
   // Code units are replaced one by one (a pair gives "??"), as on Windows.
-  const std::string replacement = question.Run(WideBytes(u"?"), "?", sizeof(char16_t));
-  bytes = converter.Run(WideBytes(text), replacement, sizeof(char16_t));
+  const auto unit = [](std::string replacement) {
+    return [replacement](std::string_view) { return Skipped{replacement, sizeof(char16_t)}; };
+  };
+  const std::string replacement = question.Run(WideBytes(u"?"), unit("?"));
+  bytes = converter.Run(WideBytes(text), unit(replacement));
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/sys/file_text.h"
 #include "runtime/sys/sys_util.h"
 #include "runtime/tree/object_value.h"
+#include "runtime/tree/references.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/builtin/builtin_args.h"
@@ -34,7 +35,8 @@ void ReportCodePage(CValue* variable) {
 void DoLoad(CContext&, CNode* receiver, CValueList* args, Value& result) {
   CValue* codePage = CValueList::GetArg(args, QT("cp"), 0);
   result.SetText(ReadFileText(ReceiverText(receiver), codePage ? ToInt32(codePage->ValueRef()) : 0));
-  if (kReportsCodePage && codePage && codePage->IsVariable()) ReportCodePage(codePage);
+  // A script's variable comes as its name, resolved by reading the value.
+  if (CValue* variable = kReportsCodePage ? VariableOf(codePage) : nullptr) ReportCodePage(variable);
 }
 
 void DoSave(CContext&, CNode* receiver, CValueList* args, Value&) {

@@ -15,6 +15,7 @@
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
 #include "runtime/builtin/script_settings.h"
+#include "platform/codepage.h"
 
 namespace runtime {
 
@@ -49,8 +50,21 @@ void DoArg(CContext&, CNode* receiver, CValueList*, Value& result) {
   result.SetText(ProgramArgument(ReceiverInt(receiver)));
 }
 
+// qel converts every text for COM through this code page: one that converts
+// nothing would make them all empty, so it is refused here.
+void CheckDefaultCodePage([[maybe_unused]] int32_t codePage) {
+#ifdef QEL_ANSI
+  std::u16string converted;
+  if (codePage != 0 && !platform::DecodeCodePage(codePage, "", converted))
+    RaiseError(QT("defaultCodePage: unknown code page ") + DecimalText(codePage));
+#endif
+}
+
 void DoSet(CContext&, CNode* receiver, CValueList* args, Value&) {
-  if (SameName(ReceiverText(receiver), QT("defaultCodePage"))) SetDefaultCodePage(ToInt32(ArgValueAt(args, 0)));
+  if (!SameName(ReceiverText(receiver), QT("defaultCodePage"))) return;
+  const int32_t codePage = ToInt32(ArgValueAt(args, 0));
+  CheckDefaultCodePage(codePage);
+  SetDefaultCodePage(codePage);
 }
 
 // A plain reference: the ui library lives for the whole process.

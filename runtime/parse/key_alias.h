@@ -1,12 +1,19 @@
 // Key aliases: a process-wide table of word replacements, so that a script may
 // be written with localised keywords. Loaded once before compiling and shared
-// by every compile after.
+// by every compile after. qel has no such table: it looks every word up as
+// written.
 #pragma once
 #include <vector>
 
 #include "runtime/text.h"
 
 namespace runtime {
+
+#ifdef QEL_ANSI
+
+inline TextView KeyAlias(TextView word) { return word; }
+
+#else
 
 struct CKeyAlias {
   Text name;
@@ -28,5 +35,7 @@ void ClearKeyAliases();
 // The alias value of the word, or the word itself. The view lives until the
 // table is next rebuilt.
 TextView KeyAlias(TextView word);
+
+#endif
 
 }  // namespace runtime

@@ -50,7 +50,9 @@ void ResetRunState() {
   SetCurrentContext(nullptr);
   SetProgramArguments({});
   SetDefaultCodePage(0);
+#ifndef QEL_ANSI
   ClearKeyAliases();
+#endif
   ResetLastFileCodePage();
   for (RunStateReset reset : RegisteredResets()) reset();
 }

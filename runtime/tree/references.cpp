@@ -21,6 +21,11 @@ CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
 
 CNameRef::~CNameRef() { ReleaseObject(spare_); }
 
+CValue* VariableOf(CValue* node) {
+  if (node && node->Id() == ClassId::kNameRef) node = static_cast<CNameRef*>(node)->ResolvedTarget();
+  return node && node->IsVariable() ? node : nullptr;
+}
+
 CValue* CNameRef::Unresolved() {
   // Found once, then cached; a failed lookup leaves it to the next evaluation.
   CValue* found = Owner() ? Owner()->Lookup(refName_) : nullptr;

@@ -132,4 +132,8 @@ private:
   CValue* key_;  // owned
 };
 
+// The variable a variable node, or a name reference once resolved, stands
+// for; null for anything else.
+CValue* VariableOf(CValue* node);
+
 }  // namespace runtime

@@ -54,12 +54,6 @@ CBinaryOp* AsJoin(CValue* node) {
   return op->Code() == Operator::kJoin ? op : nullptr;
 }
 
-// The variable a name or variable node stands for, or null.
-CValue* VariableOf(CValue* node) {
-  if (node->Id() == ClassId::kNameRef) node = static_cast<CNameRef*>(node)->ResolvedTarget();
-  return node && node->IsVariable() ? node : nullptr;
-}
-
 // Joins taken in one call; a longer chain costs one call per run of them.
 constexpr int32_t kJoinRun = 32;
 

@@ -48,6 +48,11 @@ TEST(CodePageTest, BadInputIsReplacedNotRefused) {
       {65001, "\xC0\xAF", u"\uFFFD\uFFFD"},       // overlong
       {65001, "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
       {1200, std::string_view("a\0b", 3), u"a\uFFFD"},
+      // What a code page leaves undefined reads as on Windows.
+      {1252, "a\x81" "b", u"a\u0081" "b"},
+      {936, "a\x81\x20" "b", u"a?b"},
+      {936, "\xD6\xD0\x81\x7F", u"\u4E2D?"},
+      {936, "a\xD6", u"a?"},
   };
   for (const Decode& c : decodes) {
     std::u16string text;

@@ -7,7 +7,7 @@
 void PrintTo(const RunnerUnderTest& runner, std::ostream* out) { *out << runner.name; }
 
 std::vector<RunnerUnderTest> Runners() {
-  return {{"qelu", u"" QEL_QELU, true}, {"qel", u"" QEL_QEL, false}};
+  return {{"qelu", u"" QEL_QELU, false}, {"qel", u"" QEL_QEL, true}};
 }
 
 std::string RunnerName(const testing::TestParamInfo<RunnerUnderTest>& info) { return info.param.name; }

@@ -15,8 +15,8 @@
 struct RunnerUnderTest {
   const char* name;
   std::u16string path;
-  // Only qelu reads key-alias files.
-  bool readsKeys;
+  // qel: 8-bit text and no key aliases.
+  bool eightBit;
 };
 
 struct RunResult {

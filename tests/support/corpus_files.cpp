@@ -7,6 +7,7 @@
 #include "runtime/compile/module_search.h"
 #include "platform/dirs.h"
 #include "platform/files.h"
+#include "platform/filesystem.h"
 #include "support/text_util.h"
 #include "runtime/sys/sys_util.h"
 
@@ -48,6 +49,11 @@ std::vector<std::string> ScriptCaseNames(const std::u16string& folder) {
   std::vector<std::string> names;
   for (const std::u16string& name : ScriptNames(folder)) names.push_back(Narrow(TextFromUtf16(name)));
   return names;
+}
+
+std::u16string ExpectedOutputPath(const std::u16string& base, bool eightBit) {
+  if (eightBit && platform::FileExists(base + u".out8")) return base + u".out8";
+  return base + u".out";
 }
 
 std::string WithFolderHidden(std::string shown, const std::u16string& folder) {

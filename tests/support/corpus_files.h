@@ -19,6 +19,11 @@ std::vector<std::u16string> ScriptNames(const std::u16string& folder);
 // parameterized test.
 std::vector<std::string> ScriptCaseNames(const std::u16string& folder);
 
+// The file holding what a script shows: name.out8 for the 8-bit build when
+// the script shows something else there, else name.out. base is the
+// script's path without its extension.
+std::u16string ExpectedOutputPath(const std::u16string& base, bool eightBit);
+
 // What a script of the folder showed, with the folder's full path, which
 // differs between machines, shown as "<scripts>/".
 std::string WithFolderHidden(std::string shown, const std::u16string& folder);

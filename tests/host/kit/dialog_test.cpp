@@ -25,21 +25,30 @@ protected:
 
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
+// An ASCII name the dialog answered, whatever its form.
+std::wstring WideOfAscii(const api::SysChar* text) {
+  const api::SysText name(text);
+  return std::wstring(name.begin(), name.end());
+}
+
+// ASCII text in the form the dialogs' calls take.
+api::SysText Sys(std::string_view ascii) { return api::SysText(ascii.begin(), ascii.end()); }
+
 TEST_F(KitDialog, TheSingleSelectionBufferKeepsItsNulAndTheResultIsReadBack) {
   const Text longName(300, QT('n'));
-  const std::u16string buffer = FileDialogBuffer(longName, false);
+  const api::SysText buffer = FileDialogBuffer(longName, false);
   ASSERT_EQ(buffer.size(), kSingleFileBuffer);
-  EXPECT_EQ(buffer.find(u'\0'), 261u);
-  EXPECT_EQ(FileDialogResult(buffer, false), std::u16string(261, u'n'));
+  EXPECT_EQ(buffer.find(api::SysChar(0)), 261u);
+  EXPECT_EQ(FileDialogResult(buffer, false), api::SysText(261, 'n'));
   EXPECT_EQ(FileDialogBuffer(QT("a.txt"), true).size(), kMultiFileBuffer);
 
-  std::u16string filled(40, u'\0');
-  const std::u16string chosen(u"C:\\dir\0a.txt\0b.txt", 18);
+  api::SysText filled(40, '\0');
+  const api::SysText chosen = Sys(std::string_view("C:\\dir\0a.txt\0b.txt", 18));
   std::copy(chosen.begin(), chosen.end(), filled.begin());
-  EXPECT_EQ(FileDialogResult(filled, true), u"C:\\dir\ra.txt\rb.txt");
-  EXPECT_EQ(FileDialogResult(u"C:\\dir\\one.txt" + std::u16string(5, u'\0'), true), u"C:\\dir\\one.txt");
+  EXPECT_EQ(FileDialogResult(filled, true), Sys("C:\\dir\ra.txt\rb.txt"));
+  EXPECT_EQ(FileDialogResult(Sys("C:\\dir\\one.txt") + api::SysText(5, '\0'), true), Sys("C:\\dir\\one.txt"));
 
-  EXPECT_EQ(FileDialogFilter(QT("Text|*.txt|All|*.*")), std::u16string(u"Text\0*.txt\0All\0*.*\0", 19));
+  EXPECT_EQ(FileDialogFilter(QT("Text|*.txt|All|*.*")), Sys(std::string_view("Text\0*.txt\0All\0*.*\0", 19)));
   EXPECT_EQ(FileDialogFlags(kFileMustExist | kFileAllowMultiSelect),
             DWORD(OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_LONGNAMES | OFN_ENABLESIZING));
   EXPECT_EQ(FolderDialogFlags(0), UINT(BIF_RETURNONLYFSDIRS));
@@ -64,15 +73,17 @@ void CALLBACK DriveFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialog, LPARAM(&dialog));
   if (!dialog) return;
   ::KillTimer(nullptr, timer);
-  wchar_t name[300] = {};
-  ::SendMessageW(dialog, CDM_GETSPEC, 300, LPARAM(name));
-  shownName = name;
+  // The dialog's own messages take texts of the form it was made with.
+  api::SysChar name[300] = {};
+  api::Send(dialog, CDM_GETSPEC, 300, LPARAM(name));
+  shownName = WideOfAscii(name);
   if (typed.empty()) {
     ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return;
   }
-  ::SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(typed.c_str()));
-  ::SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(typed.c_str()));
+  const api::SysText text = api::SysName(typed);
+  api::Send(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(text.c_str()));
+  api::Send(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(text.c_str()));
   ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 

@@ -265,6 +265,21 @@ TEST_F(KitWindow, AWindowDestroyedInItsOwnHandlerFreesTheControlOnlyAfterTheLast
   }
 }
 
+// qel's windows are ANSI windows, whose procedures get text messages in the
+// system code page.
+TEST_F(KitWindow, TheWindowsAreOfTheBuildsCharacterForm) {
+  constexpr bool eightBit = sizeof(Char) == 1;
+  Held<TKitForm> form(NewHiddenForm(QT("Form")));
+  Held<TKitSystemControl> edit(NewSystemControl(*form, "Edit", L"EDIT", QT("x"), kButtonBounds));
+  ASSERT_TRUE(CreateControlWindow(*edit));
+  EXPECT_EQ(::IsWindowUnicode(form->Window()) != FALSE, !eightBit);
+  EXPECT_EQ(::IsWindowUnicode(edit->Window()) != FALSE, !eightBit);
+  WNDCLASSA ansiClass{};
+  EXPECT_TRUE(::GetClassInfoA(::GetModuleHandleA(nullptr), "obj_Form", &ansiClass));
+  static_assert(api::kSetFolderSelection == (eightBit ? 0x466u : 0x467u));
+  DestroyControl(*form);
+}
+
 TEST_F(KitWindow, StringToBstrGoesThroughTheSystemCodePage) {
   const std::string longName(3000, 'k');
   for (const std::string& text : {std::string("obj_Form"), std::string(), longName}) {

@@ -119,6 +119,23 @@ TEST(BuiltinProgram, SetStoresTheDefaultCodePageOnly) {
   SetDefaultCodePage(0);
 }
 
+// qel would turn every COM text empty with a code page that converts nothing;
+// qelu reads no default code page.
+TEST(BuiltinProgram, SetRefusesAnUnknownDefaultCodePageIn8Bit) {
+  for (int32_t codePage : {12345, -1, 65536 + 936}) {
+#ifdef QEL_ANSI
+    EXPECT_EQ(BuiltinError("set", Txt("defaultCodePage"), {Int(codePage)}),
+              "defaultCodePage: unknown code page " + std::to_string(codePage));
+    EXPECT_EQ(DefaultCodePage(), 0) << "the setting stays";
+#else
+    CallBuiltin("set", Txt("defaultCodePage"), {Int(codePage)});
+    EXPECT_EQ(DefaultCodePage(), codePage);
+#endif
+  }
+  CallBuiltin("set", Txt("defaultCodePage"), {Int(0)});
+  EXPECT_EQ(DefaultCodePage(), 0);
+}
+
 TEST(BuiltinProgram, GetLibGivesThePlainUiLibraryWhenThereIsOne) {
   EXPECT_TRUE(CallBuiltin("GetLib", Txt("ui")).IsEmpty());
   RegisterNamedLibrary(QT("ui"), &TakeUiLibrary);

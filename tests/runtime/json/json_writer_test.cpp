@@ -204,6 +204,9 @@ TEST_F(JsonWriter, GbkKeepsTheSecondByteOfATwoByteCharacterUnescaped) {
   EXPECT_EQ(Write(list.get(), options), "[\"\x81\\\\|\x81\\n|\x80\\\\\"]");
   options.gbk = true;
   EXPECT_EQ(Write(list.get(), options), "[\"\x81\\|\x81\\n|\x80\\\\\"]");
+  // A lead byte at the end has no second byte to take.
+  ObjectPtr cut(List({Item(Txt("a\x81"))}));
+  EXPECT_EQ(Write(cut.get(), options), "[\"a\x81\"]");
 }
 #else
 TEST_F(JsonWriter, GbkChangesNothingInQelu) {

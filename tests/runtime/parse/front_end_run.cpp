@@ -40,7 +40,9 @@ void ScanLiterals(const Text& text) {
 
 void RunFrontEnd(std::string_view bytes) {
   const Text text = Widen(bytes);
+#ifndef QEL_ANSI
   ReadKeyAliases(text);
+#endif
   ScanLiterals(text);
   RecordingActions actions;
   actions.Parse(bytes);

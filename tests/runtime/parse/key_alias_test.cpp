@@ -1,3 +1,6 @@
+// qel has no key aliases; the corpus's key_aliases.out8 shows it reading
+// such a script without them.
+#ifndef QEL_ANSI
 #include <gtest/gtest.h>
 
 #include "runtime/error.h"
@@ -94,12 +97,7 @@ TEST_F(KeyAliasTest, BitAndItsOperatorsMayBeAliased) {
 TEST_F(KeyAliasFileTest, LoadsAFileWithAByteOrderMark) {
   WriteFile(u"key.ini", "\xEF\xBB\xBFsi=if\r\n");
   LoadKeyAliases(TextFromUtf16(Path(u"key.ini")));
-#ifdef QEL_ANSI
-  EXPECT_EQ(Alias("si"), "si") << "the 8-bit build keeps the mark as the first name's start";
-  EXPECT_EQ(Alias("\xEF\xBB\xBFsi"), "if");
-#else
   EXPECT_EQ(Alias("si"), "if");
-#endif
 }
 
 TEST_F(KeyAliasFileTest, AMissingFileRaises) {
@@ -111,3 +109,5 @@ TEST_F(KeyAliasFileTest, LoadsAFileWithLineFeedsOnlyAndNoFinalLineEnd) {
   LoadKeyAliases(TextFromUtf16(Path(u"key.ini")));
   EXPECT_EQ(ScanAll("si x alors fin"), "IF:si IDENT:x THEN:alors END:fin");
 }
+
+#endif

@@ -40,6 +40,7 @@ TEST(OperatorCode, CodesOfTheOperators) {
   EXPECT_EQ(AssignmentCode(Widen("-=")), Operator::kSubtract);
 }
 
+#ifndef QEL_ANSI
 TEST(OperatorCode, AliasedWordsTakeTheirKeywordsCode) {
   LoadKeyAliasText(Widen("pas=not\r\nsinon=xor\r\nrest=mod\r\nou=or\r\n"));
   ExpectCodes({
@@ -52,3 +53,4 @@ TEST(OperatorCode, AliasedWordsTakeTheirKeywordsCode) {
   });
   ClearKeyAliases();
 }
+#endif

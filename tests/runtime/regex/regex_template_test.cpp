@@ -88,6 +88,9 @@ const CodePageCase kCodePageWordCapitals[] = {
     {1252, "A\xD6\xD0" "B c", "A\xF6\xF0" "b C"},
     {936, "A\xD6\xD0" "B c", "A\xD6\xD0" "b C"},
     {936, "a\xB7" "b", "A\xB7" "b"},
+    // A lead byte at the end stands alone.
+    {936, "aB c\xD6", "Ab C\xD6"},
+    {65001, "aB\xC3", "Ab\xC3"},
     {65001, "\xC3\xA9lan \xC3\x89T\xC3\x89", "\xC3\x89lan \xC3\x89t\xC3\xA9"},
     {65001, "a\xC2\xB7" "b", "A\xC2\xB7" "b"},
 };

@@ -30,6 +30,24 @@ const std::u16string kFolder = u"" QEL_SCRIPTS u"/";
 // Modules that use each other hold each other, a cycle that images refuse.
 const std::set<std::string> kModulesUsingEachOther = {"modules"};
 
+// A script's name.key holds its key aliases, where the build has them.
+CModule* CompileWithKeys(const std::u16string& base) {
+#ifdef QEL_ANSI
+  return LoadModuleFile(TextFromUtf16(base + u".qel"), nullptr, &NewQuietCompiler);
+#else
+  std::string keys;
+  if (platform::ReadWholeFile(base + u".key", keys)) LoadKeyAliasText(Widen(keys));
+  try {
+    CModule* compiled = LoadModuleFile(TextFromUtf16(base + u".qel"), nullptr, &NewQuietCompiler);
+    ClearKeyAliases();
+    return compiled;
+  } catch (...) {
+    ClearKeyAliases();
+    throw;
+  }
+#endif
+}
+
 class CorpusImage : public NodeImageTest, public testing::WithParamInterface<std::string> {
 protected:
   void SetUp() override {
@@ -40,16 +58,12 @@ protected:
 
 TEST_P(CorpusImage, RunsAsTheCompiledModule) {
   const std::u16string base = kFolder + Utf16FromText(Widen(GetParam()));
-  std::string keys;
-  if (platform::ReadWholeFile(base + u".key", keys)) LoadKeyAliasText(Widen(keys));
   CModule* compiled = nullptr;
   try {
-    compiled = LoadModuleFile(TextFromUtf16(base + u".qel"), nullptr, &NewQuietCompiler);
+    compiled = CompileWithKeys(base);
   } catch (const EScriptError&) {
-    ClearKeyAliases();
     GTEST_SKIP() << "the script does not compile";
   }
-  ClearKeyAliases();
   const std::string image = NodeImage(compiled);
   if (kModulesUsingEachOther.contains(GetParam())) {
     EXPECT_EQ(LoadAndRun(image), "refused: " + kBadFormat);
