@@ -5,6 +5,7 @@
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -65,7 +66,7 @@ void TKitControl::SetParent(TKitControl* parent) {
   if (parent == parent_) return;
   for (TKitControl* above = parent; above; above = above->parent_)
     if (above == this) RaiseError(QT("A control cannot be placed inside itself"));
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   TKitControl* old = parent_;
   LeaveParent();
   if (parent) {
@@ -178,7 +179,7 @@ void TKitWindowBinding::Unbind(TKitControl& control) {
 }
 
 void DestroyControl(TKitControl& control) {
-  CBaseRef keep(&control);
+  const auto keep = Retain(&control);
   if (control.Window() && !control.IsDestroyed())
     ::DestroyWindow(control.Window());
   else

@@ -4,6 +4,7 @@
 #include "host/kit/appearance.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -106,10 +107,10 @@ LRESULT DefaultProcessing(TKitControl& control, const TKitMessage& message) {
 }
 
 void HandleKitMessage(TKitControl& control, TKitMessage& message) {
-  CBaseRef keep(&control);
+  const Ref<TKitControl> keep = Retain(&control);
   TKitControl* main = MainForm();
   if (RunningCount() != 0 && main && main != &control) {
-    CBaseRef keepMain(main);
+    const Ref<TKitControl> keepMain = Retain(main);
     if (RunMessageEvent(*main, message)) return;
   }
   if (RunMessageEvent(control, message)) return;
@@ -130,7 +131,7 @@ LRESULT CALLBACK KitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (!control) control = MainForm();
     if (!control) return ::DefWindowProcW(window, msg, wParam, lParam);
-    CBaseRef keep(control);
+    const auto keep = Retain(control);
     HandleKitMessage(*control, message);
     if (!Terminated()) control->AfterMessage(message);
     return message.result;

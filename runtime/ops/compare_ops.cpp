@@ -7,6 +7,7 @@
 #include "runtime/value/predicates.h"
 #include "runtime/ops/fast_numbers.h"
 #include "runtime/ops/op_routines.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -23,12 +24,8 @@ int Compare(CContext& context, const Value& value, const Value& other) {
 // Fresh nodes for every match: a library may keep the receiver or its
 // arguments (a match value keeps its subject).
 Value CallMatch(CContext& context, const Value& subject, const Value& pattern) {
-  auto* receiver = new CValue(nullptr, subject);
-  CBaseRef holdReceiver(receiver);
-  receiver->Release();
-  auto* args = new CValueList();
-  CBaseRef holdArgs(args);
-  args->Release();
+  const Ref<CValue> receiver = MakeRef<CValue>(nullptr, subject);
+  const Ref<CValueList> args = MakeRef<CValueList>();
   args->Add(new CValue(nullptr, pattern));
   Value result;
   if (!context.Call(receiver, QT("match"), CallKind::kCall, result, args)) RaiseError(QT(".match not found"));
