@@ -25,8 +25,9 @@ DISPID MemberId(IDispatch* object, const std::u16string& name) {
   return id;
 }
 
-// The server's description; without one, the system's text of its status.
-[[noreturn]] void RaiseServerError(HRESULT status, EXCEPINFO& info) {
+}  // namespace
+
+void RaiseInvokeError(HRESULT status, EXCEPINFO& info) {
   if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   Text message;
   if (info.bstrDescription) message = TextFromOle(info.bstrDescription, SysStringLen(info.bstrDescription));
@@ -37,8 +38,6 @@ DISPID MemberId(IDispatch* object, const std::u16string& name) {
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n')) message.pop_back();
   RaiseError(message.empty() ? OleErrorText(code) : message);
 }
-
-}  // namespace
 
 void InvokeMember(IDispatch* object, const std::u16string& name, CallKind kind, std::vector<VARIANT>& args,
                   VARIANT* result) {
@@ -63,7 +62,7 @@ void InvokeMember(IDispatch* object, const std::u16string& name, CallKind kind, 
   UINT badArgument = 0;
   const HRESULT status =
       object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &badArgument);
-  if (status == DISP_E_EXCEPTION) RaiseServerError(status, info);
+  if (status == DISP_E_EXCEPTION) RaiseInvokeError(status, info);
   CheckOle(status);
 }
 

@@ -22,6 +22,12 @@ void TKitControl::Teardown() {
   if (tornDown_) return;
   tornDown_ = true;
   if (window_ && !destroyed_) ::ShowWindow(window_, SW_HIDE);
+  // The children's windows still stand: this runs before theirs are destroyed.
+  const std::vector<TKitControl*> children = children_;
+  for (TKitControl* child : children) {
+    const auto keep = Retain(child);
+    child->WindowEnding();
+  }
   // Children release themselves through their pairs; a routine may add or
   // remove pairs of other controls, never of this one.
   std::vector<ReleasePair> pairs;
@@ -179,7 +185,12 @@ void TKitWindowBinding::Unbind(TKitControl& control) {
 }
 
 void DestroyControl(TKitControl& control) {
+<<<<<<< HEAD
   const auto keep = Retain(&control);
+=======
+  const auto keep = Retain(&control);
+  control.WindowEnding();
+>>>>>>> main
   if (control.Window() && !control.IsDestroyed())
     ::DestroyWindow(control.Window());
   else

@@ -62,6 +62,12 @@ public:
   // A system class the kind's window class is made from, or null.
   virtual const wchar_t* BaseClassName() const { return nullptr; }
   virtual void AfterCreate() {}
+  // A kind whose window comes from elsewhere (a hosted control's in-place
+  // window) makes it here and answers true; false leaves it to the kit.
+  virtual bool MakeOwnWindow(HWND /*parentWindow*/) { return false; }
+  // The window is about to go, or its parent's: a kind whose window belongs
+  // to a hosted object lets that object take it down first.
+  virtual void WindowEnding() {}
   virtual void AfterMessage(const TKitMessage&) {}
   // The parent or the appearance changed.
   virtual void Changed() {}

@@ -67,6 +67,35 @@ void SetTopLevelIcon(TKitControl& control) {
   if (control.icon) ::SendMessageW(control.Window(), WM_SETICON, ICON_BIG, LPARAM(control.icon));
 }
 
+// The kit's own window of the control: its class, registered on first use.
+bool MakeKitWindow(TKitControl& control, HWND parentWindow) {
+  BstrHolder className(StringToBstr(KitClassName(control)));
+  if (!className.get()) return false;
+  if ((control.style & WS_CHILD) && !parentWindow) return false;
+  if (!RegisterKitClass(control, className.get())) return false;
+
+  const RECT& b = control.bounds;
+  int width = b.right - b.left;
+  int height = b.bottom - b.top;
+  if (width == 0) width = CW_USEDEFAULT;
+  if (height == 0) height = CW_USEDEFAULT;
+  const bool placed = control.isChild || control.explicitPosition;
+  const int x = placed ? b.left : CW_USEDEFAULT;
+  const int y = placed ? b.top : CW_USEDEFAULT;
+  const std::u16string caption = Utf16FromText(control.caption);
+
+  SetControlUnderCreation(&control);
+  HWND window = ::CreateWindowExW(control.exStyle, className.get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
+                                  control.style, x, y, width, height, parentWindow,
+                                  reinterpret_cast<HMENU>(control.id), ::GetModuleHandleW(nullptr), nullptr);
+  SetControlUnderCreation(nullptr);
+  if (!window || control.Window() != window) return false;
+  ::SendMessageW(window, WM_UPDATEUISTATE, kShowFocus, 0);
+
+  if (!parentWindow) SetTopLevelIcon(control);
+  return true;
+}
+
 }  // namespace
 
 std::string KitClassName(const TKitControl& control) {
@@ -90,31 +119,12 @@ bool CreateControlWindow(TKitControl& control) {
     for (TKitControl* child : children) CreateControlWindow(*child);
     return true;
   }
-  BstrHolder className(StringToBstr(KitClassName(control)));
-  if (!className.get()) return false;
   HWND parentWindow = parent ? parent->Window() : nullptr;
-  if ((control.style & WS_CHILD) && !parentWindow) return false;
-  if (!RegisterKitClass(control, className.get())) return false;
-
-  const RECT& b = control.bounds;
-  int width = b.right - b.left;
-  int height = b.bottom - b.top;
-  if (width == 0) width = CW_USEDEFAULT;
-  if (height == 0) height = CW_USEDEFAULT;
-  const bool placed = control.isChild || control.explicitPosition;
-  const int x = placed ? b.left : CW_USEDEFAULT;
-  const int y = placed ? b.top : CW_USEDEFAULT;
-  const std::u16string caption = Utf16FromText(control.caption);
-
-  SetControlUnderCreation(&control);
-  HWND window = ::CreateWindowExW(control.exStyle, className.get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
-                                  control.style, x, y, width, height, parentWindow,
-                                  reinterpret_cast<HMENU>(control.id), ::GetModuleHandleW(nullptr), nullptr);
-  SetControlUnderCreation(nullptr);
-  if (!window || control.Window() != window) return false;
-  ::SendMessageW(window, WM_UPDATEUISTATE, kShowFocus, 0);
-
-  if (!parentWindow) SetTopLevelIcon(control);
+  if (control.MakeOwnWindow(parentWindow)) {
+    if (!control.Window()) return false;
+  } else if (!MakeKitWindow(control, parentWindow)) {
+    return false;
+  }
   ReadBounds(control);
   ApplyAlpha(control);
   control.AfterCreate();

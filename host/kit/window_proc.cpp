@@ -106,14 +106,19 @@ LRESULT DefaultProcessing(TKitControl& control, const TKitMessage& message) {
   return ::DefWindowProcW(message.window, message.message, message.wParam, message.lParam);
 }
 
-void HandleKitMessage(TKitControl& control, TKitMessage& message) {
-  const Ref<TKitControl> keep = Retain(&control);
+bool OfferToMessageEvents(TKitControl& control, TKitMessage& message) {
+  const auto keep = Retain(&control);
   TKitControl* main = MainForm();
   if (RunningCount() != 0 && main && main != &control) {
-    const Ref<TKitControl> keepMain = Retain(main);
-    if (RunMessageEvent(*main, message)) return;
+    const auto keepMain = Retain(main);
+    if (RunMessageEvent(*main, message)) return true;
   }
-  if (RunMessageEvent(control, message)) return;
+  return RunMessageEvent(control, message);
+}
+
+void HandleKitMessage(TKitControl& control, TKitMessage& message) {
+  const auto keep = Retain(&control);
+  if (OfferToMessageEvents(control, message)) return;
   if (RunHandlers(control, message)) return;
   if (HandleBuiltIn(control, message)) return;
   message.result = DefaultProcessing(control, message);

@@ -16,6 +16,11 @@ constexpr UINT kReflectOffset = 0xBC00;
 
 LRESULT CALLBACK KitWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The OnMessage events alone: the main form's (while a loop or show runs),
+// then the control's; true when one claimed the message. Script errors are
+// kept for the script.
+bool OfferToMessageEvents(TKitControl& control, TKitMessage& message);
+
 // The message operation of a control; message.result holds the answer.
 void HandleKitMessage(TKitControl& control, TKitMessage& message);
 
