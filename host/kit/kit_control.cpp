@@ -185,12 +185,8 @@ void TKitWindowBinding::Unbind(TKitControl& control) {
 }
 
 void DestroyControl(TKitControl& control) {
-<<<<<<< HEAD
-  const auto keep = Retain(&control);
-=======
   const auto keep = Retain(&control);
   control.WindowEnding();
->>>>>>> main
   if (control.Window() && !control.IsDestroyed())
     ::DestroyWindow(control.Window());
   else
