@@ -7,6 +7,7 @@
 #include "runtime/builtin/text_storage.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -39,9 +40,9 @@ NativeWord CNativeCallback::Dispatch(const NativeWord* words) noexcept {
 }
 
 NativeWord CNativeCallback::Run(const NativeWord* words) {
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   auto* args = new CValueList();
-  CBaseRef release(args);
+  const auto release = Retain(args);
   args->Release();
   for (size_t i = 0; i < CallbackArgCount(signature_); ++i) {
     auto* arg = new CValue(nullptr);
@@ -63,7 +64,7 @@ void DoToCallback(CContext& context, CNode* receiver, CValueList* args, Value& r
   const Text signature = CValueList::GetText(args, QT("type"), QT(""), 1);
   CheckCallbackSignature(signature);
   auto* callback = new CNativeCallback(signature);
-  CBaseRef release(callback);
+  const auto release = Retain(callback);
   callback->Release();
   callback->Bind(receiver->AsValue()->ValueRef(), args, context, 0);
   if (CValueList::GetBool(args, QT("ptr"), false, 2)) {

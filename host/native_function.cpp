@@ -9,6 +9,7 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -20,7 +21,7 @@ CNativeFunction::CNativeFunction(TextView signature, void* address, platform::Li
 CNativeFunction::~CNativeFunction() { CSysUtil::FreeLibrary(library_); }
 
 const Value& CNativeFunction::Call(CContext&, CValueList* args) {
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   const CNativeArgs words(signature_, args);
   const Char resultLetter = signature_.back();
   const NativeWord result = CallExport(address_, words.Words(), resultLetter);

@@ -105,7 +105,7 @@ bool CScriptRun::FindScript() {
 }
 
 void CScriptRun::RunScript() {
-  context_ = new CConsoleRunner();
+  context_ = MakeRef<CConsoleRunner>();
   SetCurrentContext(context_);
   timer_.Start();
   if (!module_) module_ = LoadModuleFile(scriptPath_, nullptr);
@@ -127,8 +127,7 @@ void CScriptRun::Finish() {
   }
   module_ = nullptr;
   SetCurrentContext(nullptr);
-  if (context_) context_->Release();
-  context_ = nullptr;
+  context_.Reset();
   CloseOutput();
   if (!gui_) platform::DetachConsole();
   ResetRunState();

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "runner/options.h"
+#include "runner/output.h"
+#include "runtime/base/ref.h"
 
 // The runner program: runs one script and returns the exit status. The
 // arguments are those after the program's own path.
@@ -34,7 +36,6 @@ private:
   uint32_t started_ = 0;
 };
 
-class CConsoleRunner;
 namespace runtime {
 class CModule;
 }  // namespace runtime
@@ -61,6 +62,6 @@ private:
   bool verbose_ = false;
   runtime::Text scriptPath_;
   runtime::CModule* module_ = nullptr;  // counted
-  CConsoleRunner* context_ = nullptr;  // counted
+  runtime::Ref<CConsoleRunner> context_;
   CRunTimer timer_;
 };

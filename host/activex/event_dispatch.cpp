@@ -4,6 +4,7 @@
 #include "host/activex/ole_control.h"
 #include "host/error_relay.h"
 #include "host/kit/window_proc.h"
+#include "runtime/base/ref.h"
 
 namespace host::activex {
 
@@ -113,7 +114,7 @@ HRESULT TEventDispatch::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { 
 HRESULT TEventDispatch::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
   TOleControl* control = site_.Control();
   if (!control) return S_OK;
-  CBaseRef keep(control);
+  const auto keep = Retain(control);
   if (id >= kStockMouseUp && id <= kStockClick)
     FireStockEvent(*control, id, params);
   else

@@ -11,6 +11,7 @@
 #include "host/kit/window_proc.h"
 #include "runtime/error.h"
 #include "runtime/sys/sys_util.h"
+#include "runtime/base/ref.h"
 
 namespace host::activex {
 
@@ -182,7 +183,7 @@ void TOleControl::AfterMessage(const host::kit::TKitMessage& message) {
 }
 
 void TOleControl::WindowEnding() {
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   Shutdown();
 }
 

@@ -3,6 +3,7 @@
 #include "host/browser/web_browser.h"
 #include "host/com/variant_convert.h"
 #include "host/error_relay.h"
+#include "runtime/base/ref.h"
 
 namespace host::browser {
 
@@ -64,7 +65,7 @@ HRESULT TDocHostUIHandler::GetExternal(IDispatch** external) {
   *external = nullptr;
   TKitWebBrowser* control = control_;
   if (!control) return S_OK;
-  CBaseRef keep(control);
+  const auto keep = Retain(control);
   return ErrorRelay::Guard(HRESULT(E_FAIL), [&] {
     host::OleVariant value;
     GetBrowserProperty(*control, kExternalProperty, value.Get());

@@ -7,6 +7,7 @@
 #include "host/com/variant_convert.h"
 #include "host/kit/appearance.h"
 #include "runtime/error.h"
+#include "runtime/base/ref.h"
 
 namespace host::browser {
 
@@ -53,7 +54,7 @@ void TKitWebBrowser::LetGoOfHandler() {
 }
 
 void TKitWebBrowser::WindowEnding() {
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   LetGoOfHandler();
   TOleControl::WindowEnding();
   if (webBrowser_) webBrowser_->Release();

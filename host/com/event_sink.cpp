@@ -13,6 +13,7 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -74,9 +75,9 @@ bool COleEventSink::Fires(DISPID id) const {
 }
 
 void COleEventSink::Fire(const DISPPARAMS* params, VARIANT* result) {
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   auto* args = new CValueList();
-  CBaseRef release(args);
+  const auto release = Retain(args);
   args->Release();
   if (params) {
     // The last element is the first argument; named ones stand before the positional ones.
@@ -158,7 +159,7 @@ HRESULT COleEventSink::CSinkDispatch::Invoke(DISPID id, REFIID, LCID, WORD, DISP
 
 void DoToEvent(CContext& context, CNode* receiver, CValueList* args, Value& result) {
   auto* sink = new COleEventSink();
-  CBaseRef release(sink);
+  const auto release = Retain(sink);
   sink->Release();
   sink->Bind(ReceiverValue(receiver), args, context, 0);
   CValue* source = CValueList::GetArg(args, QT("Source"), 1);

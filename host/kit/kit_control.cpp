@@ -6,6 +6,7 @@
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 #include "runtime/error.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -25,7 +26,7 @@ void TKitControl::Teardown() {
   // The children's windows still stand: this runs before theirs are destroyed.
   const std::vector<TKitControl*> children = children_;
   for (TKitControl* child : children) {
-    CBaseRef keep(child);
+    const auto keep = Retain(child);
     child->WindowEnding();
   }
   // Children release themselves through their pairs; a routine may add or
@@ -72,7 +73,7 @@ void TKitControl::SetParent(TKitControl* parent) {
   if (parent == parent_) return;
   for (TKitControl* above = parent; above; above = above->parent_)
     if (above == this) RaiseError(QT("A control cannot be placed inside itself"));
-  CBaseRef keep(this);
+  const auto keep = Retain(this);
   TKitControl* old = parent_;
   LeaveParent();
   if (parent) {
@@ -186,7 +187,7 @@ void TKitWindowBinding::Unbind(TKitControl& control) {
 }
 
 void DestroyControl(TKitControl& control) {
-  CBaseRef keep(&control);
+  const auto keep = Retain(&control);
   control.WindowEnding();
   if (control.Window() && !control.IsDestroyed())
     ::DestroyWindow(control.Window());

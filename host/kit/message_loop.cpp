@@ -8,6 +8,7 @@
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -24,7 +25,7 @@ bool ProcessOneMessage() {
     return true;
   }
   TKitControl* main = MainForm();
-  CBaseRef keep(main);
+  const auto keep = Retain(main);
   if (!main || !main->PreTranslate(message)) {
     ::TranslateMessage(&message);
     api::Dispatch(&message);
@@ -42,7 +43,7 @@ void PumpQueue() {
 
 void RunMessageLoop(TKitControl& form) {
   if (Terminated()) return;
-  CBaseRef keep(&form);
+  const auto keep = Retain(&form);
   SetRunningCount(uint8_t(RunningCount() + 1));
   SetMainForm(&form);
   try {
@@ -66,7 +67,7 @@ void ProcessMessages() {
 
 void CloseMainForm() {
   TKitControl* form = MainForm();
-  CBaseRef keep(form);
+  const auto keep = Retain(form);
   const bool wasTerminated = EndRunning();
   SetMainForm(nullptr);
   if (!form) return;

@@ -7,6 +7,7 @@
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -104,7 +105,7 @@ BSTR StringToBstr(std::string_view text) {
 }
 
 bool CreateControlWindow(TKitControl& control) {
-  CBaseRef keep(&control);
+  const auto keep = Retain(&control);
   TKitControl* parent = control.Parent();
   if (parent && !parent->Window() && !CreateControlWindow(*parent)) return false;
   if (control.Window()) {

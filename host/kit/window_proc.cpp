@@ -5,6 +5,7 @@
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -107,17 +108,17 @@ LRESULT DefaultProcessing(TKitControl& control, const TKitMessage& message) {
 }
 
 bool OfferToMessageEvents(TKitControl& control, TKitMessage& message) {
-  CBaseRef keep(&control);
+  const auto keep = Retain(&control);
   TKitControl* main = MainForm();
   if (RunningCount() != 0 && main && main != &control) {
-    CBaseRef keepMain(main);
+    const auto keepMain = Retain(main);
     if (RunMessageEvent(*main, message)) return true;
   }
   return RunMessageEvent(control, message);
 }
 
 void HandleKitMessage(TKitControl& control, TKitMessage& message) {
-  CBaseRef keep(&control);
+  const auto keep = Retain(&control);
   if (OfferToMessageEvents(control, message)) return;
   if (RunHandlers(control, message)) return;
   if (HandleBuiltIn(control, message)) return;
@@ -136,7 +137,7 @@ LRESULT CALLBACK KitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (!control) control = MainForm();
     if (!control) return api::DefaultProc(window, msg, wParam, lParam);
-    CBaseRef keep(control);
+    const auto keep = Retain(control);
     HandleKitMessage(*control, message);
     if (!Terminated()) control->AfterMessage(message);
     return message.result;

@@ -7,6 +7,7 @@
 #include "host/native_call.h"
 #include "host/ui/form_browser.h"
 #include "runtime/builtin/builtin_args.h"
+#include "runtime/base/ref.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/tree/value_node.h"
@@ -34,7 +35,7 @@ void DoShow(CContext&, CNode* receiver, CValueList* args, Value& result) {
   result.SetBool(false);
   kit::TKitForm* form = LiveForm(receiver);
   if (kit::Terminated() || !form) return;
-  CBaseRef keep(form);
+  const auto keep = Retain(form);
   // From now on a refused close is honoured.
   kit::SetRunningCount(1);
   if (alpha >= 1 && alpha <= 255) kit::SetAlphaBlend(*form, alpha);

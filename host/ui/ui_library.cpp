@@ -9,6 +9,7 @@
 #include "host/ui/form_library.h"
 #include "host/ui/ui_dialog.h"
 #include "host/ui/ui_state.h"
+#include "runtime/base/ref.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/tree/value_node.h"
@@ -51,11 +52,9 @@ void DoForm(CContext&, CNode*, CValueList* args, Value& result) {
   if (width < 0 || height < 0) RaiseError(QT("form: width and height must not be negative"));
 
   auto* object = new CFormLibrary();
-  CBaseRef releaseObject(object);
-  object->Release();
+  const auto ownObject = Adopt(object);
   kit::TKitForm* form = kit::NewForm(nullptr, caption);
-  CBaseRef releaseForm(form);
-  form->Release();
+  const auto ownForm = Adopt(form);
   // Shown by "show" or "run", not before.
   form->style &= ~DWORD(WS_VISIBLE);
   object->SetForm(form);

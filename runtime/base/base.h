@@ -35,16 +35,4 @@ private:
 void AddRefObject(CBase* object);
 int32_t ReleaseObject(CBase* object);
 
-// Holds one counted reference for a scope; the object may be null.
-class CBaseRef {
-public:
-  explicit CBaseRef(CBase* object) : object_(object) { AddRefObject(object_); }
-  CBaseRef(const CBaseRef&) = delete;
-  CBaseRef& operator=(const CBaseRef&) = delete;
-  ~CBaseRef() { ReleaseObject(object_); }
-
-private:
-  CBase* object_;
-};
-
 }  // namespace runtime

@@ -8,6 +8,7 @@
 #include "runtime/value/convert.h"
 #include "runtime/builtin/builtin_args.h"
 #include "runtime/builtin/builtin_families.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -85,9 +86,8 @@ void AddFound(CObjectInstance* list, const Text& path, int64_t size, bool withSi
 void DoFind(CContext&, CNode* receiver, CValueList* args, Value& result) {
   const bool subfolders = CValueList::GetBool(args, QT("sub"), false, 0);
   const bool withSize = CValueList::GetBool(args, QT("size"), false, 1);
-  auto* list = new CObjectInstance(nullptr);
+  const Ref<CObjectInstance> list = MakeRef<CObjectInstance>(nullptr);
   result.SetCountedObject(list);
-  list->Release();
   CSysUtil::FindFiles(
       ReceiverText(receiver), subfolders, [&](const Text& path, int64_t size) { AddFound(list, path, size, withSize); },
       withSize);

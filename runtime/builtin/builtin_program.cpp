@@ -16,6 +16,7 @@
 #include "runtime/builtin/builtin_families.h"
 #include "runtime/builtin/script_settings.h"
 #include "platform/codepage.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -72,9 +73,8 @@ void DoGetLib(CContext&, CNode* receiver, CValueList*, Value& result) {
   if (!SameName(ReceiverText(receiver), QT("ui"))) return;
   LibraryFactory ui = NamedLibrary(QT("ui"));
   if (!ui) return;
-  CLibrary* library = ui();
+  const Ref<CLibrary> library = Adopt(ui());
   result.SetObject(library);
-  library->Release();
 }
 
 void DoGetApi(CContext&, CNode*, CValueList*, Value&) { RaiseMissingFeature(QT("GetApi: native functions")); }
@@ -106,10 +106,9 @@ CModule* LoadCompiled(const Text& text, CModule* importer) {
 // resolves its names through the scopes of that statement.
 void DoCompile(CContext& context, CNode* receiver, CValueList* args, Value& result) {
   CNode* caller = context.CurrentNode() ? context.CurrentNode() : receiver;
-  CModule* module = LoadCompiled(ReceiverText(receiver), EnclosingModule(caller));
+  const Ref<CModule> module = Adopt(LoadCompiled(ReceiverText(receiver), EnclosingModule(caller)));
   if (CValueList::GetBool(args, QT("inline"), false, 0)) module->SetOwner(caller);
   result.SetCountedObject(module);
-  module->Release();
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // A script function bound for host code to call back, optionally with an
 // object to be "this" and a context of its own.
 #pragma once
+#include "runtime/base/ref.h"
+#include "runtime/lib/context.h"
+#include "runtime/tree/function.h"
 #include "runtime/tree/node.h"
 
 namespace runtime {
-
-class CFunction;
 
 class CCallbackBinding : public CNode {
 public:
@@ -25,9 +26,9 @@ public:
   CContext* Context() const { return context_; }
 
 private:
-  CFunction* function_ = nullptr;  // counted
+  Ref<CFunction> function_;
   Value object_;
-  CContext* context_ = nullptr;  // counted
+  Ref<CContext> context_;
 };
 
 }  // namespace runtime

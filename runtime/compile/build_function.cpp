@@ -8,6 +8,7 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 #include "runtime/compile/build_parts.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -18,8 +19,7 @@ namespace {
 // is reported, and the function still opens so that its "end" matches.
 void OpenFunction(const TRule& r, int paramsAt, bool isClass, CFunction* base) {
   CFunction* function = TakeOrMakeFunction(r.builder, r[paramsAt]);
-  CBaseRef keep(function);
-  function->Release();
+  const Ref<CFunction> keep = Adopt(function);
   if (!function->Owner()->AsBlock()) r.builder.Report(QT("syntax error"));
   CBlock* body = InitFunction(function, r.TextOf(2), isClass, base);
   r.builder.Open(function, r.TextOf(1));
@@ -38,8 +38,7 @@ CFunction* FindBase(const TRule& r, const Text& name) {
 void BraceFunction(const TRule& r, int paramsAt) {
   CFunction* function = paramsAt ? TakeOrMakeFunction(r.builder, r[paramsAt]) : NewFunction(r.builder);
   // The nested parse may raise (a missing base class ends the compile).
-  CBaseRef keep(function);
-  function->Release();
+  const Ref<CFunction> keep = Adopt(function);
   InitFunction(function, {}, false, nullptr);
   r.builder.Open(function, QT("{"));
   r.builder.ParseFunctionBody(function);

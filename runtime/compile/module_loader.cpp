@@ -7,6 +7,7 @@
 #include "runtime/compile/image_loader.h"
 #include "runtime/compile/module_search.h"
 #include "runtime/compile/tree_builder.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -33,9 +34,7 @@ void Discard(CModule* module) {
 }
 
 CModule* CompileSource(Text text, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
-  CCompiler* compiler = compilerClass();
-  CBaseRef keep(compiler);
-  compiler->Release();
+  const Ref<CCompiler> compiler = Adopt(compilerClass());
   compiler->SetOwnClass(compilerClass);
   compiler->SetFileName(fileName);
   return CompileModule(*compiler, std::move(text), anchor);

@@ -9,6 +9,7 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/text_forms.h"
 #include "runtime/json/json_syntax.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -111,10 +112,9 @@ private:
 CObjectInstance* ReadJsonText(TextView text, bool json) { return TJsonReader(text, json).Read(); }
 
 void GetJson(TextView text, bool json, Value& result) {
-  CObjectInstance* object = ReadJsonText(text, json);
-  if (!object) object = new CObjectInstance(nullptr);
+  Ref<CObjectInstance> object = Adopt(ReadJsonText(text, json));
+  if (!object) object = MakeRef<CObjectInstance>(nullptr);
   result.SetCountedObject(object);
-  object->Release();
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "runtime/json/json_writer.h"
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -44,9 +45,8 @@ void DoAdd(CContext&, CNode* receiver, CValueList* args, Value& result) {
 }
 
 void DoClone(CContext& context, CNode* receiver, CValueList*, Value& result) {
-  CValue* copy = ReceiverObject(receiver)->Deref(context);
+  const Ref<CValue> copy = Adopt(ReceiverObject(receiver)->Deref(context));
   result.SetCountedObject(copy);
-  copy->Release();
 }
 
 // "@each": the callback sees copies, so it cannot change the members.
@@ -62,11 +62,9 @@ void CopyMember(CObjectValue* object, int32_t index, CValueList* pair) {
 
 void CallForEach(CContext& context, CObjectValue* object, CNode* callable, bool reverse) {
   // The callback may drop the last other reference to either.
-  CBaseRef keepObject(object);
-  CBaseRef keepCallable(callable);
-  auto* pair = new CValueList();
-  CBaseRef keepPair(pair);
-  pair->Release();
+  const Ref<CObjectValue> keepObject = Retain(object);
+  const Ref<CNode> keepCallable = Retain(callable);
+  const Ref<CValueList> pair = MakeRef<CValueList>();
   pair->Add(new CValue(nullptr));
   pair->Add(new CValue(nullptr));
   const int32_t count = object->MemberCount();

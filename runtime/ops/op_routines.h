@@ -14,16 +14,22 @@ void ModValues(CContext& context, Value& value, const Value& other);
 void PowerValues(CContext& context, Value& value, const Value& other);
 void JoinValues(CContext& context, Value& value, const Value& other);
 
-// Comparisons and membership, with the context's case sensitivity.
+// Comparisons, with the context's case sensitivity.
+// CompareOperands gives kCompareLess, kCompareEqual or kCompareGreater, or
+// what CompareValues gives for values that do not compare.
+int CompareOperands(CContext& context, const Value& value, const Value& other);
 void EqualValues(CContext& context, Value& value, const Value& other);
 void UnequalValues(CContext& context, Value& value, const Value& other);
 void LessValues(CContext& context, Value& value, const Value& other);
 void GreaterValues(CContext& context, Value& value, const Value& other);
 void NotGreaterValues(CContext& context, Value& value, const Value& other);
 void NotLessValues(CContext& context, Value& value, const Value& other);
-void MemberOfValues(CContext& context, Value& value, const Value& other);
 
-// Matching through the library chain's "match".
+// Membership and matching read script objects and ask the library chain:
+// they are defined with the program tree (runtime/tree/tree_operators.cpp),
+// which the operator table must not include. Elements are compared as "="
+// compares.
+void MemberOfValues(CContext& context, Value& value, const Value& other);
 void MatchValues(CContext& context, Value& value, const Value& other);
 void NoMatchValues(CContext& context, Value& value, const Value& other);
 

@@ -7,6 +7,7 @@
 #include "runtime/regex/engine_text.h"
 #include "runtime/regex/regex_options.h"
 #include "runtime/regex/replace_template.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -243,12 +244,12 @@ std::string CRegex::CallbackText() {
 std::string CRegex::CurrentText() { return callback_ ? CallbackText() : Group(0); }
 
 std::string CRegex::MatchText() {
-  CBaseRef keep(this);
+  const Ref<CRegex> keep = Retain(this);
   return MatchNext() ? CurrentText() : std::string();
 }
 
 std::string CRegex::MatchAll() {
-  CBaseRef keep(this);
+  const Ref<CRegex> keep = Retain(this);
   std::string joined;
   while (MatchNext()) joined += CurrentText();
   return joined;
@@ -256,7 +257,7 @@ std::string CRegex::MatchAll() {
 
 // The callback may search on; what is replaced is the match current after it.
 void CRegex::Replace() {
-  CBaseRef keep(this);
+  const Ref<CRegex> keep = Retain(this);
   if (resultCount_ <= 0) return;
   const std::string replacement = callback_ ? CallbackText() : ComputeReplacement();
   if (resultCount_ <= 0) return;
@@ -274,7 +275,7 @@ void CRegex::Replace() {
 // The result is built in one pass beside the subject, which stays as it was
 // for the searches, the groups and "$_" until every match is replaced.
 bool CRegex::ReplaceAll() {
-  CBaseRef keep(this);
+  const Ref<CRegex> keep = Retain(this);
   std::string result;
   std::size_t copied = 0;
   bool replaced = false;

@@ -11,15 +11,15 @@
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
 #include "platform/codepage.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
-CMatchValue::CMatchValue(CRegex* engine) : CValue(nullptr), engine_(engine) {
-  engine_->AddRef();
+CMatchValue::CMatchValue(CRegex* engine) : CValue(nullptr), engine_(Retain(engine)) {
   value_.SetObject(this);
 }
 
-CMatchValue::~CMatchValue() { engine_->Release(); }
+CMatchValue::~CMatchValue() = default;
 
 bool CMatchValue::TruthValue() const { return engine_->GroupCount() > 0; }
 
@@ -38,8 +38,8 @@ CNode* CallableOf(CValue* action) {
 }
 
 CMatchAction::CMatchAction(CContext& context, CRegex& engine, CNode* callable)
-    : engine_(engine), keepCallable_(callable), match_(new CMatchValue(&engine)) {
-  engine_.SetCallback([&context, callable, match = match_](CRegex&) {
+    : engine_(engine), keepCallable_(Retain(callable)), match_(MakeRef<CMatchValue>(&engine)) {
+  engine_.SetCallback([&context, callable, match = match_.Get()](CRegex&) {
     Value argument;
     argument.SetCountedObject(match);
     return EngineBytes(ToText(CallWithArgs(callable, context, &argument, 1)));
@@ -48,7 +48,6 @@ CMatchAction::CMatchAction(CContext& context, CRegex& engine, CNode* callable)
 
 CMatchAction::~CMatchAction() {
   engine_.SetCallback({});
-  match_->Release();
 }
 
 namespace {
@@ -130,14 +129,13 @@ void SetEngineBytes(Value& value, std::string_view bytes) {
 }
 
 void SetEngineTextList(Value& value, const std::vector<std::string>& entries) {
-  auto* list = new CObjectInstance(nullptr);
+  const Ref<CObjectInstance> list = MakeRef<CObjectInstance>(nullptr);
   for (const std::string& entry : entries) {
     Value text;
     SetEngineText(text, entry);
     list->Members()->Add(new CValue(list, text));
   }
   value.SetCountedObject(list);
-  list->Release();
 }
 
 }  // namespace runtime

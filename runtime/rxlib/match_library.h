@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/base/base.h"
+#include "runtime/base/ref.h"
 #include "runtime/lib/library_chain.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/value.h"
@@ -31,7 +31,7 @@ public:
   CRegex& Engine() const { return *engine_; }
 
 private:
-  CRegex* engine_;  // counted
+  Ref<CRegex> engine_;
 };
 
 // The match value a value refers to, or null.
@@ -61,8 +61,8 @@ public:
 
 private:
   CRegex& engine_;
-  CBaseRef keepCallable_;  // the action may drop the script's reference
-  CMatchValue* match_;     // counted; the callback must not own the engine
+  Ref<CNode> keepCallable_;  // the action may drop the script's reference
+  Ref<CMatchValue> match_;   // the callback must not own the engine
 };
 
 // The handlers of the match library. The receiver's value refers to a match

@@ -10,6 +10,7 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/rxlib/match_library.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -107,9 +108,7 @@ std::vector<std::string> AllMatches(CRegex& engine) {
 }
 
 void SetMatchValue(Value& result, CRegex* engine) {
-  auto* match = new CMatchValue(engine);
-  result.SetCountedObject(match);
-  match->Release();
+  result.SetCountedObject(MakeRef<CMatchValue>(engine).Get());
 }
 
 }  // namespace
@@ -117,9 +116,7 @@ void SetMatchValue(Value& result, CRegex* engine) {
 // The regex value is read before any action runs: an action may release it.
 void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, CValue* action, Value& result) {
   const bool global = regex.IsGlobal();
-  CRegex* engine = regex.NewEngine(subject);
-  CBaseRef keepEngine(engine);
-  engine->Release();
+  const Ref<CRegex> engine = Adopt(regex.NewEngine(subject));
   if (CNode* callable = CallableOf(action)) {
     CMatchAction bound(context, *engine, callable);
     return SetEngineText(result, global ? engine->MatchAll() : engine->MatchText());
@@ -132,9 +129,7 @@ void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, C
 void RegexReplace(CContext& context, const CRegexValue& regex, TextView subject, CValue* replacement,
                   Value& result) {
   const bool global = regex.IsGlobal();
-  CRegex* engine = regex.NewEngine(subject);
-  CBaseRef keepEngine(engine);
-  engine->Release();
+  const Ref<CRegex> engine = Adopt(regex.NewEngine(subject));
   std::optional<CMatchAction> bound;
   if (CNode* callable = CallableOf(replacement)) bound.emplace(context, *engine, callable);
   else if (replacement) engine->SetTemplateText(ToText(replacement->ValueRef()));
@@ -204,10 +199,9 @@ void DoToRegex(CContext&, CNode* receiver, CValueList* args, Value& result) {
   Text buffer;
   const TextView pattern = ReceiverView(receiver, buffer);
   const Text flags = CValueList::GetText(args, QT(""), QT(""), 0);
-  auto* regex = new CRegexValue(nullptr);
+  const Ref<CRegexValue> regex = MakeRef<CRegexValue>(nullptr);
   regex->Init(pattern, flags);
   result.SetCountedObject(regex);
-  regex->Release();
 }
 
 }  // namespace runtime

@@ -3,6 +3,7 @@
 #include "runtime/error.h"
 #include "runtime/stack_guard.h"
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -42,10 +43,8 @@ void CCall::Compute(CContext& context) {
 const Value& CCall::Call(CContext& context, CValueList* more) {
   if (!deferred_) return DefaultValue();
   CheckStackRoom();
-  CBaseRef keep(this);
-  auto* args = new CValueList();
-  CBaseRef release(args);
-  args->Release();
+  const Ref<CCall> keep = Retain(this);
+  const Ref<CValueList> args = MakeRef<CValueList>();
   for (int32_t i = 0; i < CValueList::ArgCount(args_); ++i) {
     CValue* arg = args_->At(i);
     if (!arg) continue;

@@ -14,7 +14,7 @@
 
 namespace runtime {
 
-CSelectNode::~CSelectNode() { ReleaseObject(else_); }
+CSelectNode::~CSelectNode() = default;
 
 CBlock* CSelectNode::AddBranch(CValue* condition) {
   CBlock* body = Body();
@@ -30,7 +30,7 @@ CBlock* CSelectNode::Branch(int32_t index) const {
 }
 
 CBlock* CSelectNode::MakeElse() {
-  if (!else_) else_ = new CBlock(this);
+  if (!else_) else_ = Adopt(new CBlock(this));
   return else_;
 }
 
@@ -63,15 +63,11 @@ bool Holds(CContext& context, const Value& subject, const Value& v, Operator op)
 
 }  // namespace
 
-CCaseNode::~CCaseNode() {
-  ReleaseObject(subject_);
-  ReleaseObject(selector_);
-}
+CCaseNode::~CCaseNode() = default;
 
 CCaseNode* CCaseNode::Init(CValue* selector) {
-  ReleaseObject(selector_);
-  selector_ = selector;
-  if (!subject_) subject_ = DeclareHeld(Body(), QT("@"));
+  selector_ = Adopt(selector);
+  if (!subject_) subject_ = Adopt(DeclareHeld(Body(), QT("@")));
   return this;
 }
 
@@ -93,22 +89,18 @@ bool CCaseNode::Test(CContext& context, int32_t index) {
   return CompareValues(subject, v, context.IsCaseSensitive()) == kCompareEqual;
 }
 
-CTryNode::~CTryNode() {
-  ReleaseObject(message_);
-  ReleaseObject(finally_);
-  ReleaseObject(except_);
-}
+CTryNode::~CTryNode() = default;
 
 CBlock* CTryNode::MakeExcept() {
   if (!except_) {
-    except_ = new CBlock(this);
-    message_ = DeclareHeld(except_, QT("@"));
+    except_ = Adopt(new CBlock(this));
+    message_ = Adopt(DeclareHeld(except_, QT("@")));
   }
   return except_;
 }
 
 CBlock* CTryNode::MakeFinally() {
-  if (!finally_) finally_ = new CBlock(this);
+  if (!finally_) finally_ = Adopt(new CBlock(this));
   return finally_;
 }
 

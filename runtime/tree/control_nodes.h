@@ -1,6 +1,7 @@
 // The choice and try statements: if, case and try.
 #pragma once
 #include "runtime/tree/block.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -36,7 +37,7 @@ public:
 private:
   friend class CSelectNodeStreamer;
 
-  CBlock* else_ = nullptr;  // owned
+  Ref<CBlock> else_;
 };
 
 // case / when: the selector's value is held in the variable "@" of the body
@@ -64,8 +65,8 @@ public:
 private:
   friend class CCaseNodeStreamer;
 
-  CValue* selector_ = nullptr;    // owned
-  CVariable* subject_ = nullptr;  // "@", counted
+  Ref<CValue> selector_;
+  Ref<CVariable> subject_;  // "@"
 };
 
 // try / except / finally. A script error leaving the body runs the except
@@ -96,9 +97,9 @@ private:
   void RunGuarded(CContext& context);
   void RunExcept(CContext& context, TextView message);
 
-  CBlock* except_ = nullptr;      // owned
-  CBlock* finally_ = nullptr;     // owned
-  CVariable* message_ = nullptr;  // "@" of the except block, counted
+  Ref<CBlock> except_;
+  Ref<CBlock> finally_;
+  Ref<CVariable> message_;  // "@" of the except block
 };
 
 }  // namespace runtime

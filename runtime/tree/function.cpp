@@ -13,6 +13,7 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -157,9 +158,7 @@ CFunction* EnclosingFunction(CNode* node) {
 // Calling a class: a new instance, built and initialised base first.
 const Value& CFunction::CallClass(CContext& context, CValueList* args) {
   CCallDepth depth;
-  auto* instance = new CClassInstance(this);
-  CBaseRef keep(instance);
-  instance->Release();
+  const Ref<CClassInstance> instance = MakeRef<CClassInstance>(this);
   instance->BuildMembers();
   CSlotSaver saver;
   for (CFunction* f = this; f; f = f->BaseFunction()) f->SaveParameterSlots(saver);
@@ -239,9 +238,7 @@ void CSlotSaver::Restore() {
 // Host code may call back at any depth, through frames that never check.
 const Value& CallWithArgs(CNode* callable, CContext& context, const Value* values, int32_t count) {
   CheckStackRoom();
-  auto* args = new CValueList();
-  CBaseRef release(args);
-  args->Release();
+  const Ref<CValueList> args = MakeRef<CValueList>();
   for (int32_t i = 0; i < count; ++i) args->Add(new CValue(nullptr, values[i]));
   return callable->Call(context, args);
 }

@@ -8,10 +8,11 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
-CLoopNode::~CLoopNode() { ReleaseObject(condition_); }
+CLoopNode::~CLoopNode() = default;
 
 CBlock* CLoopNode::Init(CValue* condition) {
   SetCondition(condition);
@@ -19,8 +20,7 @@ CBlock* CLoopNode::Init(CValue* condition) {
 }
 
 void CLoopNode::SetCondition(CValue* condition) {
-  ReleaseObject(condition_);
-  condition_ = condition;
+  condition_ = Adopt(condition);
 }
 
 void CLoopNode::Execute(CContext& context) {
@@ -47,20 +47,13 @@ bool CLoopNode::RunPass(CContext& context) {
   return true;
 }
 
-CForNode::~CForNode() {
-  ReleaseObject(variable_);
-  ReleaseObject(step_);
-  ReleaseObject(limit_);
-}
+CForNode::~CForNode() = default;
 
 CBlock* CForNode::Init(TextView variable, CValue* start, CValue* limit, CValue* step) {
   SetCondition(start);
-  ReleaseObject(limit_);
-  limit_ = limit;
-  ReleaseObject(step_);
-  step_ = step;
-  ReleaseObject(variable_);
-  variable_ = DeclareHeld(Body(), variable);
+  limit_ = Adopt(limit);
+  step_ = Adopt(step);
+  variable_ = Adopt(DeclareHeld(Body(), variable));
   return Body();
 }
 
@@ -83,21 +76,14 @@ CVariable* DeclareOptional(CBlock* scope, TextView name) { return name.empty() ?
 
 }  // namespace
 
-CForEachNode::~CForEachNode() {
-  ReleaseObject(key_);
-  ReleaseObject(index_);
-  ReleaseObject(value_);
-}
+CForEachNode::~CForEachNode() = default;
 
 CBlock* CForEachNode::Init(TextView value, CValue* collection, TextView index, TextView key) {
   SetCondition(collection);
   CBlock* body = Body();
-  ReleaseObject(value_);
-  value_ = DeclareHeld(body, value);
-  ReleaseObject(index_);
-  index_ = DeclareOptional(body, index);
-  ReleaseObject(key_);
-  key_ = DeclareOptional(body, key);
+  value_ = Adopt(DeclareHeld(body, value));
+  index_ = Adopt(DeclareOptional(body, index));
+  key_ = Adopt(DeclareOptional(body, key));
   return body;
 }
 
@@ -109,7 +95,7 @@ void CForEachNode::RunPasses(CContext& context) {
 }
 
 void CForEachNode::WalkPositions(CContext& context, CValue* source) {
-  CBaseRef keep(source);
+  const Ref<CValue> keep = Retain(source);
   const int32_t count = source->Count();
   for (int32_t i = 0; i < count; ++i) {
     TakeElement(source, i);
@@ -134,9 +120,7 @@ void CForEachNode::TakeElement(CValue* source, int32_t position) {
 }
 
 void CForEachNode::WalkEnumerator(CContext& context, const Value& collection) {
-  CElementEnumerator* enumerator = NewDispatchEnumerator(collection);
-  CBaseRef keep(enumerator);
-  enumerator->Release();
+  const Ref<CElementEnumerator> enumerator = Adopt(NewDispatchEnumerator(collection));
   Value element;
   while (enumerator->Next(element)) {
     value_->SetValue(element);

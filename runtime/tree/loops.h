@@ -5,6 +5,7 @@
 #include "runtime/value/value.h"
 #include "runtime/tree/control_nodes.h"
 #include "runtime/tree/statements.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -34,7 +35,7 @@ protected:
   bool RunPass(CContext& context);
   void SetCondition(CValue* condition);
 
-  CValue* condition_ = nullptr;  // owned
+  Ref<CValue> condition_;
 
 private:
   bool stop_ = false;
@@ -67,9 +68,9 @@ protected:
 private:
   friend class CForNodeStreamer;
 
-  CValue* limit_ = nullptr;       // owned
-  CValue* step_ = nullptr;        // owned
-  CVariable* variable_ = nullptr; // counted
+  Ref<CValue> limit_;
+  Ref<CValue> step_;
+  Ref<CVariable> variable_;
 };
 
 // for each: the collection (the condition slot) is walked by position, or
@@ -105,9 +106,9 @@ private:
   // Holes read as null with an empty key.
   void TakeElement(CValue* source, int32_t position);
 
-  CVariable* value_ = nullptr;  // counted
-  CVariable* index_ = nullptr;  // counted, may be null
-  CVariable* key_ = nullptr;    // counted, may be null
+  Ref<CVariable> value_;
+  Ref<CVariable> index_;  // may be null
+  Ref<CVariable> key_;  // may be null
 };
 
 // The seam through which "for each" walks a COM collection: the COM bridge

@@ -7,6 +7,7 @@
 #include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -68,9 +69,9 @@ int32_t CObjectValue::MemberCount() const { return members_ ? members_->Count() 
 
 CValue* CObjectValue::FindMember(TextView name) { return members_ ? members_->FindValue(name) : nullptr; }
 
-CCopyExpr::CCopyExpr(CNode* owner, CValue* operand) : CValue(owner), operand_(operand) {}
+CCopyExpr::CCopyExpr(CNode* owner, CValue* operand) : CValue(owner), operand_(Adopt(operand)) {}
 
-CCopyExpr::~CCopyExpr() { ReleaseObject(operand_); }
+CCopyExpr::~CCopyExpr() = default;
 
 void CCopyExpr::Compute(CContext& context) {
   const Value& value = Eval(operand_, context);
@@ -79,9 +80,8 @@ void CCopyExpr::Compute(CContext& context) {
     value_ = value;
     return;
   }
-  CValue* copy = object->Deref(context);
+  const Ref<CValue> copy = Adopt(object->Deref(context));
   value_.SetCountedObject(copy);
-  copy->Release();
 }
 
 CClassInstance::CClassInstance(CFunction* cls) : CRecordInstance(cls), class_(cls) {}

@@ -6,6 +6,7 @@
 #include "runtime/value/value.h"
 #include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -78,7 +79,7 @@ public:
 private:
   friend class CCopyExprStreamer;
 
-  CValue* operand_;
+  Ref<CValue> operand_;
 };
 
 // The object a class call makes. Its members are the variables of the class

@@ -13,7 +13,7 @@ constexpr int32_t kChainRun = 32;
 
 }  // namespace
 
-COpNode::~COpNode() { ReleaseObject(operand_); }
+COpNode::~COpNode() = default;
 
 Value COpNode::Take(CContext& context) {
   Compute(context);
@@ -21,8 +21,7 @@ Value COpNode::Take(CContext& context) {
 }
 
 void CUnaryOp::Init(CValue* operand, Operator code) {
-  ReleaseObject(operand_);
-  operand_ = operand;
+  operand_ = Adopt(operand);
   code_ = code;
 }
 
@@ -35,12 +34,11 @@ void CUnaryOp::Compute(CContext& context) {
   ApplyOperator(context, value_, DefaultValue(), code_);
 }
 
-CBinaryOp::~CBinaryOp() { ReleaseObject(right_); }
+CBinaryOp::~CBinaryOp() = default;
 
 void CBinaryOp::Init(CValue* left, Operator code, CValue* right) {
   CUnaryOp::Init(left, code);
-  ReleaseObject(right_);
-  right_ = right;
+  right_ = Adopt(right);
 }
 
 // A chain of left operands ("a + b + c ...") is walked in runs rather than

@@ -4,6 +4,7 @@
 #pragma once
 #include "runtime/ops/operator.h"
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -19,7 +20,7 @@ public:
   Value Take(CContext& context) override;
 
 protected:
-  CValue* operand_ = nullptr;  // owned
+  Ref<CValue> operand_;
 };
 
 class CUnaryOp : public COpNode {
@@ -54,7 +55,7 @@ public:
 protected:
   friend class CBinaryOpStreamer;
 
-  CValue* right_ = nullptr;  // owned
+  Ref<CValue> right_;
 };
 
 // The left value when it is false, else the right value; the code is unused.

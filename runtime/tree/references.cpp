@@ -13,13 +13,14 @@
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
 CNameRef::CNameRef(CNode* owner, TextView name, bool optional)
     : CRef(owner), refName_(name), optional_(optional) {}
 
-CNameRef::~CNameRef() { ReleaseObject(spare_); }
+CNameRef::~CNameRef() = default;
 
 CValue* VariableOf(CValue* node) {
   if (node && node->Id() == ClassId::kNameRef) node = static_cast<CNameRef*>(node)->ResolvedTarget();
@@ -49,7 +50,7 @@ CValue* CNameRef::Missing(TextView message) {
 }
 
 CValue* CNameRef::Spare() {
-  if (!spare_) spare_ = new CValue(this);
+  if (!spare_) spare_ = Adopt(new CValue(this));
   spare_->OwnValue().Clear();
   return spare_;
 }
@@ -60,12 +61,9 @@ const Value& CallHeldNode(CValue* holder, CContext& context, CValueList* args) {
 }
 
 CMemberRef::CMemberRef(CNode* owner, TextView name, CValue* object, bool optional)
-    : CNameRef(owner, name, optional), object_(object) {}
+    : CNameRef(owner, name, optional), object_(Adopt(object)) {}
 
-CMemberRef::~CMemberRef() {
-  ReleaseObject(comValue_);
-  ReleaseObject(object_);
-}
+CMemberRef::~CMemberRef() = default;
 
 CValue* CMemberRef::Unresolved() { return Spare(); }
 
@@ -118,7 +116,7 @@ CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign)
 
 const Value& CMemberRef::Call(CContext& context, CValueList* args) {
   const Value& object = Eval(object_, context);
-  CBaseRef keep(object.AsObject());
+  const Ref<CBase> keep = Retain(object.AsObject());
   if (CClassInstance* instance = ClassInstanceOf(object)) return CallMethod(context, instance, args);
   value_.Clear();
   if (context.Call(object_, RefName(), CallKind::kCall, value_, args)) return value_;
@@ -135,7 +133,7 @@ const Value& CMemberRef::CallMethod(CContext& context, CClassInstance* instance,
 }
 
 CValue* CMemberRef::ComValue() {
-  if (!comValue_) comValue_ = new CValue(this);
+  if (!comValue_) comValue_ = Adopt(new CValue(this));
   return comValue_;
 }
 
@@ -155,9 +153,9 @@ void CMemberRef::WriteCom() {
     RaiseError(QT(".") + RefName() + QT(" not found"));
 }
 
-CIndexRef::CIndexRef(CNode* owner, CValue* object, CValue* key) : CMemberRef(owner, {}, object, false), key_(key) {}
+CIndexRef::CIndexRef(CNode* owner, CValue* object, CValue* key) : CMemberRef(owner, {}, object, false), key_(Adopt(key)) {}
 
-CIndexRef::~CIndexRef() { ReleaseObject(key_); }
+CIndexRef::~CIndexRef() = default;
 
 CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
   CheckStackRoom();

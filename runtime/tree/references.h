@@ -1,6 +1,7 @@
 // References: names, members and indexes resolved at run time.
 #pragma once
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -56,7 +57,7 @@ protected:
 
 private:
   Text refName_;
-  CValue* spare_ = nullptr;  // owned
+  Ref<CValue> spare_;
   bool optional_;
 };
 
@@ -95,7 +96,7 @@ protected:
   // The COM property value when the target is a COM object's member.
   bool IsComTarget(CValue* target) const { return target && target == comValue_; }
 
-  CValue* object_;  // owned
+  Ref<CValue> object_;
 
 private:
   friend class CMemberRefStreamer;
@@ -106,7 +107,7 @@ private:
   const Value& CallMethod(CContext& context, CClassInstance* instance, CValueList* args);
 
   Value held_;
-  CValue* comValue_ = nullptr;  // owned
+  Ref<CValue> comValue_;
 };
 
 // object[key]: an integer key on a script object is a position (negative
@@ -129,7 +130,7 @@ private:
 
   CValue* ElementAt(CObjectValue* object, const Value& key, bool forAssign);
 
-  CValue* key_;  // owned
+  Ref<CValue> key_;
 };
 
 // The variable a variable node, or a name reference once resolved, stands

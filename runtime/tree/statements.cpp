@@ -107,7 +107,7 @@ bool AppendToVariable(CContext& context, CValue* target, CValue* expression, CVa
   return true;
 }
 
-CJumpStmt::~CJumpStmt() { ReleaseObject(value_); }
+CJumpStmt::~CJumpStmt() = default;
 
 void CJumpStmt::Execute(CContext&) {
   BreakUpToTarget(false);
@@ -115,8 +115,7 @@ void CJumpStmt::Execute(CContext&) {
 }
 
 void CJumpStmt::SetValueExpr(CValue* value) {
-  ReleaseObject(value_);
-  value_ = value;
+  value_ = Adopt(value);
 }
 
 void CJumpStmt::BreakUpToTarget(bool stopLoops) {

@@ -2,6 +2,7 @@
 #pragma once
 #include "runtime/tree/node.h"
 #include "runtime/tree/value_node.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -99,7 +100,7 @@ protected:
   void BreakUpToTarget(bool stopLoops);
 
 private:
-  CValue* value_ = nullptr;  // owned
+  Ref<CValue> value_;
   CBlock* target_ = nullptr;
 };
 

@@ -130,7 +130,7 @@ void CSelectNodeStreamer::ReadFields(int32_t group, int32_t index) {
       select->conditions_ = ReadCountedRef<CList>();
       break;
     case kElse:
-      select->else_ = ReadCountedRef<CBlock>();
+      select->else_ = Adopt(ReadCountedRef<CBlock>());
       break;
     default:
       RaiseBadFormat();
@@ -147,10 +147,10 @@ void CCaseNodeStreamer::ReadFields(int32_t group, int32_t index) {
   auto* node = NodeAs<CCaseNode>();
   switch (index) {
     case kSubject:
-      node->subject_ = ReadCountedRef<CVariable>();
+      node->subject_ = Adopt(ReadCountedRef<CVariable>());
       break;
     case kSelector:
-      node->selector_ = ReadCountedRef<CValue>();
+      node->selector_ = Adopt(ReadCountedRef<CValue>());
       break;
     default:
       RaiseBadFormat();
@@ -168,13 +168,13 @@ void CTryNodeStreamer::ReadFields(int32_t group, int32_t index) {
   auto* node = NodeAs<CTryNode>();
   switch (index) {
     case kMessage:
-      node->message_ = ReadCountedRef<CVariable>();
+      node->message_ = Adopt(ReadCountedRef<CVariable>());
       break;
     case kExcept:
-      node->except_ = ReadRefAndRecord<CBlock>(ReferenceKind::kCounted, exceptRecord_);
+      node->except_ = Adopt(ReadRefAndRecord<CBlock>(ReferenceKind::kCounted, exceptRecord_));
       break;
     case kFinally:
-      node->finally_ = ReadCountedRef<CBlock>();
+      node->finally_ = Adopt(ReadCountedRef<CBlock>());
       break;
     default:
       RaiseBadFormat();
@@ -188,7 +188,7 @@ void CTryNodeStreamer::Finish() {
   auto* node = NodeAs<CTryNode>();
   if (!node->except_ || node->message_) return;
   NodeStreamerOf(exceptRecord_).OwnerDepth();
-  node->message_ = DeclareHeld(node->except_, QT("@"));
+  node->message_ = Adopt(DeclareHeld(node->except_, QT("@")));
 }
 
 namespace {
@@ -204,7 +204,7 @@ void CLoopNodeStreamer::ReadFields(int32_t group, int32_t index) {
   auto* loop = NodeAs<CLoopNode>();
   switch (index) {
     case kCondition:
-      loop->condition_ = ReadCountedRef<CValue>();
+      loop->condition_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kStop:
       if (ReadBool()) loop->StopLoop();
@@ -219,13 +219,13 @@ void CForNodeStreamer::ReadFields(int32_t group, int32_t index) {
   auto* loop = NodeAs<CForNode>();
   switch (index) {
     case kLimit:
-      loop->limit_ = ReadCountedRef<CValue>();
+      loop->limit_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kStep:
-      loop->step_ = ReadCountedRef<CValue>();
+      loop->step_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kCounter:
-      loop->variable_ = ReadCountedRef<CVariable>();
+      loop->variable_ = Adopt(ReadCountedRef<CVariable>());
       break;
     default:
       RaiseBadFormat();
@@ -245,13 +245,13 @@ void CForEachNodeStreamer::ReadFields(int32_t group, int32_t index) {
   auto* loop = NodeAs<CForEachNode>();
   switch (index) {
     case kKey:
-      loop->key_ = ReadCountedRef<CVariable>();
+      loop->key_ = Adopt(ReadCountedRef<CVariable>());
       break;
     case kElement:
-      loop->value_ = ReadCountedRef<CVariable>();
+      loop->value_ = Adopt(ReadCountedRef<CVariable>());
       break;
     case kIndex:
-      loop->index_ = ReadCountedRef<CVariable>();
+      loop->index_ = Adopt(ReadCountedRef<CVariable>());
       break;
     default:
       RaiseBadFormat();

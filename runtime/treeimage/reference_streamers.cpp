@@ -48,13 +48,13 @@ void CMemberRefStreamer::ReadFields(int32_t group, int32_t index) {
   auto* reference = NodeAs<CMemberRef>();
   switch (index) {
     case kPlaceholder:
-      reference->spare_ = ReadCountedRef<CValue>();
+      reference->spare_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kComValue:
-      reference->comValue_ = ReadCountedRef<CValue>();
+      reference->comValue_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kObject:
-      reference->object_ = ReadCountedRef<CValue>();
+      reference->object_ = Adopt(ReadCountedRef<CValue>());
       break;
     default:
       RaiseBadFormat();
@@ -72,7 +72,7 @@ void CMemberRefStreamer::Finish() {
 void CIndexRefStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != GroupOf(ClassId::kIndexRef)) return CMemberRefStreamer::ReadFields(group, index);
   if (index != 0) RaiseBadFormat();
-  NodeAs<CIndexRef>()->key_ = ReadCountedRef<CValue>();
+  NodeAs<CIndexRef>()->key_ = Adopt(ReadCountedRef<CValue>());
 }
 
 void CIndexRefStreamer::Finish() {

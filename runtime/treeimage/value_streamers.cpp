@@ -79,7 +79,7 @@ void CObjectValueStreamer::Finish() {
 void CCopyExprStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != GroupOf(ClassId::kCopyExpr)) return CValueStreamer::ReadFields(group, index);
   if (index != 0) RaiseBadFormat();
-  NodeAs<CCopyExpr>()->operand_ = ReadCountedRef<CValue>();
+  NodeAs<CCopyExpr>()->operand_ = Adopt(ReadCountedRef<CValue>());
 }
 
 void CCopyExprStreamer::Finish() {
@@ -135,7 +135,7 @@ void CVarStackStreamer::ReadFields(int32_t group, int32_t index) {
       if (ReadCompactInt() != 0) RaiseBadFormat();
       break;
     case kStackLevels:
-      NodeAs<CVarStack>()->levels_ = ReadCountedRef<CVarLevels>();
+      NodeAs<CVarStack>()->levels_ = Adopt(ReadCountedRef<CVarLevels>());
       break;
     default:
       RaiseBadFormat();
@@ -157,7 +157,7 @@ void CUnaryOpStreamer::ReadFields(int32_t group, int32_t index) {
   auto* operation = NodeAs<CUnaryOp>();
   switch (index) {
     case kOperand:
-      operation->operand_ = ReadCountedRef<CValue>();
+      operation->operand_ = Adopt(ReadCountedRef<CValue>());
       break;
     case kCode:
       operation->code_ = Operator(ReadByte());
@@ -175,7 +175,7 @@ void CUnaryOpStreamer::Finish() {
 void CBinaryOpStreamer::ReadFields(int32_t group, int32_t index) {
   if (group != GroupOf(ClassId::kBinaryOp)) return CUnaryOpStreamer::ReadFields(group, index);
   if (index != 0) RaiseBadFormat();
-  NodeAs<CBinaryOp>()->right_ = ReadCountedRef<CValue>();
+  NodeAs<CBinaryOp>()->right_ = Adopt(ReadCountedRef<CValue>());
 }
 
 void CBinaryOpStreamer::Finish() {

@@ -19,14 +19,11 @@ void CVarLevels::List(CVarStack* stack) {
 void CVarLevels::Forget(CVarStack* stack) { std::erase(stacks_, stack); }
 
 CVarStack::CVarStack(CVarLevels* levels, Value** valuePointerSlot, Value* homeValue)
-    : levels_(levels), slot_(valuePointerSlot), home_(homeValue) {
-  levels_->AddRef();
-}
+    : levels_(Retain(levels)), slot_(valuePointerSlot), home_(homeValue) {}
 
 CVarStack::~CVarStack() {
   if (!levels_) return;
   levels_->Forget(this);
-  levels_->Release();
 }
 
 void CVarStack::Bind(Value** valuePointerSlot, Value* homeValue) {

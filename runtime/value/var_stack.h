@@ -10,6 +10,7 @@
 
 #include "runtime/base/base.h"
 #include "runtime/value/value.h"
+#include "runtime/base/ref.h"
 
 namespace runtime {
 
@@ -74,7 +75,7 @@ private:
     int32_t level = 0;
   };
 
-  CVarLevels* levels_ = nullptr;  // counted
+  Ref<CVarLevels> levels_;
   Value** slot_ = nullptr;
   Value* home_ = nullptr;
   // Entries are allocated one by one, so that pushes never move a value.

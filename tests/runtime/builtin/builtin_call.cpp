@@ -3,6 +3,7 @@
 #include "runtime/builtin/builtin_library.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -28,13 +29,13 @@ CValueList* NewArgumentList(const BuiltinArgs& args) {
 
 Value CallBuiltinOn(CValue* receiver, const char* name, const BuiltinArgs& args) {
   auto* library = new CBuiltinLibrary();
-  CBaseRef keepLibrary(library);
+  const auto keepLibrary = Retain(library);
   library->Release();
   auto* context = new CContext();
-  CBaseRef keepContext(context);
+  const auto keepContext = Retain(context);
   context->Release();
   CValueList* list = NewArgumentList(args);
-  CBaseRef keepList(list);
+  const auto keepList = Retain(list);
   ReleaseObject(list);
   Value result;
   if (!library->Call(*context, receiver, CallKind::kCall, result, list, TextFromAscii(name)))
@@ -44,7 +45,7 @@ Value CallBuiltinOn(CValue* receiver, const char* name, const BuiltinArgs& args)
 
 Value CallBuiltin(const char* name, const Value& receiver, const BuiltinArgs& args) {
   auto* node = new CValue(nullptr, receiver);
-  CBaseRef keep(node);
+  const auto keep = Retain(node);
   node->Release();
   return CallBuiltinOn(node, name, args);
 }

@@ -4,6 +4,7 @@
 #include "match_stub.h"
 #include "runtime/ops/operator_table.h"
 #include "support/tree_fixture.h"
+#include "runtime/base/ref.h"
 
 using namespace runtime;
 
@@ -33,7 +34,7 @@ class TreeOperator : public TreeTest {
 protected:
   // Evaluates an expression made by the test and releases it.
   Value Evaluate(CValue* expression, CContext& context) {
-    CBaseRef hold(expression);
+    const auto hold = Retain(expression);
     expression->Release();
     return Eval(expression, context);
   }
