@@ -3,6 +3,7 @@
 #include "host/activex/control_site.h"
 #include "host/activex/ole_control.h"
 #include "host/error_relay.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/window_proc.h"
 #include "runtime/base/ref.h"
 
@@ -35,7 +36,7 @@ void Click(TOleControl& control) {
   HWND window = control.Window();
   if (control.id != 0 && control.Parent() && control.Parent()->Window()) {
     // To the parent, which reflects it to the control as kit children's commands are.
-    ::SendMessageW(control.Parent()->Window(), WM_COMMAND, MAKEWPARAM(control.id, BN_CLICKED), LPARAM(window));
+    host::kit::api::Send(control.Parent()->Window(), WM_COMMAND, MAKEWPARAM(control.id, BN_CLICKED), LPARAM(window));
     return;
   }
   TKitMessage down = ControlMessage(control, WM_LBUTTONDOWN, MK_LBUTTON, 0);

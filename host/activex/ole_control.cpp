@@ -1,12 +1,14 @@
 #include "host/activex/ole_control.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "host/activex/control_site.h"
 #include "host/com/dispatcher.h"
 #include "host/com/ole_error.h"
 #include "host/com/ole_text.h"
 #include "host/com/variant_convert.h"
+#include "host/kit/kit_api.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_proc.h"
 #include "runtime/error.h"
@@ -229,10 +231,10 @@ bool TOleControl::MakeOwnWindow(HWND parentWindow) {
   HWND window = nullptr;
   if (FAILED(inPlaceObject_->GetWindow(&window)) || !window)
     RaiseError(QT("Could not obtain OLE control window handle"));
-  previousProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
+  previousProc = reinterpret_cast<WNDPROC>(host::kit::api::GetLong(window, GWLP_WNDPROC));
   host::kit::SetControlUnderCreation(this);
-  ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&host::kit::KitWndProc));
-  ::SendMessageW(window, WM_NULL, 0, 0);
+  host::kit::api::SetLong(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&host::kit::KitWndProc));
+  host::kit::api::Send(window, WM_NULL, 0, 0);
   host::kit::SetControlUnderCreation(nullptr);
   if (!(style & WS_VISIBLE)) ::ShowWindow(window, SW_HIDE);
   return true;
@@ -247,11 +249,12 @@ void CreateOleControl(TOleControl& control) {
     control.counted_ = true;
   }
   for (int i = int(control.fonts_.size()); i < data.fontCount; ++i) {
-    LOGFONTW logFont{};
+    host::kit::api::FontRecord logFont{};
     logFont.lfHeight = -11;
     logFont.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
-    control.fonts_.push_back(::CreateFontIndirectW(&logFont));
+    constexpr char kFace[] = "Tahoma";
+    std::copy(std::begin(kFace), std::end(kFace), logFont.lfFaceName);
+    control.fonts_.push_back(host::kit::api::CreateFontOf(&logFont));
   }
   CreateControlInstance(control);
   control.InterfaceHook(control.oleObject_);

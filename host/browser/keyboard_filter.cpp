@@ -1,5 +1,7 @@
 #include "host/browser/keyboard_filter.h"
 
+#include "host/kit/kit_api.h"
+
 namespace host::browser {
 
 namespace {
@@ -18,7 +20,7 @@ void Subclass(FilterSlot& slot, HWND window) {
   if (slot.window || !window) return;
   slot.window = window;
   slot.previous = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FilterProc)));
+      host::kit::api::SetLong(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FilterProc)));
 }
 
 bool IsKeyDown(UINT message) { return message == WM_KEYDOWN || message == WM_SYSKEYDOWN; }
@@ -45,29 +47,29 @@ bool KeptFromBrowser(UINT message, WPARAM key) {
 }
 
 LRESULT Filter(HWND window, HWND browser, WNDPROC previous, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (KeptFromBrowser(message, wParam)) return ::CallWindowProcW(previous, window, message, wParam, lParam);
-  if (IsKeyDown(message) && wParam == VK_F10) return ::CallWindowProcW(previous, window, WM_KEYDOWN, 0, lParam);
+  if (KeptFromBrowser(message, wParam)) return host::kit::api::CallProc(previous, window, message, wParam, lParam);
+  if (IsKeyDown(message) && wParam == VK_F10) return host::kit::api::CallProc(previous, window, WM_KEYDOWN, 0, lParam);
   if (message == WM_SYSKEYUP && wParam == VK_F10) message = WM_KEYUP;
-  if (::SendMessageW(browser, message + kForwardedKeyOffset, wParam, lParam) == kKeyEaten) return 0;
-  return ::CallWindowProcW(previous, window, message, wParam, lParam);
+  if (host::kit::api::Send(browser, message + kForwardedKeyOffset, wParam, lParam) == kKeyEaten) return 0;
+  return host::kit::api::CallProc(previous, window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const int depth = window == slots[0].window ? 1 : window == slots[1].window ? 2 : 0;
-  if (depth == 0) return ::DefWindowProcW(window, message, wParam, lParam);
+  if (depth == 0) return host::kit::api::DefaultProc(window, message, wParam, lParam);
   FilterSlot& slot = slots[depth - 1];
   const WNDPROC previous = slot.previous;
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    host::kit::api::SetLong(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     slot = FilterSlot{};
-    return ::CallWindowProcW(previous, window, message, wParam, lParam);
+    return host::kit::api::CallProc(previous, window, message, wParam, lParam);
   }
   const bool isKey = message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
                      message == WM_SYSKEYUP;
   HWND browser = ::GetParent(window);
   if (depth == 2 && browser) browser = ::GetParent(browser);
   if (!isKey || !browser || !::IsWindow(browser))
-    return ::CallWindowProcW(previous, window, message, wParam, lParam);
+    return host::kit::api::CallProc(previous, window, message, wParam, lParam);
   return Filter(window, browser, previous, message, wParam, lParam);
 }
 
