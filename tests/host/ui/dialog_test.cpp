@@ -5,12 +5,12 @@
 #include <objbase.h>
 #include <dlgs.h>
 
+#include "host/kit/kit_api.h"
 #include "host/ui/ui_dialog.h"
 #include "ui_fixture.h"
 
 namespace ui_test {
 namespace {
-
 
 TEST(UiDialogFolder, TheFolderPartEndsAtTheLastColonOrSlash) {
   const struct {
@@ -38,8 +38,10 @@ void CALLBACK DriveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
   if (!dialog) return;
   ::KillTimer(nullptr, timer);
   if (press == Press::kTypeAndOk) {
-    ::SendMessageW(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(typed.c_str()));
-    ::SendMessageW(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(typed.c_str()));
+    // The dialog's own messages take texts of the form it was made with.
+    const host::kit::api::SysText text = host::kit::api::SysName(typed);
+    host::kit::api::Send(dialog, CDM_SETCONTROLTEXT, cmb13, LPARAM(text.c_str()));
+    host::kit::api::Send(dialog, CDM_SETCONTROLTEXT, edt1, LPARAM(text.c_str()));
   }
   ::PostMessageW(dialog, WM_COMMAND, press == Press::kCancel ? IDCANCEL : IDOK, 0);
 }
