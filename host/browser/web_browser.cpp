@@ -108,15 +108,10 @@ void CreateBrowserOle(TKitWebBrowser& control) {
 }
 
 TKitWebBrowser* CreateBrowserControl(host::kit::TKitForm* form) {
-  auto* control = new TKitWebBrowser();
-  try {
-    CreateBrowserOle(*control);
-    if (form) control->SetParent(form);
-  } catch (...) {
-    control->Release();
-    throw;
-  }
-  return control;
+  auto control = MakeRef<TKitWebBrowser>();
+  CreateBrowserOle(*control);
+  if (form) control->SetParent(form);
+  return control.Detach();
 }
 
 void GetBrowserProperty(TKitWebBrowser& control, const wchar_t* name, VARIANT& result) {

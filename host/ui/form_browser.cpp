@@ -11,8 +11,8 @@ using namespace runtime;
 
 namespace host::ui {
 
-kit::TKitControl* AttachBrowser(kit::TKitForm& form) {
-  browser::TKitWebBrowser* control = browser::CreateBrowserControl(&form);
+Ref<kit::TKitControl> AttachBrowser(kit::TKitForm& form) {
+  Ref<kit::TKitControl> control = Adopt<kit::TKitControl>(browser::CreateBrowserControl(&form));
   kit::SetAlign(*control, kit::kAlignClient);
   // The form's window exists already: the page is there before the form shows.
   if (form.Window()) kit::CreateControlWindow(*control);

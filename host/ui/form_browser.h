@@ -2,6 +2,7 @@
 // "html". Kept apart so that the form object knows the browser only here.
 #pragma once
 #include "host/kit/form.h"
+#include "runtime/base/ref.h"
 #include "runtime/value/value.h"
 
 namespace host::ui {
@@ -9,9 +10,8 @@ namespace host::ui {
 using namespace runtime;
 
 // A new browser control filling the form, its window made when the form
-// has one; counted once for the caller. Raises when the browser cannot be
-// made.
-kit::TKitControl* AttachBrowser(kit::TKitForm& form);
+// has one. Raises when the browser cannot be made.
+Ref<kit::TKitControl> AttachBrowser(kit::TKitForm& form);
 
 // The browser's automation object (an IDispatch) into result; raises when
 // there is none.

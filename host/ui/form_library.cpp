@@ -7,7 +7,6 @@
 #include "host/native_call.h"
 #include "host/ui/form_browser.h"
 #include "runtime/builtin/builtin_args.h"
-#include "runtime/base/ref.h"
 #include "runtime/builtin/text_storage.h"
 #include "runtime/error.h"
 #include "runtime/tree/value_node.h"
@@ -74,26 +73,9 @@ CFormLibrary::CFormLibrary() {
   AddHandler(QT("html"), &DoHtml);
 }
 
-CFormLibrary::~CFormLibrary() {
-  ReleaseObject(browser_);
-  ReleaseObject(form_);
-}
-
 bool CFormLibrary::Accepts(CNode* receiver) {
   CValue* value = receiver ? receiver->AsValue() : nullptr;
   return value && FormObjectOf(value->ValueRef());
-}
-
-void CFormLibrary::SetForm(kit::TKitForm* form) {
-  AddRefObject(form);
-  ReleaseObject(form_);
-  form_ = form;
-}
-
-void CFormLibrary::SetBrowser(kit::TKitControl* browser) {
-  AddRefObject(browser);
-  ReleaseObject(browser_);
-  browser_ = browser;
 }
 
 void CFormLibrary::SetOnCloseCode(uintptr_t code) {

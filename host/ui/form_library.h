@@ -3,7 +3,10 @@
 // process-wide one (whose form is the main form); it serves the methods of
 // every form object, since it accepts any of them as the receiver.
 #pragma once
+#include <utility>
+
 #include "host/kit/form.h"
+#include "runtime/base/ref.h"
 #include "runtime/lib/library_chain.h"
 
 namespace host::ui {
@@ -13,16 +16,15 @@ using namespace runtime;
 class CFormLibrary : public CLibrary {
 public:
   CFormLibrary();
-  ~CFormLibrary() override;
 
   // A receiver whose value refers to a form object.
   bool Accepts(CNode* receiver) override;
 
   // Null until a form is set; the object holds a reference to it.
   kit::TKitForm* Form() const { return form_; }
-  void SetForm(kit::TKitForm* form);
+  void SetForm(kit::TKitForm* form) { form_ = Retain(form); }
   kit::TKitControl* Browser() const { return browser_; }
-  void SetBrowser(kit::TKitControl* browser);
+  void SetBrowser(Ref<kit::TKitControl> browser) { browser_ = std::move(browser); }
 
   // Code addresses of native callbacks; 0 for none. Setting one hands it to
   // the form's OnClose or OnMessage event.
@@ -33,8 +35,8 @@ public:
 
 private:
   uintptr_t onClose_ = 0;
-  kit::TKitForm* form_ = nullptr;
-  kit::TKitControl* browser_ = nullptr;
+  Ref<kit::TKitForm> form_;
+  Ref<kit::TKitControl> browser_;
   uintptr_t onMessage_ = 0;
 };
 

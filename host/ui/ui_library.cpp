@@ -67,10 +67,7 @@ void DoForm(CContext&, CNode*, CValueList* args, Value& result) {
   object->SetOnCloseCode(onClose);
   object->SetOnMessageCode(onMessage);
 
-  if (kit::TKitControl* browser = AttachBrowser(*form)) {
-    object->SetBrowser(browser);
-    browser->Release();
-  }
+  object->SetBrowser(AttachBrowser(*form));
   result.SetCountedObject(object);
 }
 

@@ -6,6 +6,7 @@
 #include "host/kit/kit_state.h"
 #include "host/ui/form_library.h"
 #include "host/ui/ui_library.h"
+#include "runtime/base/ref.h"
 #include "runtime/startup/runtime_init.h"
 
 using namespace runtime;
@@ -14,9 +15,8 @@ namespace host::ui {
 
 namespace {
 
-// Each holds one reference.
-std::vector<kit::TKitForm*>& RunForms() {
-  static std::vector<kit::TKitForm*> forms;
+std::vector<Ref<kit::TKitForm>>& RunForms() {
+  static std::vector<Ref<kit::TKitForm>> forms;
   return forms;
 }
 
@@ -53,23 +53,18 @@ CFormLibrary& GlobalFormObject() {
   return *object;
 }
 
-void KeepRunForm(kit::TKitForm& form) {
-  form.AddRef();
-  RunForms().push_back(&form);
-}
+void KeepRunForm(kit::TKitForm& form) { RunForms().push_back(Retain(&form)); }
 
 void ResetUiState() {
-  std::vector<kit::TKitForm*> forms;
+  std::vector<Ref<kit::TKitForm>> forms;
   forms.swap(RunForms());
-  for (kit::TKitForm* form : forms) {
+  for (const auto& form : forms) {
     form->SetCloseEvent(nullptr, nullptr);
     form->SetMessageEvent(nullptr, nullptr);
   }
   kit::ResetKitState();
-  for (kit::TKitForm* form : forms) {
-    kit::DestroyControl(*form);
-    form->Release();
-  }
+  for (const auto& form : forms) kit::DestroyControl(*form);
+  forms.clear();
   GlobalFormObject().SetForm(nullptr);
   GlobalFormObject().SetBrowser(nullptr);
   // Destroying the windows may have left a quit message behind.
