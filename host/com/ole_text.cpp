@@ -1,5 +1,6 @@
 #include "host/com/ole_text.h"
 
+#include "platform/codepage.h"
 #include "runtime/builtin/script_settings.h"
 #include "runtime/error.h"
 #include "runtime/sys/sys_util.h"
@@ -19,15 +20,11 @@ BSTR ToOleStr(std::u16string_view text) {
 
 #ifdef QEL_ANSI
 
+// The same decoder "defaultCodePage" is checked against, so that every code
+// page the setting accepts converts.
 std::u16string WideFromAnsiCodePage(std::string_view text) {
-  const int length = text.size() > 0x7FFFFFFF ? 0 : int(text.size());
-  const UINT codePage = UINT(DefaultCodePage());
-  const int needed = length ? ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0) : 0;
-  if (needed <= 0) return {};
-  std::u16string wide(size_t(needed), u'\0');
-  const int written =
-      ::MultiByteToWideChar(codePage, 0, text.data(), length, reinterpret_cast<wchar_t*>(wide.data()), needed);
-  wide.resize(size_t(written > 0 ? written : 0));
+  std::u16string wide;
+  if (!platform::DecodeCodePage(DefaultCodePage(), text, wide)) wide.clear();
   return wide;
 }
 
