@@ -6,6 +6,7 @@
 
 namespace runtime {
 
+class CBlock;
 class CNode;
 class CValueList;
 class Value;
@@ -20,6 +21,8 @@ public:
   // A new context of the same kind, owned by the caller.
   virtual CContext* NewContext();
   virtual void Print(TextView text);
+  // Called before each statement only for contexts that asked for it with
+  // WantStatements; the others just have the node recorded.
   virtual void BeforeStatement(CNode* node);
   // For a program that follows the run statement by statement (a debugger);
   // the runtime itself never calls it.
@@ -27,12 +30,31 @@ public:
 
   // Text comparisons of case branches and value comparison ignore case.
   bool IsCaseSensitive() const { return false; }
+  // The statement hook of the blocks and loops: console runs pay one test.
+  void EnterStatement(CNode* node) {
+    if (wantsStatements_)
+      BeforeStatement(node);
+    else
+      currentNode_ = node;
+  }
+  // A return, exit or next under way: every block it passes stops after the
+  // statement that ran, loops it passes end, and the target block ends it.
+  void StartJump(CBlock* target) { jumpTarget_ = target; }
+  CBlock* JumpTarget() const { return jumpTarget_; }
+  void EndJump() { jumpTarget_ = nullptr; }
+
   void SaveCurrentNode() { savedNode_ = currentNode_; }
   CNode* CurrentNode() const { return currentNode_; }
   CNode* SavedNode() const { return savedNode_; }
 
+protected:
+  // For subclasses that override BeforeStatement, from their constructor.
+  void WantStatements() { wantsStatements_ = true; }
+
 private:
   CNode* currentNode_ = nullptr;
+  CBlock* jumpTarget_ = nullptr;
+  bool wantsStatements_ = false;
   CNode* savedNode_ = nullptr;
 };
 

@@ -24,6 +24,7 @@ CBlock::~CBlock() {
 }
 
 void CBlock::Clear() {
+  statements_.clear();
   usedModules_->Clear();
   children_->Clear();
   names_->Items().Clear();
@@ -31,7 +32,19 @@ void CBlock::Clear() {
   replaced_->Clear();
 }
 
-void CBlock::AddChild(CNode* child) { children_->Put(child, -1); }
+void CBlock::AddChild(CNode* child) {
+  children_->Put(child, -1);
+  if (CStatement* statement = statementsListed_ && child ? child->AsStatement() : nullptr)
+    statements_.push_back(statement);
+}
+
+void CBlock::ListStatements() {
+  statements_.clear();
+  const int32_t count = children_->Count();
+  for (int32_t i = 0; i < count; ++i)
+    if (CStatement* statement = static_cast<CNode*>(children_->Get(i))->AsStatement()) statements_.push_back(statement);
+  statementsListed_ = true;
+}
 
 // Blocks nest as deep as the source does.
 void CBlock::Execute(CContext& context) {
@@ -40,21 +53,22 @@ void CBlock::Execute(CContext& context) {
     RunChildren(context);
   } catch (...) {
     // A jump whose blocks were left by an error must not stop the next run.
-    break_ = false;
+    context.EndJump();
     throw;
   }
 }
 
+// Statements added while the block runs wait for its next run; the list is
+// read afresh each time, as a statement may add to it or clear it.
 void CBlock::RunChildren(CContext& context) {
-  const int32_t count = children_->Count();
-  for (int32_t i = 0; i < count; ++i) {
-    auto* child = static_cast<CNode*>(children_->Get(i));
-    CStatement* statement = child->AsStatement();
-    if (!statement) continue;
-    context.BeforeStatement(statement);
+  if (!statementsListed_) ListStatements();
+  const size_t count = statements_.size();
+  for (size_t i = 0; i < count && i < statements_.size(); ++i) {
+    CStatement* statement = statements_[i];
+    context.EnterStatement(statement);
     statement->Execute(context);
-    if (break_) {
-      break_ = false;
+    if (CBlock* target = context.JumpTarget()) {
+      if (target == this) context.EndJump();
       return;
     }
   }

@@ -1,5 +1,7 @@
 // Blocks, modules and the statements with a body block of their own.
 #pragma once
+#include <vector>
+
 #include "runtime/base/list.h"
 #include "runtime/tree/node.h"
 #include "runtime/tree/value_node.h"
@@ -7,8 +9,8 @@
 namespace runtime {
 
 // A block: statements in order, the modules it uses and the names it scopes.
-// A jump out of the block sets its break flag; the block clears it when it
-// stops.
+// A jump under way (the context's jump target) stops the block after the
+// statement that made or passed it; the target block ends the jump.
 class CList;
 class CNamedList;
 class CVariable;
@@ -55,13 +57,11 @@ public:
     functionKnownAt_ = OwnerChanges() + 1;
   }
 
-  void SetBreak() { break_ = true; }
-  bool BreakSet() const { return break_; }
-
 private:
   friend class CBlockStreamer;
 
   void RunChildren(CContext& context);
+  void ListStatements();
 
   CList* children_;  // owning
   CList* usedModules_;
@@ -69,7 +69,10 @@ private:
   CList* replaced_;    // owning
   CFunction* function_ = nullptr;
   uint64_t functionKnownAt_ = 0;  // OwnerChanges() + 1 when known
-  bool break_ = false;
+  // The children that are statements, listed on the first run (compiled
+  // images fill the children after construction) and kept up by AddChild.
+  std::vector<CStatement*> statements_;
+  bool statementsListed_ = false;
 };
 
 // A module: the block of one loaded file. Loaded modules form a circular list.

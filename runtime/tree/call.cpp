@@ -2,6 +2,8 @@
 
 #include "runtime/error.h"
 #include "runtime/stack_guard.h"
+#include "runtime/tree/function.h"
+#include "runtime/tree/references.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/base/ref.h"
 
@@ -14,12 +16,27 @@ CCall::~CCall() {
   ReleaseObject(callee_);
 }
 
+namespace {
+
+// No names, no holes and no variables passed by reference: each parameter
+// takes the argument at its position.
+bool AllPositional(CValueList* args) {
+  if (args && args->HasNames()) return false;
+  for (int32_t i = 0; i < CValueList::ArgCount(args); ++i) {
+    CValue* arg = args->At(i);
+    if (!arg || arg->IsVariable() || !arg->Name().empty()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void CCall::ComputeArguments(CContext& context) {
   for (int32_t i = 0; i < CValueList::ArgCount(args_); ++i) {
     CValue* arg = args_->At(i);
     if (!arg) continue;
     // A variable passed by reference gets its own value at the caller's level first.
-    if (arg->IsVariable())
+    if (!positional_ && arg->IsVariable())
       arg->WritableRef();
     else
       arg->Compute(context);
@@ -29,6 +46,10 @@ void CCall::ComputeArguments(CContext& context) {
 // Arguments may be calls themselves, as deep as the source nests them.
 void CCall::Compute(CContext& context) {
   CheckStackRoom();
+  if (!shapeKnown_) {
+    positional_ = AllPositional(args_);
+    shapeKnown_ = true;
+  }
   ComputeArguments(context);
   if (deferred_) {
     callee_->Compute(context);
@@ -36,7 +57,32 @@ void CCall::Compute(CContext& context) {
     return;
   }
   value_.Clear();
+  if (CFunction* function = CachedFunction()) {
+    value_ = function->CallPlain(context, args_, positional_);
+    return;
+  }
   value_ = callee_->Call(context, args_);
+  RememberFunction();
+}
+
+CFunction* CCall::CachedFunction() {
+  if (!function_ || functionsGone_ != CFunction::FunctionsGone()) return nullptr;
+  if (static_cast<CNameRef*>(callee_)->ResolvedTarget() != holder_) return nullptr;
+  if ((*holder_->SlotAddress())->AsObject() != function_ || function_->IsClass()) return nullptr;
+  return function_;
+}
+
+// Only variables: their value is the one their slot designates.
+void CCall::RememberFunction() {
+  function_ = nullptr;
+  if (callee_->Id() != ClassId::kNameRef) return;
+  CValue* holder = static_cast<CNameRef*>(callee_)->ResolvedTarget();
+  if (!holder || (holder->Id() != ClassId::kVariable && holder->Id() != ClassId::kStackVariable)) return;
+  CFunction* function = FunctionOf(holder->ValueRef());
+  if (!function || function->IsClass()) return;
+  holder_ = holder;
+  function_ = function;
+  functionsGone_ = CFunction::FunctionsGone();
 }
 
 // A deferred call may reach itself through its callee without a function call between.

@@ -6,6 +6,8 @@
 
 namespace runtime {
 
+class CFunction;
+
 // callee(arguments). With the object-call flag the call is deferred: its
 // value refers to the call node, and calling that later passes the kept
 // arguments first.
@@ -30,10 +32,24 @@ private:
   friend class CCallStreamer;
 
   void ComputeArguments(CContext& context);
+  // The script function a named callee holds when it is the one called last
+  // time, else null.
+  CFunction* CachedFunction();
+  void RememberFunction();
 
   CValue* callee_;
   CValueList* args_;
   bool deferred_ = false;
+  // Learnt on the first run (the image reader fills the fields after
+  // construction): whether every argument is a value given by position.
+  bool shapeKnown_ = false;
+  bool positional_ = false;
+  // The function last called: the variable the callee named, the function
+  // its value referred to, and the count of functions destroyed then, so a
+  // new object at a freed function's address is never taken for it.
+  CValue* holder_ = nullptr;
+  CFunction* function_ = nullptr;
+  uint64_t functionsGone_ = 0;
 };
 
 // Counts script calls and deep copies on the C++ stack, and checks the stack

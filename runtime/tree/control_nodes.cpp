@@ -9,6 +9,7 @@
 #include "runtime/ops/operator_table.h"
 #include "runtime/value/predicates.h"
 #include "runtime/tree/block.h"
+#include "runtime/tree/function.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/tree/variable.h"
 
@@ -113,8 +114,18 @@ void CTryNode::Execute(CContext& context) {
   } catch (...) {
     pending = std::current_exception();
   }
-  if (finally_) finally_->Execute(context);
+  if (finally_) RunFinally(context);
   if (pending) std::rethrow_exception(pending);
+}
+
+// A jump under way waits while the finally block runs in full; a jump the
+// block makes itself goes on unless the waiting one reaches further.
+void CTryNode::RunFinally(CContext& context) {
+  CBlock* waiting = context.JumpTarget();
+  context.EndJump();
+  finally_->Execute(context);
+  CBlock* own = context.JumpTarget();
+  if (waiting && (!own || IsOwnedBy(own, waiting))) context.StartJump(waiting);
 }
 
 void CTryNode::RunGuarded(CContext& context) {

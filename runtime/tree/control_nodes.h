@@ -96,6 +96,7 @@ private:
 
   void RunGuarded(CContext& context);
   void RunExcept(CContext& context, TextView message);
+  void RunFinally(CContext& context);
 
   Ref<CBlock> except_;
   Ref<CBlock> finally_;

@@ -42,6 +42,7 @@ CFunction::CFunction()
     : CCompound(nullptr), levels_(new CVarLevels()), localNames_(new CNamedList(false)), result_(nullptr) {}
 
 CFunction::~CFunction() {
+  ++functionsGone_;
   if (baseCounted_) ReleaseObject(baseFunction_);
   ReleaseObject(base_);
   ReleaseObject(this_);
@@ -108,7 +109,7 @@ bool CFunction::IsBoundTo(const CClassInstance* instance) {
 }
 
 const Value& CFunction::Call(CContext& context, CValueList* args) {
-  return isClass_ ? CallClass(context, args) : CallPlain(context, args);
+  return isClass_ ? CallClass(context, args) : CallPlain(context, args, false);
 }
 
 void CFunction::SaveParameterSlots(CSlotSaver& saver) {
@@ -116,7 +117,7 @@ void CFunction::SaveParameterSlots(CSlotSaver& saver) {
     if (CValue* parameter = parameters_->At(i)) saver.Save(parameter);
 }
 
-const Value& CFunction::CallPlain(CContext& context, CValueList* args) {
+const Value& CFunction::CallPlain(CContext& context, CValueList* args, bool positional) {
   CCallDepth depth;
   CSlotSaver saver;
   // With no binding active, every parameter's slot is the one leaving the
@@ -125,9 +126,20 @@ const Value& CFunction::CallPlain(CContext& context, CValueList* args) {
   CLevel level(levels_);
   // Each call starts with no result, so a call that sets none yields null.
   result_->SetValue(Value());
-  BindArguments(parameters_, args, &saver);
+  if (positional)
+    BindPositional(args);
+  else
+    BindArguments(parameters_, args, &saver);
   body_->Execute(context);
   return result_->ValueRef();
+}
+
+// What BindArguments does when no argument has a name or is a variable.
+void CFunction::BindPositional(CValueList* args) {
+  const int32_t given = CValueList::ArgCount(args);
+  const int32_t count = CValueList::ArgCount(parameters_);
+  for (int32_t i = 0; i < count; ++i)
+    if (CValue* parameter = parameters_->At(i)) parameter->SetValue(i < given ? args->At(i)->ValueRef() : DefaultValue());
 }
 
 bool IsOwnedBy(CNode* node, CNode* owner) {

@@ -32,6 +32,12 @@ public:
   // name, the owner block gets a variable of that name referring to the function.
   CBlock* Init(TextView name, CValueList* parameters, bool isClass, CFunction* base);
   const Value& Call(CContext& context, CValueList* args) override;
+  // A call of a function that is no class; with positional, the caller
+  // found every argument a value given by position.
+  const Value& CallPlain(CContext& context, CValueList* args, bool positional);
+  // Functions destroyed in the process so far, for the callers that keep
+  // a function's address.
+  static uint64_t FunctionsGone() { return functionsGone_; }
   CValue* Lookup(TextView name) override;
   // The body's names, then "result", "@", "this", "base", then the bases' scopes.
   CValue* FindInScope(TextView name);
@@ -54,7 +60,7 @@ private:
   CVariable* NewLocal(TextView name);
   void SetBase(CFunction* base);
   void SaveParameterSlots(CSlotSaver& saver);
-  const Value& CallPlain(CContext& context, CValueList* args);
+  void BindPositional(CValueList* args);
   // Class calls live in class_call.cpp.
   const Value& CallClass(CContext& context, CValueList* args);
   void ExecuteBodies(CContext& context);
@@ -68,6 +74,7 @@ private:
   CFunction* baseFunction_ = nullptr;  // counted unless it owns this function
   bool baseCounted_ = false;
   bool isClass_ = false;
+  static inline uint64_t functionsGone_ = 0;
 };
 
 // Whether the owner chain of the node reaches the owner.

@@ -37,13 +37,15 @@ void CLoopNode::RunPasses(CContext& context) {
     if (!RunPass(context)) return;
 }
 
+// A jump that passed the body without ending there (a return) ends the loop too.
 bool CLoopNode::RunPass(CContext& context) {
   Body()->Execute(context);
   if (stop_) {
     stop_ = false;
     return false;
   }
-  context.BeforeStatement(this);
+  if (context.JumpTarget()) return false;
+  context.EnterStatement(this);
   return true;
 }
 

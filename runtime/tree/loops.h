@@ -9,9 +9,9 @@
 
 namespace runtime {
 
-// loop / while, and the base of the for loops. Loop jumps and return set the
-// stop flag; the loop clears it when it finishes, also when an error leaves
-// it, so a stale flag never ends a later run early.
+// loop / while, and the base of the for loops. exit sets the stop flag; the
+// loop clears it when it finishes, also when an error leaves it, so a stale
+// flag never ends a later run early. A return passing the loop ends it.
 class CLoopNode : public CControlNode {
 public:
   using CControlNode::CControlNode;

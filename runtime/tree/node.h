@@ -88,7 +88,7 @@ public:
   virtual CBlock* AsBlock() { return nullptr; }
   virtual CFunction* AsFunction() { return nullptr; }
   virtual CObjectValue* AsObjectValue() { return nullptr; }
-  // A return leaving a loop stops it; other nodes ignore it.
+  // exit stops its loop; other nodes ignore it.
   virtual void StopLoop() {}
 
   CNode* Root();

@@ -109,8 +109,8 @@ bool AppendToVariable(CContext& context, CValue* target, CValue* expression, CVa
 
 CJumpStmt::~CJumpStmt() = default;
 
-void CJumpStmt::Execute(CContext&) {
-  BreakUpToTarget(false);
+void CJumpStmt::Execute(CContext& context) {
+  Jump(context);
   AfterJump();
 }
 
@@ -118,14 +118,23 @@ void CJumpStmt::SetValueExpr(CValue* value) {
   value_ = Adopt(value);
 }
 
-void CJumpStmt::BreakUpToTarget(bool stopLoops) {
+void CJumpStmt::Jump(CContext& context) {
+  if (CBlock* destination = Destination()) context.StartJump(destination);
+}
+
+// A target off the statement's owners (a damaged image) would never end the
+// jump: the outermost block ends it instead, as every block on the way stops.
+CBlock* CJumpStmt::Destination() {
+  if (destinationKnownAt_ == OwnerChanges() + 1) return destination_;
+  destination_ = nullptr;
   for (CNode* node = Owner(); node; node = node->Owner()) {
-    if (CBlock* block = node->AsBlock())
-      block->SetBreak();
-    else if (stopLoops)
-      node->StopLoop();
-    if (node == target_) return;
+    CBlock* block = node->AsBlock();
+    if (!block) continue;
+    destination_ = block;
+    if (block == target_) break;
   }
+  destinationKnownAt_ = OwnerChanges() + 1;
+  return destination_;
 }
 
 void CReturnStmt::Execute(CContext& context) {
@@ -133,7 +142,7 @@ void CReturnStmt::Execute(CContext& context) {
     Value result = value->Take(context);
     if (CValue* variable = ResultVariable()) variable->Assign(context, result);
   }
-  BreakUpToTarget(true);
+  Jump(context);
 }
 
 CValue* CReturnStmt::ResultVariable() {

@@ -77,7 +77,7 @@ bool AppendToVariable(CContext& context, CValue* target, CValue* expression, CVa
 
 // Jumps: a jump ends every block from its statement up to its target, which
 // the compiler fixes (the loop body for loop jumps, the function body or the
-// module for return).
+// module for return). It travels as the context's jump target.
 class CJumpStmt : public CSimpleStatement {
 public:
   using CSimpleStatement::CSimpleStatement;
@@ -95,13 +95,18 @@ public:
   CBlock* Target() const { return target_; }
 
 protected:
-  // Sets the break flag of every block from the owner up to the target;
-  // with stopLoops, loop nodes on the way stop too.
-  void BreakUpToTarget(bool stopLoops);
+  // Starts the jump in the context.
+  void Jump(CContext& context);
 
 private:
+  // The target when it encloses the statement, else the outermost enclosing
+  // block; null when no block encloses it.
+  CBlock* Destination();
+
   Ref<CValue> value_;
   CBlock* target_ = nullptr;
+  CBlock* destination_ = nullptr;
+  uint64_t destinationKnownAt_ = 0;  // OwnerChanges() + 1 when known
 };
 
 class CReturnStmt : public CJumpStmt {

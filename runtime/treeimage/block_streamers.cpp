@@ -61,7 +61,8 @@ void CBlockStreamer::ReadFields(int32_t group, int32_t index) {
       ReadRefAndRecord<CTrie>(ReferenceKind::kConsumed, namesRecord_);
       break;
     case kBreak:
-      if (ReadBool()) block->SetBreak();
+      // A jump under way lives in the context now; images at rest have none.
+      ReadBool();
       break;
     default:
       RaiseBadFormat();

@@ -111,7 +111,6 @@ void NodeImageWriter::BlockFields(CNode* node, RecordBody& body) {
     }
     body.Field(Group(ClassId::kBlock), 2).Ref(NameTableOf(tables_.blockNames, true, names, keys));
   }
-  if (block->BreakSet()) body.Field(Group(ClassId::kBlock), 3).Int(1);
   if (Is(node, {ClassId::kModule}) && static_cast<CModule*>(node)->Ran()) body.Field(Group(ClassId::kModule), 3).Int(1);
 }
 

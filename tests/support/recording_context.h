@@ -8,6 +8,7 @@ using namespace runtime;
 
 class RecordingContext : public CRunner {
 public:
+  RecordingContext() { WantStatements(); }
   void Print(TextView text) override { output.append(text.begin(), text.end()); }
   void BeforeStatement(CNode* node) override {
     ++statements;

@@ -67,7 +67,7 @@ bool IsSealed(TextView name) {
 // recursion end.
 class CFuzzRunContext : public CRunner {
 public:
-  explicit CFuzzRunContext(int32_t statements) : left_(statements) {}
+  explicit CFuzzRunContext(int32_t statements) : left_(statements) { WantStatements(); }
 
   bool Call(CNode* receiver, TextView name, CallKind kind, Value& result, CValueList* args) override {
     if (IsSealed(name)) RaiseError(Text(name) + QT(": not available in fuzz runs"));

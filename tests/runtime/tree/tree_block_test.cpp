@@ -78,8 +78,8 @@ TEST_F(TreeBlock, JumpBreaksTheBlocksUpToItsTargetOnly) {
   EXPECT_EQ(Run(), "1\n3\nafter\n");
 }
 
-// A return sets the break flag of every block up to the function body; if
-// an error then leaves those blocks, the flag must not survive into the
+// A return under way stops every block up to the function body; if an
+// error then leaves those blocks, the jump must not survive into the
 // function's next call.
 TEST_F(TreeBlock, ErrorAfterAReturnDoesNotStopTheNextRunEarly) {
   CFunction* f = Func("f", {"n"}, [&] {
@@ -89,7 +89,7 @@ TEST_F(TreeBlock, ErrorAfterAReturnDoesNotStopTheNextRunEarly) {
     Print(Const("b"));
   });
   EXPECT_THROW(Invoke(f, {1}), EScriptError);
-  EXPECT_FALSE(f->Body()->BreakSet());
+  EXPECT_EQ(Context().JumpTarget(), nullptr);
   Invoke(f, {2});
   EXPECT_EQ(Context().Output(), "a\nb\n");
 }

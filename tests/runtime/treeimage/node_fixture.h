@@ -21,7 +21,7 @@ class CModule;
 // damaged tree that loops forever still ends.
 class CBoundedContext : public CContext {
 public:
-  explicit CBoundedContext(int32_t statements) : left_(statements) {}
+  explicit CBoundedContext(int32_t statements) : left_(statements) { WantStatements(); }
 
   void Print(TextView text) override { output.append(text); }
   void BeforeStatement(CNode* node) override;
