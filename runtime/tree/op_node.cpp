@@ -30,7 +30,7 @@ bool LearnSlot(CValue* operand, Value**& slot) {
 
 // Two Int32 operands take the inline path, everything else the operator's routine.
 void Apply(CContext& context, Value& result, const Value& left, const Value& right, Operator code) {
-  if (BothInt32(left, right) && ApplyInt32(code, left.AsInt32Raw(), right.AsInt32Raw(), result)) return;
+  if (BothInt32(left, right) && ApplyInt32(Int32OpOf(code), left.AsInt32Raw(), right.AsInt32Raw(), result)) return;
   if (&result != &left) result = left;
   ApplyOperator(context, result, right, code);
 }
@@ -85,8 +85,8 @@ void CBinaryOp::Learn(int32_t budget) {
   if (!LearnOperand(operand_, leftSlot_, leftOp_, budget, leftInt32)) return;
   if (!LearnOperand(right_, rightSlot_, rightOp_, budget, rightInt32)) return;
   leftKnown_ = true;
-  const bool int32Code = IsInt32Arith(code_) || IsComparison(code_);
-  shape_ = leftInt32 && rightInt32 && int32Code ? Shape::kInt32Tree : Shape::kGeneral;
+  int32Op_ = Int32OpOf(code_);
+  shape_ = leftInt32 && rightInt32 && int32Op_ != Int32Op::kNone ? Shape::kInt32Tree : Shape::kGeneral;
 }
 
 // False while the operand is a name not yet resolved.
@@ -97,7 +97,7 @@ bool CBinaryOp::LearnOperand(CValue* operand, Value**& slot, CBinaryOp*& op, int
   if (op && budget > 0) {
     if (op->shape_ == Shape::kUnknown) op->Learn(budget - 1);
     if (op->shape_ == Shape::kUnknown) return false;
-    int32Tree = op->shape_ == Shape::kInt32Tree && IsInt32Arith(op->code_);
+    int32Tree = op->shape_ == Shape::kInt32Tree && IsInt32Arith(op->int32Op_);
   }
   return true;
 }
@@ -114,12 +114,12 @@ bool CBinaryOp::ReadInt32(Value* const* slot, const CBinaryOp* op, int32_t& v) {
 bool CBinaryOp::ComputeInt32() {
   int32_t x, y;
   if (!ReadInt32(leftSlot_, leftOp_, x) || !ReadInt32(rightSlot_, rightOp_, y)) return false;
-  return ApplyInt32(code_, x, y, value_);
+  return ApplyInt32(int32Op_, x, y, value_);
 }
 
 bool CBinaryOp::Int32Result(int32_t& r) const {
   int32_t x, y;
-  return ReadInt32(leftSlot_, leftOp_, x) && ReadInt32(rightSlot_, rightOp_, y) && Int32Arith(code_, x, y, r);
+  return ReadInt32(leftSlot_, leftOp_, x) && ReadInt32(rightSlot_, rightOp_, y) && Int32Arith(int32Op_, x, y, r);
 }
 
 // A chain of left operands ("a + b + c ...") is walked in runs rather than
@@ -159,12 +159,13 @@ void CBinaryOp::ComputeGeneral(CContext& context) {
   value_ = std::move(result);
 }
 
+// Both slots are known only once Learn has decided the operator too.
 bool CBinaryOp::ComputeInPlace(CContext& context) {
   if (!leftSlot_ || !rightSlot_) return false;
   const Value& left = **leftSlot_;
   const Value& right = **rightSlot_;
   // A comparison reads its operands where they are; other routines work on a copy.
-  if (IsComparison(code_)) {
+  if (IsComparison(int32Op_)) {
     value_.SetBool(ComparisonHolds(code_, CompareOperands(context, left, right)));
     return true;
   }

@@ -2,6 +2,7 @@
 // nodes hand their operand values to the operator table; "and" and "or"
 // short-circuit and yield one of their operand values.
 #pragma once
+#include "runtime/ops/fast_numbers.h"
 #include "runtime/ops/operator.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/base/ref.h"
@@ -89,6 +90,7 @@ protected:
   CBinaryOp* leftOp_ = nullptr;
   CBinaryOp* rightOp_ = nullptr;
   Shape shape_ = Shape::kUnknown;
+  Int32Op int32Op_ = Int32Op::kNone;
 };
 
 // The left value when it is false, else the right value; the code is unused.
