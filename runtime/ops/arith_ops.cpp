@@ -47,6 +47,9 @@ bool DivideWhole(const Value& a, const Value& b, char op, int64_t& r) {
 }
 
 void IntegerDivide(Value& value, const Value& other, char op) {
+  if (BothInt32(value, other) &&
+      ApplyInt32(op == 'd' ? Int32Op::kDiv : Int32Op::kMod, value.AsInt32Raw(), other.AsInt32Raw(), value))
+    return;
   int64_t r;
   if (!DivideWhole(value, other, op, r)) return ValueArith(value, other, op);
   if (r == int32_t(r))

@@ -1,5 +1,4 @@
-// Comparisons. A result of "not comparable" makes "=", "<" and ">" false
-// and "<>", "<=" and ">=" true.
+// Comparisons; ComparisonHolds gives what "not comparable" makes of each.
 #include "runtime/lib/context.h"
 #include "runtime/value/predicates.h"
 #include "runtime/ops/fast_numbers.h"
@@ -16,27 +15,27 @@ int CompareOperands(CContext& context, const Value& value, const Value& other) {
 }
 
 void EqualValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) == kCompareEqual);
+  value.SetBool(ComparisonHolds(Operator::kEqual, CompareOperands(context, value, other)));
 }
 
 void UnequalValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) != kCompareEqual);
+  value.SetBool(ComparisonHolds(Operator::kUnequal, CompareOperands(context, value, other)));
 }
 
 void LessValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) == kCompareLess);
+  value.SetBool(ComparisonHolds(Operator::kLess, CompareOperands(context, value, other)));
 }
 
 void GreaterValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) == kCompareGreater);
+  value.SetBool(ComparisonHolds(Operator::kGreater, CompareOperands(context, value, other)));
 }
 
 void NotGreaterValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) != kCompareGreater);
+  value.SetBool(ComparisonHolds(Operator::kNotGreater, CompareOperands(context, value, other)));
 }
 
 void NotLessValues(CContext& context, Value& value, const Value& other) {
-  value.SetBool(CompareOperands(context, value, other) != kCompareLess);
+  value.SetBool(ComparisonHolds(Operator::kNotLess, CompareOperands(context, value, other)));
 }
 
 }  // namespace runtime

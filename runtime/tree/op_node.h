@@ -2,6 +2,7 @@
 // nodes hand their operand values to the operator table; "and" and "or"
 // short-circuit and yield one of their operand values.
 #pragma once
+#include "runtime/ops/fast_numbers.h"
 #include "runtime/ops/operator.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/base/ref.h"
@@ -36,7 +37,14 @@ public:
 protected:
   friend class CUnaryOpStreamer;
 
+  // The operand's slot when it is read in place (SlotHolder), else null.
+  // Decided on the first run that finds the operand resolved, so trees read
+  // from images get it too.
+  Value** LeftSlot();
+
   Operator code_ = Operator::kNone;
+  Value** leftSlot_ = nullptr;
+  bool leftKnown_ = false;
 };
 
 class CBinaryOp : public CUnaryOp {
@@ -55,7 +63,34 @@ public:
 protected:
   friend class CBinaryOpStreamer;
 
+  // What the operands were found to be on the first run that found them
+  // resolved: an Int32 tree has constants, variables and such trees below
+  // it, nothing that can run code, and is worked out in Int32 arithmetic
+  // while its values allow.
+  enum class Shape : uint8_t { kUnknown, kInt32Tree, kGeneral };
+
+  // budget: how many levels of operators below may join the tree.
+  void Learn(int32_t budget);
+  static bool LearnOperand(CValue* operand, Value**& slot, CBinaryOp*& op, int32_t budget, bool& int32Tree);
+  // False where a value is no Int32 or the result would need the routine.
+  bool ComputeInt32();
+  bool Int32Result(int32_t& r) const;
+  // An Int32 leaf, or the Int32 result of the tree below.
+  static bool ReadInt32(Value* const* slot, const CBinaryOp* op, int32_t& v);
+  void ComputeGeneral(CContext& context);
+  // Both operands read in place: no call can run between the two reads.
+  bool ComputeInPlace(CContext& context);
+  const Value& RightValue(CContext& context);
+  // A left operand that is itself a plain binary operator joins the run.
+  CBinaryOp* ChainedLeft();
+
   Ref<CValue> right_;
+  Value** rightSlot_ = nullptr;
+  // Operands that are plain binary operators, computed without the virtual call.
+  CBinaryOp* leftOp_ = nullptr;
+  CBinaryOp* rightOp_ = nullptr;
+  Shape shape_ = Shape::kUnknown;
+  Int32Op int32Op_ = Int32Op::kNone;
 };
 
 // The left value when it is false, else the right value; the code is unused.

@@ -1,6 +1,7 @@
 #include "runtime/tree/references.h"
 
 #include <optional>
+#include <typeinfo>
 
 #include "runtime/base/list.h"
 #include "runtime/error.h"
@@ -25,6 +26,21 @@ CNameRef::~CNameRef() = default;
 CValue* VariableOf(CValue* node) {
   if (node && node->Id() == ClassId::kNameRef) node = static_cast<CNameRef*>(node)->ResolvedTarget();
   return node && node->IsVariable() ? node : nullptr;
+}
+
+namespace {
+
+// Exact classes: a subclass may compute its value or read it elsewhere.
+bool ReadsOwnSlot(const CValue* node) {
+  const std::type_info& type = typeid(*node);
+  return type == typeid(CValue) || type == typeid(CVariable) || type == typeid(CStackVariable);
+}
+
+}  // namespace
+
+CValue* SlotHolder(CValue* node) {
+  if (typeid(*node) == typeid(CNameRef)) node = static_cast<CNameRef*>(node)->ResolvedTarget();
+  return node && ReadsOwnSlot(node) ? node : nullptr;
 }
 
 CValue* CNameRef::Unresolved() {

@@ -137,4 +137,11 @@ private:
 // for; null for anything else.
 CValue* VariableOf(CValue* node);
 
+// The node whose value slot holds what a node designates, where reading it
+// needs no computing: a constant, a variable, or the constant or variable a
+// resolved name stands for. Null for every other node and for a name not yet
+// resolved. Operators and statements decide this once and then read the slot
+// (*SlotAddress()) in place of the virtual Compute and ValueRef.
+CValue* SlotHolder(CValue* node);
+
 }  // namespace runtime

@@ -27,8 +27,19 @@ void CAssignStmt::Execute(CContext& context) {
   }
   if (joinBase_ && AppendToVariable(context, target_, expression_, joinBase_)) return;
   // A value of its own: finding the target may run code that changes the expression's value.
-  Value value = expression_->Take(context);
+  Value value = plainExpression_ ? **plainExpression_->SlotAddress() : expression_->Take(context);
+  if (plainTarget_) {
+    // What the target's own Assign does: a level of its own, then the value.
+    plainTarget_->EnsureLevel();
+    **plainTarget_->SlotAddress() = std::move(value);
+    return;
+  }
   target_->Assign(context, value);
+  if (!targetKnown_) {
+    plainExpression_ = SlotHolder(expression_);
+    plainTarget_ = SlotHolder(target_);
+    targetKnown_ = true;
+  }
 }
 
 CExprStmt::CExprStmt(CNode* owner, CValue* expression) : CSimpleStatement(owner), expression_(expression) {}

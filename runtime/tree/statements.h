@@ -27,6 +27,12 @@ private:
   // fills the fields after construction).
   CValue* joinBase_ = nullptr;
   bool shapeKnown_ = false;
+  // The expression's and the target's nodes when they are read and written
+  // in place (SlotHolder), decided after the first assignment, when names
+  // are resolved.
+  CValue* plainExpression_ = nullptr;
+  CValue* plainTarget_ = nullptr;
+  bool targetKnown_ = false;
 };
 
 // An expression computed for its effect, and the print statement.

@@ -114,6 +114,21 @@ TEST_F(TreeLoop, ForComputesLimitAndStepOnceAndTellsTheContextAfterEachPass) {
   EXPECT_EQ(Context().CurrentNode(), loop);
 }
 
+// The counter and the locals a pass sets belong to the call that sets them,
+// however deep the recursion inside the pass goes.
+TEST_F(TreeLoop, CounterAndAssignedLocalsKeepEachCallsValues) {
+  Func("walk", {"n"}, [&] {
+    Var("m");
+    For("i", Const(1), Const(2), [&] {
+      Set("m", Op('+', Op('*', Name("n"), Const(10)), Name("i")));
+      If(Op('>', Name("n"), Const(0)), [&] { Do(Call(Name("walk"), {Op('-', Name("n"), Const(1))})); });
+      PrintComma(Op('&', Name("m"), Name("i")));
+    });
+  });
+  Do(Call(Name("walk"), {Const(2)}));
+  EXPECT_EQ(Run(), "11 22 111 11 22 122 211 11 22 111 11 22 122 222 ");
+}
+
 TEST_F(TreeLoop, NextEndsThePassExitEndsTheLoop) {
   For("i", Const(1), Const(5), [&] {
     Next(Op('=', Name("i"), Const(2)));

@@ -1,4 +1,5 @@
 // Operator nodes and the operator table.
+#include <string>
 #include <vector>
 
 #include "match_stub.h"
@@ -118,6 +119,85 @@ TEST_F(TreeOperator, FastPathsGiveTheGeneralPathsResults) {
       {"\"3\" ^ 2", Op('^', Const("3"), Const(2)), varDouble, "9"},
       {"\"4\" - 1", Op('-', Const("4"), Const(1)), varInteger, "3"},
   });
+}
+
+namespace {
+
+// What an operator on two Int32 values gives, worked out in wide arithmetic:
+// the result's type and text, or the error's message.
+struct Expected {
+  VarType type;
+  std::string text;
+};
+
+Expected WideResult(char16_t code, int64_t x, int64_t y) {
+  auto number = [](int64_t r) {
+    return Expected{r == int32_t(r) ? VarType(varInteger) : VarType(varInt64), std::to_string(r)};
+  };
+  auto truth = [](bool b) { return Expected{varBoolean, b ? "True" : "False"}; };
+  switch (code) {
+    case '+': return number(x + y);
+    case '-': return number(x - y);
+    case '*': return number(x * y);
+    case 'd': return y == 0 ? Expected{varError, "Division by zero"} : number(x / y);
+    case 'm': return y == 0 ? Expected{varError, "Division by zero"} : number(x % y);
+    case '=': return truth(x == y);
+    case '!': return truth(x != y);
+    case '<': return truth(x < y);
+    case '>': return truth(x > y);
+    case 'l': return truth(x <= y);
+    default: return truth(x >= y);
+  }
+}
+
+}  // namespace
+
+// Constants are read in place from the first run, names once resolved: every
+// pair of boundary values agrees with wide arithmetic on every run.
+TEST_F(TreeOperator, Int32OperandsAgreeWithWideArithmeticOnEveryRun) {
+  CVariable* a = Var("a");
+  CVariable* b = Var("b");
+  const int32_t values[] = {INT32_MIN, INT32_MIN + 1, -7, -2, -1, 0, 1, 2, 7, INT32_MAX - 1, INT32_MAX};
+  for (char16_t code : std::u16string(u"+-*dm=!<>lg")) {
+    for (int32_t x : values) {
+      for (int32_t y : values) {
+        SCOPED_TRACE(std::to_string(x) + " " + char(code) + " " + std::to_string(y));
+        const Expected expected = WideResult(code, x, y);
+        a->OwnValue().SetInt(x);
+        b->OwnValue().SetInt(y);
+        const auto names = Adopt(Op(code, Name("a"), Name("b")));
+        const auto constants = Adopt(Op(code, Const(x), Const(y)));
+        for (CValue* expression : {static_cast<CValue*>(names), static_cast<CValue*>(constants)}) {
+          for (int run = 0; run < 2; ++run) {
+            try {
+              const Value& result = Eval(expression, Context());
+              EXPECT_EQ(result.Type(), expected.type);
+              EXPECT_EQ(Ascii(ToText(result)), expected.text);
+            } catch (const EScriptError& e) {
+              EXPECT_EQ(expected.type, varError);
+              EXPECT_EQ(std::string(e.what()), expected.text);
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+// A right operand that changes the left operand's variable comes after the
+// left one is read, also once the variable is read in place.
+TEST_F(TreeOperator, LeftVariableIsReadBeforeTheRightOperandRuns) {
+  Var("x");
+  Func("bump", {}, [&] {
+    Set("x", Op('+', Name("x"), Const(10)));
+    Return(Const(1));
+  });
+  Set("x", Const(1));
+  For("i", Const(1), Const(2), [&] {
+    Print(Op('+', Name("x"), Call(Name("bump"))));
+    Print(Op('-', Op('*', Name("x"), Const(1)), Call(Name("bump"))));
+  });
+  EXPECT_EQ(Run(), "2\n10\n22\n30\n");
 }
 
 TEST_F(TreeOperator, UnsignedAdditionStaysUnsignedOnlyWithoutCarry) {
