@@ -81,8 +81,20 @@ void CNamedList::Put(TextView name, CBase* item) {
   intptr_t next = items_->Count() + 1;
   auto position = reinterpret_cast<intptr_t>(FindOrInsert(name, reinterpret_cast<void*>(next), false, false));
   items_->Put(item, position == next ? -1 : static_cast<int32_t>(position - 1));
+  Renew();
 }
 
-int32_t CNamedList::Add(CBase* item) { return items_->Put(item, -1); }
+int32_t CNamedList::Add(CBase* item) {
+  const int32_t index = items_->Put(item, -1);
+  // The item may have a name that the names do not know.
+  namesMatchPositions_ = false;
+  Renew();
+  return index;
+}
+
+void CNamedList::Clear() {
+  CTrie::Clear();
+  namesMatchPositions_ = false;
+}
 
 }  // namespace runtime

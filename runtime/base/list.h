@@ -52,14 +52,29 @@ public:
   int32_t IndexOfName(TextView name);
   int32_t Count() const { return items_->Count(); }
   CBase* Get(int32_t index) const { return items_->Get(index); }
-  void SetItem(int32_t index, CBase* item) { items_->Put(item, index); }
-  CList& Items() { return *items_; }
+  void SetItem(int32_t index, CBase* item) {
+    items_->Put(item, index);
+    namesMatchPositions_ = false;
+    Renew();
+  }
+  // The caller may change the items: the version is renewed.
+  CList& Items() {
+    namesMatchPositions_ = false;
+    Renew();
+    return *items_;
+  }
+  // Whether every item was placed by its name (Put): then a named item is
+  // the one its name finds. False once an item went in by position or the
+  // names were cleared.
+  bool NamesMatchPositions() const { return namesMatchPositions_; }
+  void Clear() override;
 
 private:
   // The trie's own Put would store a raw value, not a position.
   using CTrie::Put;
 
   CList* items_;
+  bool namesMatchPositions_ = true;
 };
 
 }  // namespace runtime

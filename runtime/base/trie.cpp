@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <iterator>
 #include <utility>
 
@@ -142,6 +143,11 @@ int TrieSymbols(unsigned c, uint8_t* symbols) {
 
 CTrie::~CTrie() { CTrie::Clear(); }
 
+uint64_t CTrie::NewVersion() {
+  static std::atomic<uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void CTrie::ReleaseItem(void* value) { ReleaseObject(static_cast<CBase*>(value)); }
 
 void* CTrie::IndexOf(TextView key) { return Lookup(key); }
@@ -192,9 +198,11 @@ void* CTrie::FindOrInsert(TextView key, void* value, bool rawSymbols, bool repla
   if (k) {
     if (!replace) return node->entries[k - 1];
     node->entries[k - 1] = value;
+    Renew();
     return value;
   }
   if (!insert) return nullptr;
+  Renew();
   node->entries.push_back(value);
   node->index[CTrieNode::kValueSymbol] = static_cast<uint8_t>(node->entries.size());
   return value;
@@ -205,6 +213,7 @@ void CTrie::Clear() {
   std::vector<CTrieNode*> pending;
   if (root_) pending.push_back(root_);
   root_ = nullptr;
+  Renew();
   while (!pending.empty()) {
     CTrieNode* node = pending.back();
     pending.pop_back();

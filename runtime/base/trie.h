@@ -46,9 +46,20 @@ public:
   void* Lookup(TextView key) const;
   void ForEach(ForEachCallback callback, void* userData) const;
   bool Empty() const { return root_ == nullptr; }
+  // A stamp no other trie of the process has had, renewed by every change
+  // of what a key or position gives: a cache keyed on it cannot mistake a
+  // trie made later at the same address, or this one changed, for the one
+  // it saw.
+  uint64_t Version() const { return version_; }
+
+protected:
+  void Renew() { version_ = NewVersion(); }
 
 private:
+  static uint64_t NewVersion();
+
   CTrieNode* root_ = nullptr;
+  uint64_t version_ = NewVersion();
 };
 
 // The symbols one code unit walks through.

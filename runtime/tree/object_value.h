@@ -37,6 +37,8 @@ public:
   // Takes over the list.
   void SetMembers(CValueList* members);
   CValueList* Members();
+  // Null until the object has had a member.
+  CValueList* MemberList() const { return members_; }
   int32_t MemberCount() const;
   // The member of that name, or null.
   CValue* FindMember(TextView name);

@@ -100,15 +100,50 @@ CValue* CMemberRef::Resolve(CContext& context, bool forAssign) {
   CheckStackRoom();
   const Value& object = Eval(object_, context);
   Hold(object);
-  if (CValue* member = MemberOf(object, RefName(), forAssign)) return member;
+  CObjectValue* script = ScriptObjectOf(object);
+  if (script) {
+    const CValueList* members = script->MemberList();
+    if (members && members->Version() == cache_.version) return cache_.member;
+    if (CValue* member = MemberAtCachedPosition(members)) return member;
+  }
+  if (CValue* member = MemberOf(object, RefName(), forAssign)) {
+    if (script) Remember(script, member);
+    return member;
+  }
   return Missing(QT(".") + RefName() + QT(" not found"));
 }
 
+CValue* CMemberRef::CachedMember(const CObjectValue* object) {
+  const CValueList* members = object->MemberList();
+  if (members && members->Version() == cache_.version) return cache_.member;
+  return MemberAtCachedPosition(members);
+}
+
+CValue* CMemberRef::MemberAtCachedPosition(const CValueList* members) {
+  if (!members) return nullptr;
+  // Where every member went in by name, the one of this name at the
+  // remembered position is the one the name finds.
+  if (cache_.position < 0 || cache_.position >= members->Count() || !members->NamesMatchPositions()) return nullptr;
+  CValue* member = members->At(cache_.position);
+  if (!member || !SameName(member->Name(), RefName())) return nullptr;
+  cache_.version = members->Version();
+  cache_.member = member;
+  return member;
+}
+
+void CMemberRef::Remember(const CObjectValue* object, CValue* member) {
+  // A missing member reads as the spare node, which is no member to keep.
+  CValueList* members = object->MemberList();
+  if (IsSpare(member) || !members) return;
+  const int32_t position = members->IndexOfName(RefName());
+  cache_ = {members->Version(), member, position >= 0 && members->At(position) == member ? position : -1};
+}
+
 void CMemberRef::Hold(const Value& object) {
-  if (object.Type() == varCountedObject)
-    held_ = object;
-  else
+  if (object.Type() != varCountedObject)
     held_.Clear();
+  else if (held_.Type() != varCountedObject || held_.Pointer() != object.Pointer())
+    held_ = object;
 }
 
 CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign) {
@@ -144,8 +179,13 @@ const Value& CMemberRef::Call(CContext& context, CValueList* args) {
 const Value& CMemberRef::CallMethod(CContext& context, CClassInstance* instance, CValueList* args) {
   std::optional<CInstanceBinding> binding;
   if (!instance->Class()->IsBoundTo(instance)) binding.emplace(instance);
-  CValue* member = instance->FindMember(RefName());
-  return CallHeldNode(member ? member : Spare(), context, args);
+  CValue* member = CachedMember(instance);
+  if (!member) {
+    member = instance->FindMember(RefName());
+    if (!member) return CallHeldNode(Spare(), context, args);
+    Remember(instance, member);
+  }
+  return CallHeldNode(member, context, args);
 }
 
 CValue* CMemberRef::ComValue() {
@@ -180,16 +220,18 @@ CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
   const Value& object = object_->ValueRef();
   const Value& key = key_->ValueRef();
   Hold(object);
-  CObjectValue* script = ScriptObjectOf(object);
-  if (script && IsIntegerType(key.Type())) return ElementAt(script, key, forAssign);
+  if (CObjectValue* script = ScriptObjectOf(object)) {
+    // Loop counters and most computed positions are 32-bit: no conversion.
+    if (key.Type() == varInteger) return ElementAt(script, key.AsInt32Raw(), forAssign);
+    if (IsIntegerType(key.Type())) return ElementAt(script, ToInt64(key), forAssign);
+  }
   Text name = ToText(key);
   if (CValue* member = MemberOf(object, name, forAssign)) return member;
   return Missing(QT(".") + name + QT(" not found"));
 }
 
-CValue* CIndexRef::ElementAt(CObjectValue* object, const Value& key, bool forAssign) {
+CValue* CIndexRef::ElementAt(CObjectValue* object, int64_t index, bool forAssign) {
   const int64_t count = object->MemberCount();
-  const int64_t index = ToInt64(key);
   int64_t position = index < 0 ? index + count : index;
   if (position >= 0 && position < count)
     if (CValue* element = object->Members()->At(int32_t(position))) return element;

@@ -52,6 +52,7 @@ protected:
   CValue* Missing(TextView message);
   // An owned empty node, emptied again whenever it is handed out.
   CValue* Spare();
+  bool IsSpare(const CValue* node) const { return node == spare_; }
 
   CValue* target_ = nullptr;
 
@@ -101,6 +102,23 @@ protected:
 private:
   friend class CMemberRefStreamer;
 
+  // The member this node's name found last, valid while the member list it
+  // was found in keeps the version it had then (a version is never reused,
+  // so neither a changed list nor a new one at a freed address matches).
+  // Its position serves other objects of the same shape: instances of one
+  // class, records of one form.
+  struct MemberCache {
+    uint64_t version = 0;
+    CValue* member = nullptr;
+    int32_t position = -1;
+  };
+
+  CValue* CachedMember(const CObjectValue* object);
+  // Another object's member at the position the cache remembers, if it is
+  // the one the name finds there; the cache then keeps that object's version.
+  CValue* MemberAtCachedPosition(const CValueList* members);
+  void Remember(const CObjectValue* object, CValue* member);
+
   CValue* ComValue();
   void ReadCom();
   void WriteCom();
@@ -108,6 +126,7 @@ private:
 
   Value held_;
   Ref<CValue> comValue_;
+  MemberCache cache_;
 };
 
 // object[key]: an integer key on a script object is a position (negative
@@ -128,7 +147,7 @@ protected:
 private:
   friend class CIndexRefStreamer;
 
-  CValue* ElementAt(CObjectValue* object, const Value& key, bool forAssign);
+  CValue* ElementAt(CObjectValue* object, int64_t index, bool forAssign);
 
   Ref<CValue> key_;
 };

@@ -31,11 +31,6 @@ CValue* CValue::Deref(CContext& context) {
 
 int32_t CValue::Count() { return 0; }
 
-CObjectValue* ScriptObjectOf(const Value& value) {
-  CNode* node = NodeOf(value);
-  return node ? node->AsObjectValue() : nullptr;
-}
-
 CFunction* FunctionOf(const Value& value) {
   CNode* node = NodeOf(value);
   return node ? node->AsFunction() : nullptr;

@@ -60,7 +60,11 @@ inline bool EvalBool(CValue* node, CContext& context) { return ValueToBool(Eval(
 // What a value refers to.
 
 // The script object (object-value family) a value refers to, or null.
-CObjectValue* ScriptObjectOf(const Value& value);
+// Inline: every member and index access asks it.
+inline CObjectValue* ScriptObjectOf(const Value& value) {
+  CNode* node = NodeOf(value);
+  return node ? node->AsObjectValue() : nullptr;
+}
 // The script function a value refers to, or null.
 CFunction* FunctionOf(const Value& value);
 // The script function held by a value node's value, or null.
