@@ -1,7 +1,10 @@
 #include "runtime/format/format_support.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <type_traits>
 #include <string>
 
 #include "runtime/error.h"
@@ -39,6 +42,23 @@ void RoundAt(Decimal& d, long keep) {
   StripTrailingZeros(d);
 }
 
+// The shortest digits that read back as a normal Double are its digits
+// rounded to as many places, up to 15: the Double lies within half a unit
+// in their last place, less than half a step of 15 digits. They are the
+// cheaper to find. Empty when they cannot stand in (more digits, fewer
+// places wanted than they have, a subnormal, a Single).
+template <class F>
+std::string_view ShortestDigits(F x, int significant, char* buffer, size_t size) {
+  constexpr int kExactUpTo = 15;
+  if (!std::is_same_v<F, double> || significant > kExactUpTo || std::fabs(x) < std::numeric_limits<double>::min())
+    return {};
+  auto end = std::to_chars(buffer, buffer + size, x, std::chars_format::scientific).ptr;
+  std::string_view text(buffer, size_t(end - buffer));
+  const std::string_view mantissa = text.substr(0, text.find('e'));
+  const auto digits = std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return digits <= significant ? text : std::string_view();
+}
+
 template <class F>
 Decimal DecimalOfFloating(F x, int significant) {
   Decimal d;
@@ -47,8 +67,11 @@ Decimal DecimalOfFloating(F x, int significant) {
   if (std::isinf(x)) d.kind = Decimal::kInfinite;
   if (d.kind != Decimal::kFinite || x == 0) return d;
   char buffer[64];
-  auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant - 1).ptr;
-  std::string_view text(buffer, size_t(end - buffer));
+  std::string_view text = ShortestDigits(x, significant, buffer, sizeof buffer);
+  if (text.empty()) {
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant - 1).ptr;
+    text = std::string_view(buffer, size_t(end - buffer));
+  }
   size_t e = text.find('e');
   for (char c : text.substr(0, e))
     if (c >= '0' && c <= '9') d.digits += c;

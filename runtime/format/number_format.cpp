@@ -1,6 +1,7 @@
 #include "runtime/format/number_format.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "runtime/value/convert.h"
@@ -30,6 +31,27 @@ Text RenderZero(const std::vector<NumberSection>& sections) {
   return RenderSection(zero ? *zero : sections[0], Decimal());
 }
 
+// A script formats many numbers by a few patterns: the latest patterns are
+// kept parsed, the oldest making room. A bad pattern is not kept and raises
+// at every use. The runtime runs on one thread.
+const std::vector<NumberSection>& ParsedPattern(TextView pattern) {
+  struct Entry {
+    Text pattern;
+    std::vector<NumberSection> sections;
+  };
+  constexpr size_t kEntries = 4;
+  static std::array<Entry, kEntries> cache;
+  static size_t oldest = 0;
+  for (const Entry& entry : cache)
+    if (!entry.sections.empty() && entry.pattern == pattern) return entry.sections;
+  std::vector<NumberSection> parsed = ParseNumberPattern(pattern);
+  Entry& entry = cache[oldest];
+  oldest = (oldest + 1) % kEntries;
+  entry.pattern = pattern;
+  entry.sections = std::move(parsed);
+  return entry.sections;
+}
+
 }  // namespace
 
 Text FormatNumber(const Value& number, TextView pattern) {
@@ -37,7 +59,7 @@ Text FormatNumber(const Value& number, TextView pattern) {
   bool isNumber = DecimalOfNumber(number, d);
   if (!isNumber) d = DecimalOfDouble(ToDouble(number));
   if (d.kind != Decimal::kFinite) return SpecialText(d);
-  std::vector<NumberSection> sections = ParseNumberPattern(pattern);
+  const std::vector<NumberSection>& sections = ParsedPattern(pattern);
   if (sections[0].empty) return GeneralText(number, isNumber);
   const NumberSection* negative = d.negative ? NonEmpty(sections, 1) : nullptr;
   const NumberSection& chosen = negative ? *negative : sections[0];

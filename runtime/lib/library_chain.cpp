@@ -45,11 +45,23 @@ void CLibrary::AddHandler(TextView name, LibraryHandler handler) {
   handlers_.push_back(handler);
   auto position = reinterpret_cast<void*>(static_cast<intptr_t>(handlers_.size()));
   names_->FindOrInsert(name, position, false, true);
+  for (RecentName& recent : recent_) recent.filled = false;
+}
+
+size_t CLibrary::RecentSlot(TextView name) {
+  if (name.empty()) return 0;
+  return (name.size() * 7 + CodeUnit(name.front()) + CodeUnit(name.back()) * 3) % kRecentNames;
 }
 
 LibraryHandler CLibrary::Find(TextView name) {
+  RecentName& recent = recent_[RecentSlot(name)];
+  if (recent.filled && recent.name == name) return recent.handler;
   auto position = reinterpret_cast<intptr_t>(names_->IndexOf(name));
-  return position ? handlers_[size_t(position - 1)] : nullptr;
+  LibraryHandler handler = position ? handlers_[size_t(position - 1)] : nullptr;
+  recent.name = name;
+  recent.handler = handler;
+  recent.filled = true;
+  return handler;
 }
 
 void RegisterLibrary(LibrarySlot slot, LibraryFactory factory) { Factories()[size_t(slot)] = factory; }

@@ -4,6 +4,7 @@
 // Libraries of features a build lacks are never registered and simply drop
 // out of the chain.
 #pragma once
+#include <array>
 #include <vector>
 
 #include "runtime/base/list.h"
@@ -38,8 +39,19 @@ private:
     void ReleaseItem(void*) override {}
   };
 
+  // Names asked for lately, spelled as asked, with what the trie gave
+  // (null too): a script calls the same few names again and again.
+  struct RecentName {
+    Text name;
+    LibraryHandler handler = nullptr;
+    bool filled = false;
+  };
+  static constexpr size_t kRecentNames = 8;
+  static size_t RecentSlot(TextView name);
+
   CHandlerNames* names_;
   std::vector<LibraryHandler> handlers_;
+  std::array<RecentName, kRecentNames> recent_;
 };
 
 // Chain positions, asked in this order. A library a later subsystem adds

@@ -9,6 +9,7 @@ namespace runtime {
 #ifdef QEL_ANSI
 
 std::string EngineBytes(TextView text) { return std::string(text); }
+void EngineBytesInto(TextView text, std::string& bytes) { bytes.assign(text); }
 Text EngineText(std::string_view bytes) { return Text(bytes); }
 
 #else
@@ -18,6 +19,17 @@ std::string EngineBytes(TextView text) {
   std::string bytes;
   platform::EncodeCodePage(platform::kCodePageUtf8, text, bytes);
   return bytes;
+}
+
+void EngineBytesInto(TextView text, std::string& bytes) {
+  bytes.resize(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] >= 0x80) {
+      bytes = EngineBytes(text);
+      return;
+    }
+    bytes[i] = static_cast<char>(text[i]);
+  }
 }
 
 Text EngineText(std::string_view bytes) {

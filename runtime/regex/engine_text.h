@@ -13,6 +13,8 @@ namespace runtime {
 // Texts as the engine holds them: UTF-8 in qelu; in qel the text's own bytes
 // in the system code page, which PCRE's UTF-8 mode takes as they are.
 std::string EngineBytes(TextView text);
+// The same into a buffer that keeps its room: ASCII text is copied directly.
+void EngineBytesInto(TextView text, std::string& bytes);
 Text EngineText(std::string_view bytes);
 
 // Whether EngineBytes always gives valid UTF-8, so PCRE need not check it.

@@ -49,6 +49,10 @@ void CRegex::CheckSubjectLength(std::size_t length) {
 void CRegex::ChangeSubject(std::string bytes, bool valid) {
   CheckSubjectLength(bytes.size());
   subject_ = std::move(bytes);
+  StartWalk(valid);
+}
+
+void CRegex::StartWalk(bool valid) {
   subjectValid_ = valid;
   start_ = 1;
   segmentStart_ = 1;
@@ -59,7 +63,15 @@ void CRegex::ChangeSubject(std::string bytes, bool valid) {
 
 void CRegex::SetSubject(std::string bytes) { ChangeSubject(std::move(bytes), false); }
 
-void CRegex::SetSubjectText(TextView text) { ChangeSubject(EngineBytes(text), kEngineBytesAreUtf8); }
+void CRegex::SetSubjectText(TextView text) {
+  EngineBytesInto(text, subject_);
+  if (subject_.size() > static_cast<std::size_t>(INT_MAX - 1)) {
+    const std::size_t length = subject_.size();
+    ChangeSubject(std::string(), false);
+    RaiseSubjectTooLong(length);
+  }
+  StartWalk(kEngineBytesAreUtf8);
+}
 
 void CRegex::SetTemplateText(const Text& text) { template_ = EngineBytes(text); }
 
@@ -101,6 +113,13 @@ void CRegex::SharePattern(const CRegex& other) {
   patternValid_ = other.patternValid_;
   optionByte_ = other.optionByte_;
   code_ = other.code_;
+}
+
+void CRegex::StartOver(const CRegex& other) {
+  if (!code_ || code_ != other.code_) SharePattern(other);
+  template_.clear();
+  execFlags_ = 0;
+  callback_ = nullptr;
 }
 
 bool CRegex::MatchNext() {

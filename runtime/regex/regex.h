@@ -67,6 +67,10 @@ public:
   // Takes another engine's pattern and options with its compiled code, so
   // that a pattern used again and again is compiled once.
   void SharePattern(const CRegex& other);
+  // Makes an engine that is done with its walk as a new one that shared the
+  // other's pattern: no template, callback or exec flags. Its next subject
+  // reuses the subject's buffer.
+  void StartOver(const CRegex& other);
   // Searches from where the last match ended; false when nothing is left.
   // Raises "RE Exec() - ..." when PCRE cannot finish the search, also when
   // the searches of this subject have used up their steps (exec_limits.h).
@@ -114,6 +118,7 @@ public:
 private:
   void ChangePattern(std::string&& bytes, bool valid);
   void ChangeSubject(std::string bytes, bool valid);
+  void StartWalk(bool valid);
   static void CheckSubjectLength(std::size_t length);
   void DropCode();
   bool CompileCode(const char*& message, int& offset);

@@ -1,5 +1,6 @@
 #include "runtime/rxlib/match_library.h"
 
+#include <algorithm>
 #include <string>
 
 #include "runtime/regex/engine_text.h"
@@ -10,6 +11,7 @@
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/predicates.h"
+#include "runtime/value/text_rep.h"
 #include "platform/codepage.h"
 #include "runtime/base/ref.h"
 
@@ -122,17 +124,39 @@ CMatchLibrary::CMatchLibrary() {
 
 bool CMatchLibrary::Accepts(CNode* receiver) { return MatchValueOf(receiver) != nullptr; }
 
+namespace {
+
+#ifndef QEL_ANSI
+// ASCII bytes, most matches, go straight into the text's buffer.
+bool SetAsciiText(Value& value, std::string_view bytes) {
+  for (char byte : bytes)
+    if (static_cast<unsigned char>(byte) >= 0x80) return false;
+  TextRep16* rep = TextRep16::Allocate(bytes.size(), 0, bytes.size());
+  std::copy(bytes.begin(), bytes.end(), rep->data);
+  value.AdoptText(rep);
+  return true;
+}
+#endif
+
+}  // namespace
+
+#ifdef QEL_ANSI
 void SetEngineText(Value& value, std::string_view bytes) { value.SetText(EngineText(bytes)); }
+#else
+void SetEngineText(Value& value, std::string_view bytes) {
+  if (!SetAsciiText(value, bytes)) value.SetText(EngineText(bytes));
+}
+#endif
 
 void SetEngineBytes(Value& value, std::string_view bytes) {
   value.SetAnsiString(bytes, kEngineBytesAreUtf8 ? uint16_t(platform::kCodePageUtf8) : 0);
 }
 
-void SetEngineTextList(Value& value, const std::vector<std::string>& entries) {
+void SetEngineTextList(Value& value, std::string_view bytes, const std::vector<EngineRange>& ranges) {
   const Ref<CObjectInstance> list = MakeRef<CObjectInstance>(nullptr);
-  for (const std::string& entry : entries) {
+  for (const EngineRange& range : ranges) {
     Value text;
-    SetEngineText(text, entry);
+    SetEngineText(text, bytes.substr(range.offset, range.length));
     list->Members()->Add(new CValue(list, text));
   }
   value.SetCountedObject(list);

@@ -102,7 +102,12 @@ void SetEngineText(Value& value, std::string_view bytes);
 // The bytes as they are, in an 8-bit text that knows their code page; it
 // converts wherever a text of the build is needed.
 void SetEngineBytes(Value& value, std::string_view bytes);
-// A new script object (counted reference) holding one text per entry.
-void SetEngineTextList(Value& value, const std::vector<std::string>& entries);
+// A new script object (counted reference) holding one text per range of
+// the bytes.
+struct EngineRange {
+  std::size_t offset;
+  std::size_t length;
+};
+void SetEngineTextList(Value& value, std::string_view bytes, const std::vector<EngineRange>& ranges);
 
 }  // namespace runtime

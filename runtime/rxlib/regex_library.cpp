@@ -29,7 +29,10 @@ CRegex* NewPrototype(uint8_t optionByte, const Text& pattern) {
 
 CRegexValue::CRegexValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 
-CRegexValue::~CRegexValue() { ReleaseObject(prototype_); }
+CRegexValue::~CRegexValue() {
+  ReleaseObject(lastEngine_);
+  ReleaseObject(prototype_);
+}
 
 void CRegexValue::FromLiteral(TextView literal) {
   if (!literal.empty() && literal.front() == '$') literal.remove_prefix(1);
@@ -45,21 +48,22 @@ void CRegexValue::Init(TextView pattern, TextView flags) {
   flags_ = flags;
   optionByte_ = OptionByteOfFlags(flags);
   global_ = IsGlobalFlags(flags);
+  ReleaseObject(lastEngine_);
+  lastEngine_ = nullptr;
   ReleaseObject(prototype_);
   prototype_ = nullptr;
 }
 
 CRegex* CRegexValue::NewEngine(TextView subject) const {
   if (!prototype_) prototype_ = NewPrototype(optionByte_, pattern_);
-  auto* engine = new CRegex();
-  engine->SharePattern(*prototype_);
-  try {
-    engine->SetSubjectText(subject);
-  } catch (...) {
-    engine->Release();
-    throw;
+  if (!lastEngine_ || lastEngine_->RefCount() > 1) {
+    ReleaseObject(lastEngine_);
+    lastEngine_ = new CRegex();
   }
-  return engine;
+  lastEngine_->StartOver(*prototype_);
+  lastEngine_->SetSubjectText(subject);
+  lastEngine_->AddRef();
+  return lastEngine_;
 }
 
 CRegexValue* RegexValueOf(const Value& value) { return dynamic_cast<CRegexValue*>(NodeOf(value)); }
@@ -100,11 +104,13 @@ bool IsGlobalFlags(TextView flags) { return flags.find('g') != TextView::npos; }
 
 namespace {
 
-// Every match's text, without an action.
-std::vector<std::string> AllMatches(CRegex& engine) {
-  std::vector<std::string> texts;
-  while (engine.MatchNext()) texts.push_back(engine.Group(0));
-  return texts;
+// Where every match lies in the subject, without an action (which could
+// change the subject).
+std::vector<EngineRange> AllMatches(CRegex& engine) {
+  std::vector<EngineRange> ranges;
+  while (engine.MatchNext())
+    ranges.push_back({static_cast<std::size_t>(engine.MatchPos() - 1), static_cast<std::size_t>(engine.MatchLength())});
+  return ranges;
 }
 
 void SetMatchValue(Value& result, CRegex* engine) {
@@ -121,7 +127,10 @@ void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, C
     CMatchAction bound(context, *engine, callable);
     return SetEngineText(result, global ? engine->MatchAll() : engine->MatchText());
   }
-  if (global) return SetEngineTextList(result, AllMatches(*engine));
+  if (global) {
+    const std::vector<EngineRange> ranges = AllMatches(*engine);
+    return SetEngineTextList(result, engine->Subject(), ranges);
+  }
   engine->MatchNext();
   SetMatchValue(result, engine);
 }

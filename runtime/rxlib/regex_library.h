@@ -32,13 +32,17 @@ public:
   uint8_t OptionByte() const { return optionByte_; }
   bool IsGlobal() const { return global_; }
 
-  // A fresh engine (one reference) set to walk the subject. Engines share
-  // the pattern's compiled code.
+  // An engine (one reference) set to walk the subject, as a new one would
+  // be: the value's last engine when nothing else holds it any more (no
+  // match value, action or operation), else a new one. Engines share the
+  // pattern's compiled code.
   CRegex* NewEngine(TextView subject) const;
 
 private:
   // The pattern's engine without a subject, made by the first NewEngine.
   mutable CRegex* prototype_ = nullptr;
+  // The engine NewEngine gave last, kept for the next operation.
+  mutable CRegex* lastEngine_ = nullptr;
   Text pattern_;
   Text flags_;
   uint8_t optionByte_ = 0;

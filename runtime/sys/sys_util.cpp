@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/sys/text_search.h"
 #include "platform/codepage.h"
 #include "platform/dirs.h"
 #include "platform/errors.h"
@@ -140,42 +141,15 @@ std::string SystemBytesFromText(TextView text) { return EncodeSystem(text); }
 
 #endif
 
-namespace {
-
-Char UpperAscii(Char c) { return c >= Char('a') && c <= Char('z') ? Char(c - ('a' - 'A')) : c; }
-
-Text UpperAscii(TextView text) {
-  Text upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), [](Char c) { return UpperAscii(c); });
-  return upper;
-}
-
-// Positions of the occurrences in the unchanged source's coordinates.
-std::vector<std::size_t> Occurrences(TextView source, TextView find, int flags) {
-  Text foldedSource, foldedFind;
-  if (flags & kReplaceIgnoreCase) {
-    foldedSource = UpperAscii(source);
-    foldedFind = UpperAscii(find);
-    source = foldedSource;
-    find = foldedFind;
-  }
-  std::vector<std::size_t> found;
-  for (std::size_t at = source.find(find); at != TextView::npos; at = source.find(find, at + find.size())) {
-    found.push_back(at);
-    if (!(flags & kReplaceAll)) break;
-  }
-  return found;
-}
-
-}  // namespace
-
 Text ReplaceText(TextView source, TextView find, TextView replacement, int flags) {
   if (find.empty()) return Text(source);
-  const std::vector<std::size_t> found = Occurrences(source, find, flags);
+  const bool ignoreCase = flags & kReplaceIgnoreCase;
+  std::size_t at = FindText(source, find, 0, ignoreCase);
+  if (at == TextView::npos) return Text(source);
   Text result;
-  result.reserve(source.size() - found.size() * find.size() + found.size() * replacement.size());
+  result.reserve(source.size());
   std::size_t copied = 0;
-  for (std::size_t at : found) {
+  for (; at != TextView::npos; at = flags & kReplaceAll ? FindText(source, find, copied, ignoreCase) : TextView::npos) {
     result.append(source.substr(copied, at - copied));
     result.append(replacement);
     copied = at + find.size();

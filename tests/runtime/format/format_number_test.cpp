@@ -135,3 +135,31 @@ TEST(FormatNumber, OtherCharactersPassThrough) {
   Text pattern = Text{other} + T("0.0") + Text{other};
   EXPECT_EQ(FormatNumber(Dbl(1.25), pattern), Text{other} + T("1.3") + Text{other});
 }
+
+// A Double shows its 15 significant digits, whether its shortest form has
+// fewer, more, or it is subnormal.
+TEST(FormatNumber, DoublesShowFifteenSignificantDigits) {
+  const char* all = "0.00000000000000000E+000";
+  RunNumbers({
+      {Dbl(0.1 + 0.2), all, "3.00000000000000000E-001"},
+      {Dbl(2.0 / 3.0), all, "6.66666666666667000E-001"},
+      {Dbl(-2.0 / 3.0), all, "-6.66666666666667000E-001"},
+      {Dbl(123456789012345.67), all, "1.23456789012346000E+014"},
+      {Dbl(999999999999999.9), all, "1.00000000000000000E+015"},
+      {Dbl(1e23), all, "1.00000000000000000E+023"},
+      {Dbl(5e-324), all, "4.94065645841247000E-324"},
+      {Dbl(std::numeric_limits<double>::min()), all, "2.22507385850720000E-308"},
+      {Dbl(std::numeric_limits<double>::max()), all, "1.79769313486232000E+308"},
+      {Dbl(1.5), all, "1.50000000000000000E+000"},
+  });
+}
+
+// More patterns in turn than are kept parsed, and a bad pattern between them.
+TEST(FormatNumber, PatternsUsedInTurnKeepTheirOwnMeaning) {
+  const std::vector<NumberCase> round = {
+      {Dbl(1234.5), "0.00", "1234.50"},   {Dbl(1234.5), "#,##0", "1,235"},  {Dbl(1234.5), "0.0E+0", "1.2E+3"},
+      {Dbl(-1234.5), "0;(0)", "(1235)"},  {Dbl(0), "0;(0);zero", "zero"},   {Dbl(1234.5), "'n'0", "n1235"},
+      {Dbl(1), "0 'abc", nullptr, "Number pattern \"0 'abc\": quote not closed"},
+  };
+  for (int pass = 0; pass < 3; ++pass) RunNumbers(round);
+}

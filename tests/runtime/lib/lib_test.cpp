@@ -150,6 +150,23 @@ TEST_F(LibraryChain, LaterHandlerOfTheSameNameReplacesTheEarlierOne) {
   EXPECT_EQ(library.Find(QT("other")), nullptr);
 }
 
+// Names found (or not) are remembered; a handler added later must still be found.
+TEST_F(LibraryChain, AHandlerAddedAfterALookupIsFound) {
+  CLibrary library;
+  library.AddHandler(QT("upper"), &Upper);
+  for (int pass = 0; pass < 2; ++pass) {
+    EXPECT_EQ(library.Find(QT("upper")), &Upper);
+    EXPECT_EQ(library.Find(QT("UPPER")), &Upper);
+    EXPECT_EQ(library.Find(QT("fail")), nullptr);
+    EXPECT_EQ(library.Find(QT("")), nullptr);
+  }
+  library.AddHandler(QT("fail"), &Fail);
+  library.AddHandler(QT("Upper"), &Shadow);
+  EXPECT_EQ(library.Find(QT("fail")), &Fail);
+  EXPECT_EQ(library.Find(QT("upper")), &Shadow);
+  EXPECT_EQ(library.Find(QT("UPPER")), &Shadow);
+}
+
 using Contexts = TreeTest;
 
 TEST_F(Contexts, BeforeStatementSetsTheCurrentNodeAndSaveCopiesIt) {

@@ -94,6 +94,23 @@ TEST_F(RegexMatch, EachUseHasItsOwnEngine) {
                    "RE Compile() - Error in regex at offset 1: missing )\n");
 }
 
+// An engine nothing holds any more serves the next use as a new one would:
+// no template or subject of the last use, and a kept match value walks on
+// undisturbed by later uses.
+TEST_F(RegexMatch, AnEngineUsedAgainStartsAfresh) {
+  for (const char* name : {"re", "kept", "later"}) Var(name);
+  Set("re", Regex("/(\\d+)/"));
+  PrintComma(Method("re", "replace", {Const("a1b2"), Const("<$1>")}));
+  Set("kept", Method("re", "match", {Const("x33y44")}));
+  PrintComma(Method("re", "replace", {Const("c5")}));
+  Set("later", Method("re", "match", {Utf8("\xC3\xA4" "6")}));
+  for (const char* name : {"value", "missed", "rest"}) PrintComma(Method("later", name));
+  Do(Method("kept", "match"));
+  for (const char* name : {"value", "missed", "rest"}) PrintComma(Method("kept", name));
+  Run();
+  EXPECT_EQ(Context().output, Widen("a<1>b2 c 6 \xC3\xA4  44 y  "));
+}
+
 TEST_F(RegexMatch, AnEmptyPatternIsAScriptError) {
   Do(Method(Method(Const(""), "toRegex"), "match", {Const("a")}));
   EXPECT_EQ(RunError(), "RE Compile() - Please specify a regular expression in Pattern first");
