@@ -1,6 +1,8 @@
 #include "runtime/json/json_reader.h"
 
 #include <algorithm>
+#include <limits>
+#include <string>
 
 #include "runtime/format/date_format.h"
 #include "runtime/parse/literal_value.h"
@@ -34,7 +36,7 @@ private:
         if (IsQuoteAt(pos + 1)) return pos + 1;
         [[fallthrough]];
       case JsonCharClass::kWord: return ReadLiteral(pos, RunEnd(pos + 1, &IsJsonWordChar), &JsonWord);
-      case JsonCharClass::kNameSeparator: name_ = literal_; break;
+      case JsonCharClass::kNameSeparator: TakeLiteralAsName(); break;
       case JsonCharClass::kElementSeparator: StorePending(); break;
       case JsonCharClass::kOpen:
         containers_.Open(text_[pos] == '{', name_);
@@ -60,51 +62,69 @@ private:
 
   size_t ReadLiteral(size_t pos, size_t end, Value (*valueOf)(TextView)) {
     const TextView literal = text_.substr(pos, end - pos);
-    SetLiteral(literal, valueOf(literal));
+    value_ = valueOf(literal);
+    SetLiteral(literal);
     return end;
   }
 
   size_t ReadString(size_t pos) {
-    Text content;
-    const size_t end = ScanJsonString(text_, pos, json_, content);
-    Value value;
+    const size_t end = ScanJsonString(text_, pos, json_, literalStore_, literal_);
     if (pos > 0 && text_[pos - 1] == '@') {
-      value.SetDate(DateFromText(content));
+      value_.SetDate(DateFromText(literal_));
     } else {
-      if (json_) content = ResolveEscapes(content);
-      value.SetText(content);
+      // In JSON the content is a view of the text, never of the store.
+      if (json_ && literal_.find('\\') != TextView::npos) {
+        ResolveEscapes(literal_, literalStore_);
+        literal_ = literalStore_;
+      }
+      value_.SetText(literal_);
     }
-    SetLiteral(content, value);
     quote_ = text_[pos];
     return end < text_.size() ? end + 1 : end;
   }
 
-  void SetLiteral(TextView literal, const Value& value) {
+  // The literal is a view of the text or of literalStore_.
+  void SetLiteral(TextView literal) {
     literal_ = literal;
-    value_ = value;
     quote_ = 0;
+  }
+
+  // The name outlives the literal: a literal of the store is copied.
+  void TakeLiteralAsName() {
+    if (!literalStore_.empty() && literal_.data() == literalStore_.data()) {
+      nameStore_.assign(literal_);
+      name_ = nameStore_;
+    } else {
+      name_ = literal_;
+    }
   }
 
   // The pending value stays, but is stored again only after a new literal.
   void StorePending() {
     if (literal_.empty() && !quote_ && name_.empty()) return;
-    containers_.AddMember(new CValue(nullptr, value_), name_);
+    auto* member = new CValue(nullptr);
+    member->OwnValue() = std::move(value_);
+    containers_.AddMember(member, name_);
     ClearPending();
   }
 
   void ClearPending() {
-    literal_.clear();
+    literal_ = {};
     quote_ = 0;
-    name_.clear();
+    name_ = {};
   }
 
   TextView text_;
   bool json_;
   TJsonContainers containers_;
   Value value_;
-  Text literal_;  // a string's content, a number's or word's characters
+  TextView literal_;  // a string's content, a number's or word's characters
   Char quote_ = 0;
-  Text name_;
+  TextView name_;
+  // Strings whose content differs from what is written: unescaped or with
+  // doubled quotes made single.
+  Text literalStore_;
+  Text nameStore_;
 };
 
 }  // namespace
@@ -134,26 +154,57 @@ bool IsRadixLiteral(TextView literal) {
   return true;
 }
 
-bool IsNumberLiteral(TextView literal) {
-  Number unused;
-  return IsRadixLiteral(literal) || ParseNumberText(literal, unused) != NumberParse::kNotNumber;
-}
-
-// The literal reader gives 0 for a text that is no number; here the
-// conversion error surfaces instead.
-void CheckNumber(TextView literal) {
-  if (IsNumberLiteral(literal)) return;
+[[noreturn]] void RaiseNotNumber(TextView literal) {
   Value text;
   text.SetText(literal);
   const bool real = literal.find_first_of(QT(".eE")) != TextView::npos;
   RaiseConversionError(text, real ? varDouble : varInt64);
 }
 
+// Up to nine digits after an optional minus: always an Int32.
+bool ReadSmallInteger(TextView literal, Value& value) {
+  const bool negative = literal[0] == '-';
+  const size_t first = negative ? 1 : 0;
+  if (literal.size() == first || literal.size() - first > 9) return false;
+  int32_t magnitude = 0;
+  for (size_t i = first; i < literal.size(); ++i) {
+    const unsigned digit = CodeUnit(literal[i]) - '0';
+    if (digit > 9) return false;
+    magnitude = magnitude * 10 + int32_t(digit);
+  }
+  value.SetInt(negative ? -magnitude : magnitude);
+  return true;
+}
+
+// A decimal literal as the literal reader gives it: integers in Int32 when
+// they fit, else Int64, others Double, overflow an infinity.
+Value DecimalValue(TextView literal) {
+  // A number run is ASCII throughout.
+  std::string text(literal.size(), ' ');
+  for (size_t i = 0; i < literal.size(); ++i) text[i] = char(literal[i]);
+  Number number;
+  const NumberParse parsed = ParseNumber(text, number);
+  if (parsed == NumberParse::kNotNumber) RaiseNotNumber(literal);
+  Value value;
+  if (parsed == NumberParse::kOverflow)
+    value.SetDouble(text[0] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity());
+  else if (number.kind != Number::kInt)
+    value.SetDouble(NumberToDouble(number));
+  else if (number.i == int32_t(number.i))
+    value.SetInt(int32_t(number.i));
+  else
+    value.SetInt64(number.i);
+  return value;
+}
+
 }  // namespace
 
+// The literal reader gives 0 for a text that is no number; here the
+// conversion error surfaces instead.
 Value JsonNumber(TextView literal) {
-  CheckNumber(literal);
-  return NumberLiteralValue(literal);
+  Value value;
+  if (ReadSmallInteger(literal, value)) return value;
+  return IsRadixLiteral(literal) ? NumberLiteralValue(literal) : DecimalValue(literal);
 }
 
 Value JsonWord(TextView word) {
@@ -169,33 +220,44 @@ Value JsonWord(TextView word) {
 
 namespace {
 
-size_t EscapedStringEnd(TextView text, size_t start, Text& content) {
+size_t EscapedStringEnd(TextView text, size_t start, TextView& content) {
+  const Char quote = text[start];
   size_t i = start + 1;
-  while (i < text.size() && text[i] != text[start]) i += text[i] == '\\' ? 2 : 1;
+  while (i < text.size() && text[i] != quote) i += text[i] == '\\' ? 2 : 1;
   i = std::min(i, text.size());
-  content.assign(text.substr(start + 1, i - start - 1));
+  content = text.substr(start + 1, i - start - 1);
   return i;
 }
 
 // Any text the writer quotes reads back unchanged, back quotes included.
-size_t DoubledStringEnd(TextView text, size_t start, Text& content) {
+// Content without a doubled quote stays a view of the text.
+size_t DoubledStringEnd(TextView text, size_t start, Text& store, TextView& content) {
   const Char quote = text[start];
   size_t i = start + 1;
+  size_t runStart = i;
+  bool stored = false;
   for (; i < text.size(); ++i) {
-    if (text[i] == quote) {
-      if (i + 1 == text.size() || text[i + 1] != quote) break;
-      ++i;
-    }
-    content += text[i];
+    if (text[i] != quote) continue;
+    if (i + 1 == text.size() || text[i + 1] != quote) break;
+    if (!stored) store.clear();
+    stored = true;
+    store.append(text.substr(runStart, i + 1 - runStart));
+    runStart = ++i + 1;
+  }
+  const TextView tail = text.substr(runStart, i - runStart);
+  if (!stored) {
+    content = tail;
+  } else {
+    store.append(tail);
+    content = store;
   }
   return i;
 }
 
 }  // namespace
 
-size_t ScanJsonString(TextView text, size_t start, bool json, Text& content) {
-  content.clear();
-  return json ? EscapedStringEnd(text, start, content) : DoubledStringEnd(text, start, content);
+size_t ScanJsonString(TextView text, size_t start, bool json, Text& store, TextView& content) {
+  return json ? EscapedStringEnd(text, start, content) : DoubledStringEnd(text, start, store, content);
 }
 
 TJsonContainers::~TJsonContainers() { ReleaseObject(result_); }

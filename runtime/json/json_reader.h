@@ -39,8 +39,9 @@ Value JsonWord(TextView word);
 // quotes, as written, and the position of its closing quote (the end of the
 // text when it has none). With json a quote after an odd number of
 // backslashes does not end it; without, a doubled quote stands for one, as
-// in the language's own strings.
-size_t ScanJsonString(TextView text, size_t start, bool json, Text& content);
+// in the language's own strings. The content is a view of the text, or of
+// store when doubled quotes had to be made single.
+size_t ScanJsonString(TextView text, size_t start, bool json, Text& store, TextView& content);
 
 // The containers the JSON reader fills: the first one made is the result, the
 // open ones form a stack, and each new member goes to the innermost.

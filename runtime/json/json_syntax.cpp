@@ -1,5 +1,6 @@
 #include "runtime/json/json_syntax.h"
 
+#include <algorithm>
 #include <array>
 
 #include "runtime/error.h"
@@ -99,11 +100,20 @@ size_t HexDigitsAt(TextView text, size_t start) {
 
 Text ResolveEscapes(TextView text) {
   Text out;
+  ResolveEscapes(text, out);
+  return out;
+}
+
+void ResolveEscapes(TextView text, Text& out) {
+  out.clear();
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
     if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i++];
+      // Copies the run up to the next backslash at once.
+      const size_t next = std::min(text.find('\\', i + 1), text.size());
+      out.append(text.substr(i, next - i));
+      i = next;
       continue;
     }
     if (const int simple = SimpleEscape(text[i + 1]); simple >= 0) {
@@ -117,7 +127,6 @@ Text ResolveEscapes(TextView text) {
       i += 2;
     }
   }
-  return out;
 }
 
 }  // namespace runtime

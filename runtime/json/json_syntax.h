@@ -42,5 +42,7 @@ inline constexpr int32_t kJsonDepthLimit = 500;
 // hex digits one UTF-16 code unit. Any other backslash stays with the
 // character after it. Bad hex digits raise a conversion error.
 Text ResolveEscapes(TextView text);
+// The same into out, whose buffer is reused; text must not lie in out.
+void ResolveEscapes(TextView text, Text& out);
 
 }  // namespace runtime
