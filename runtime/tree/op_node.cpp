@@ -76,7 +76,7 @@ void CBinaryOp::Init(CValue* left, Operator code, CValue* right) {
 
 void CBinaryOp::Compute(CContext& context) {
   if (shape_ == Shape::kUnknown) Learn(kInt32TreeDepth);
-  if (shape_ == Shape::kInt32Tree && ComputeInt32()) return;
+  if (shape_ == Shape::kInt32Tree && ComputeInt32(value_)) return;
   ComputeGeneral(context);
 }
 
@@ -111,10 +111,10 @@ bool CBinaryOp::ReadInt32(Value* const* slot, const CBinaryOp* op, int32_t& v) {
 
 // The tree is read again by the general path when this fails: reading it
 // changes nothing.
-bool CBinaryOp::ComputeInt32() {
+bool CBinaryOp::ComputeInt32(Value& out) {
   int32_t x, y;
   if (!ReadInt32(leftSlot_, leftOp_, x) || !ReadInt32(rightSlot_, rightOp_, y)) return false;
-  return ApplyInt32(int32Op_, x, y, value_);
+  return ApplyInt32(int32Op_, x, y, out);
 }
 
 bool CBinaryOp::Int32Result(int32_t& r) const {
@@ -129,6 +129,13 @@ bool CBinaryOp::Int32Result(int32_t& r) const {
 void CBinaryOp::ComputeGeneral(CContext& context) {
   if (ComputeInPlace(context)) return;
   CheckStackRoom();
+  // A comparison with a right operand read in place compares the left one
+  // where it is: nothing runs between the two reads.
+  if (rightSlot_ && IsComparison(int32Op_) && !leftOp_) {
+    const Value& left = Eval(operand_, context);
+    value_.SetBool(ComparisonHolds(code_, CompareOperands(context, left, **rightSlot_)));
+    return;
+  }
   CBinaryOp* run[kChainRun];
   int32_t count = 0;
   CBinaryOp* innermost = this;

@@ -59,6 +59,9 @@ public:
   void Compute(CContext& context) override;
   CValue* Left() const { return operand_; }
   CValue* Right() const { return right_; }
+  // What Compute gives, for an Int32 tree whose values allow the Int32 path;
+  // false (out untouched) where Compute must run.
+  bool ComputeInt32Tree(Value& out) { return shape_ == Shape::kInt32Tree && ComputeInt32(out); }
 
 protected:
   friend class CBinaryOpStreamer;
@@ -73,7 +76,7 @@ protected:
   void Learn(int32_t budget);
   static bool LearnOperand(CValue* operand, Value**& slot, CBinaryOp*& op, int32_t budget, bool& int32Tree);
   // False where a value is no Int32 or the result would need the routine.
-  bool ComputeInt32();
+  bool ComputeInt32(Value& out);
   bool Int32Result(int32_t& r) const;
   // An Int32 leaf, or the Int32 result of the tree below.
   static bool ReadInt32(Value* const* slot, const CBinaryOp* op, int32_t& v);

@@ -1,5 +1,7 @@
 #include "runtime/tree/statements.h"
 
+#include <typeinfo>
+
 #include "runtime/error.h"
 #include "runtime/lib/context.h"
 #include "runtime/stack_guard.h"
@@ -27,7 +29,11 @@ void CAssignStmt::Execute(CContext& context) {
   }
   if (joinBase_ && AppendToVariable(context, target_, expression_, joinBase_)) return;
   // A value of its own: finding the target may run code that changes the expression's value.
-  Value value = plainExpression_ ? **plainExpression_->SlotAddress() : expression_->Take(context);
+  Value value;
+  if (plainExpression_)
+    value = **plainExpression_->SlotAddress();
+  else if (!operatorExpression_ || !operatorExpression_->ComputeInt32Tree(value))
+    value = expression_->Take(context);
   if (plainTarget_) {
     // What the target's own Assign does: a level of its own, then the value.
     plainTarget_->EnsureLevel();
@@ -37,6 +43,7 @@ void CAssignStmt::Execute(CContext& context) {
   target_->Assign(context, value);
   if (!targetKnown_) {
     plainExpression_ = SlotHolder(expression_);
+    if (typeid(*expression_) == typeid(CBinaryOp)) operatorExpression_ = static_cast<CBinaryOp*>(expression_);
     plainTarget_ = SlotHolder(target_);
     targetKnown_ = true;
   }

@@ -6,6 +6,8 @@
 
 namespace runtime {
 
+class CBinaryOp;
+
 // target = expression
 class CAssignStmt : public CSimpleStatement {
 public:
@@ -31,6 +33,7 @@ private:
   // in place (SlotHolder), decided after the first assignment, when names
   // are resolved.
   CValue* plainExpression_ = nullptr;
+  CBinaryOp* operatorExpression_ = nullptr;
   CValue* plainTarget_ = nullptr;
   bool targetKnown_ = false;
 };

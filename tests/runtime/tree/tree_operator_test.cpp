@@ -5,6 +5,7 @@
 #include "match_stub.h"
 #include "runtime/ops/operator_table.h"
 #include "support/tree_fixture.h"
+#include "support/value_makers.h"
 #include "runtime/base/ref.h"
 
 using namespace runtime;
@@ -181,6 +182,35 @@ TEST_F(TreeOperator, Int32OperandsAgreeWithWideArithmeticOnEveryRun) {
         }
       }
     }
+  }
+}
+
+// The same node meets other types and sizes in its variable from run to run:
+// an Int32 tree gives way to the general path wherever its values need it.
+TEST_F(TreeOperator, Int32TreeFollowsItsVariablesTypeOnEveryRun) {
+  CVariable* x = Var("x");
+  const auto expression = Adopt(Op('-', Op('+', Op('*', Name("x"), Const(2)), Const(1)), Op('d', Name("x"), Const(2))));
+  const auto comparison = Adopt(Op('<', Name("x"), Const(10)));
+  struct Case {
+    Value value;
+    VarType type;
+    const char* result;
+    const char* less;
+  };
+  const Case cases[] = {
+      {Int(7), varInteger, "12", "True"},
+      {Dbl(2.5), varDouble, "5", "True"},
+      {Txt("40"), varInteger, "61", "False"},
+      {Int(2147483647), varInt64, "3221225472", "False"},
+      {Int(-3), varInteger, "-4", "True"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.result);
+    x->OwnValue() = c.value;
+    const Value& result = Eval(expression, Context());
+    EXPECT_EQ(result.Type(), c.type);
+    EXPECT_EQ(Ascii(ToText(result)), c.result);
+    EXPECT_EQ(Ascii(ToText(Eval(comparison, Context()))), c.less);
   }
 }
 
