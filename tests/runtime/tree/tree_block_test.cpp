@@ -32,6 +32,21 @@ TEST_F(TreeBlock, StatementsRunInOrderUnderBeforeStatement) {
   EXPECT_EQ(Context().CurrentNode(), Module()->Child(2));
 }
 
+// A context that leaves the hook alone is not called per statement, yet the
+// running statement is known to it (error locations read it), also after a
+// loop's pass.
+TEST_F(TreeBlock, ContextWithoutTheHookStillKnowsTheRunningStatement) {
+  Var("n");
+  Set("n", Const(0));
+  While(Op('<', Name("n"), Const(2)), [&] { Set("n", Op('+', Name("n"), Const(1))); });
+  Print(Name("n"));
+  auto* plain = new CContext();
+  Module()->Call(*plain, nullptr);
+  EXPECT_EQ(plain->CurrentNode(), Module()->Child(Module()->ChildCount() - 1));
+  EXPECT_EQ(Context().statements, 0);
+  plain->Release();
+}
+
 TEST_F(TreeBlock, PrintCommaFormAppendsOneBlankAndNoLineEnd) {
   PrintComma(Const("a"));
   PrintComma(Const(2));

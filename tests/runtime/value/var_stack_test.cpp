@@ -154,3 +154,21 @@ TEST(VarStack, ADestroyedStackIsForgottenByItsLevels) {
   EXPECT_EQ(levels->RefCount(), 1);
   levels->Release();
 }
+
+// A variable may go while its function runs (a name declared again): leaving
+// the level pops the others and leaves the gone one alone.
+TEST(VarStack, AStackReleasedInsideALevelIsLeftOutWhenTheLevelEnds) {
+  Function f;
+  f.levels->EnterLevel();
+  f.levels->EnterLevel();
+  f.x.Set(2);
+  auto* gone = new Local(f.levels);
+  gone->Set(7);
+  f.y.Set(20);
+  delete gone;
+  f.levels->LeaveLevel();
+  EXPECT_EQ(f.x.stack->Count(), 0);
+  EXPECT_EQ(f.y.stack->Count(), 0);
+  f.levels->LeaveLevel();
+  EXPECT_EQ(f.levels->Depth(), 0);
+}
