@@ -30,7 +30,7 @@ CRegex* NewPrototype(uint8_t optionByte, const Text& pattern) {
 CRegexValue::CRegexValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 
 CRegexValue::~CRegexValue() {
-  ReleaseObject(lastEngine_);
+  for (CRegex* engine : engines_) ReleaseObject(engine);
   ReleaseObject(prototype_);
 }
 
@@ -48,22 +48,29 @@ void CRegexValue::Init(TextView pattern, TextView flags) {
   flags_ = flags;
   optionByte_ = OptionByteOfFlags(flags);
   global_ = IsGlobalFlags(flags);
-  ReleaseObject(lastEngine_);
-  lastEngine_ = nullptr;
+  for (CRegex*& engine : engines_) {
+    ReleaseObject(engine);
+    engine = nullptr;
+  }
   ReleaseObject(prototype_);
   prototype_ = nullptr;
 }
 
 CRegex* CRegexValue::NewEngine(TextView subject) const {
   if (!prototype_) prototype_ = NewPrototype(optionByte_, pattern_);
-  if (!lastEngine_ || lastEngine_->RefCount() > 1) {
-    ReleaseObject(lastEngine_);
-    lastEngine_ = new CRegex();
+  CRegex* engine = nullptr;
+  for (CRegex* kept : engines_)
+    if (kept && kept->RefCount() == 1) engine = kept;
+  if (!engine) {
+    CRegex*& slot = engines_[nextEngine_];
+    nextEngine_ = (nextEngine_ + 1) % kKeptEngines;
+    ReleaseObject(slot);
+    slot = engine = new CRegex();
   }
-  lastEngine_->StartOver(*prototype_);
-  lastEngine_->SetSubjectText(subject);
-  lastEngine_->AddRef();
-  return lastEngine_;
+  engine->StartOver(*prototype_);
+  engine->SetSubjectText(subject);
+  engine->AddRef();
+  return engine;
 }
 
 CRegexValue* RegexValueOf(const Value& value) { return dynamic_cast<CRegexValue*>(NodeOf(value)); }
