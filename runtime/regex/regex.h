@@ -52,7 +52,7 @@ public:
   void SetSubject(std::string bytes);
   void SetSubjectText(TextView text);
   const std::string& Subject() const { return subject_; }
-  void SetTemplate(std::string bytes) { template_ = std::move(bytes); }
+  void SetTemplate(std::string bytes);
   void SetTemplateText(const Text& text);
   const std::string& Template() const { return template_; }
   // An empty callback removes it.
@@ -134,6 +134,8 @@ private:
   std::string pattern_;
   std::string subject_;
   std::string template_;
+  // Whether the template stands for itself, so that it needs no expanding.
+  bool templateIsLiteral_ = true;
   uint8_t optionByte_ = 0;
   uint8_t execFlags_ = 0;
   MatchCallback callback_;
