@@ -128,6 +128,13 @@ void CRegex::StartOver(const CRegex& other) {
   callback_ = nullptr;
 }
 
+void CRegex::DropLargeSubject() {
+  constexpr std::size_t kKeptBytes = 64 * 1024;
+  if (subject_.capacity() <= kKeptBytes) return;
+  std::string().swap(subject_);
+  StartWalk(false);
+}
+
 bool CRegex::MatchNext() {
   segmentStart_ = previousEnd_;
   if (!code_) Compile();

@@ -71,6 +71,8 @@ public:
   // other's pattern: no template, callback or exec flags. Its next subject
   // reuses the subject's buffer.
   void StartOver(const CRegex& other);
+  // Lets a subject's buffer go when it is large, for an engine kept unused.
+  void DropLargeSubject();
   // Searches from where the last match ended; false when nothing is left.
   // Raises "RE Exec() - ..." when PCRE cannot finish the search, also when
   // the searches of this subject have used up their steps (exec_limits.h).

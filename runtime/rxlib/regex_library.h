@@ -38,6 +38,9 @@ public:
   // match value, action or operation), else a new one. Engines share the
   // pattern's compiled code.
   CRegex* NewEngine(TextView subject) const;
+  // Called with the engine NewEngine gave, still holding that reference,
+  // when the operation has ended.
+  void EndUse(CRegex& engine) const;
 
 private:
   // The pattern's engine without a subject, made by the first NewEngine.
