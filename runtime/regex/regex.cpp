@@ -67,7 +67,8 @@ void CRegex::SetSubjectText(TextView text) {
   EngineBytesInto(text, subject_);
   if (subject_.size() > static_cast<std::size_t>(INT_MAX - 1)) {
     const std::size_t length = subject_.size();
-    ChangeSubject(std::string(), false);
+    std::string().swap(subject_);
+    StartWalk(false);
     RaiseSubjectTooLong(length);
   }
   StartWalk(kEngineBytesAreUtf8);
