@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <type_traits>
 #include <string>
@@ -59,6 +60,30 @@ std::string_view ShortestDigits(F x, int significant, char* buffer, size_t size)
   return digits <= significant ? text : std::string_view();
 }
 
+// Most Doubles a script formats are a whole number of units, tenths or
+// hundredths: m / 10^k for a whole m below 10^15. When m / 10^k reads back as
+// the Double, its digits are the Double's 15-digit ones (as above), found
+// without writing the Double out.
+bool FewDecimals(double x, int significant, Decimal& d) {
+  constexpr double kScales[] = {1, 10, 100, 1000, 10000};
+  constexpr double kTooMany = 1e15;
+  const double magnitude = std::fabs(x);
+  if (significant > 15 || magnitude < std::numeric_limits<double>::min()) return false;
+  for (int k = 0; k < int(std::size(kScales)); ++k) {
+    const double scaled = magnitude * kScales[k];
+    if (scaled >= kTooMany) return false;
+    if (scaled != std::floor(scaled)) continue;
+    const auto whole = static_cast<uint64_t>(scaled);
+    if (static_cast<double>(whole) / kScales[k] != magnitude) continue;
+    Decimal found = DecimalOfInteger(d.negative, whole);
+    if (long(found.digits.size()) > significant) return false;
+    found.point -= k;
+    d = std::move(found);
+    return true;
+  }
+  return false;
+}
+
 template <class F>
 Decimal DecimalOfFloating(F x, int significant) {
   Decimal d;
@@ -66,6 +91,8 @@ Decimal DecimalOfFloating(F x, int significant) {
   if (std::isnan(x)) d.kind = Decimal::kNaN;
   if (std::isinf(x)) d.kind = Decimal::kInfinite;
   if (d.kind != Decimal::kFinite || x == 0) return d;
+  if constexpr (std::is_same_v<F, double>)
+    if (FewDecimals(x, significant, d)) return d;
   char buffer[64];
   std::string_view text = ShortestDigits(x, significant, buffer, sizeof buffer);
   if (text.empty()) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <map>
 
 namespace runtime {
@@ -55,7 +56,9 @@ size_t CLibrary::RecentSlot(TextView name) {
 
 LibraryHandler CLibrary::Find(TextView name) {
   RecentName& recent = recent_[RecentSlot(name)];
-  if (recent.filled && recent.name == name) return recent.handler;
+  if (recent.filled && recent.name.size() == name.size() &&
+      std::memcmp(recent.name.data(), name.data(), name.size() * sizeof(Char)) == 0)
+    return recent.handler;
   auto position = reinterpret_cast<intptr_t>(names_->IndexOf(name));
   LibraryHandler handler = position ? handlers_[size_t(position - 1)] : nullptr;
   recent.name = name;

@@ -1,5 +1,7 @@
 #include "runtime/regex/engine_text.h"
 
+#include <algorithm>
+
 #include "platform/case_map.h"
 #include "platform/codepage.h"
 #include "platform/lead_byte.h"
@@ -21,15 +23,16 @@ std::string EngineBytes(TextView text) {
   return bytes;
 }
 
+// Both loops run without a branch per unit, so the compiler may widen them.
 void EngineBytesInto(TextView text, std::string& bytes) {
-  bytes.resize(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] >= 0x80) {
-      bytes = EngineBytes(text);
-      return;
-    }
-    bytes[i] = static_cast<char>(text[i]);
+  Char all = 0;
+  for (Char unit : text) all |= unit;
+  if (all >= 0x80) {
+    bytes = EngineBytes(text);
+    return;
   }
+  bytes.resize(text.size());
+  std::transform(text.begin(), text.end(), bytes.data(), [](Char unit) { return static_cast<char>(unit); });
 }
 
 Text EngineText(std::string_view bytes) {

@@ -67,13 +67,19 @@ void CRegex::SetSubjectText(TextView text) {
   EngineBytesInto(text, subject_);
   if (subject_.size() > static_cast<std::size_t>(INT_MAX - 1)) {
     const std::size_t length = subject_.size();
-    ChangeSubject(std::string(), false);
+    std::string().swap(subject_);
+    StartWalk(false);
     RaiseSubjectTooLong(length);
   }
   StartWalk(kEngineBytesAreUtf8);
 }
 
-void CRegex::SetTemplateText(const Text& text) { template_ = EngineBytes(text); }
+void CRegex::SetTemplate(std::string bytes) {
+  template_ = std::move(bytes);
+  templateIsLiteral_ = IsLiteralTemplate(template_);
+}
+
+void CRegex::SetTemplateText(const Text& text) { SetTemplate(EngineBytes(text)); }
 
 bool CRegex::Utf8Mode() const { return optionByte_ & regex_option::kUtf8; }
 
@@ -118,8 +124,16 @@ void CRegex::SharePattern(const CRegex& other) {
 void CRegex::StartOver(const CRegex& other) {
   if (!code_ || code_ != other.code_) SharePattern(other);
   template_.clear();
+  templateIsLiteral_ = true;
   execFlags_ = 0;
   callback_ = nullptr;
+}
+
+void CRegex::DropLargeSubject() {
+  constexpr std::size_t kKeptBytes = 64 * 1024;
+  if (subject_.capacity() <= kKeptBytes) return;
+  std::string().swap(subject_);
+  StartWalk(false);
 }
 
 bool CRegex::MatchNext() {
@@ -252,7 +266,9 @@ std::string CRegex::TextAfter() const {
 // Every entry that may run the callback keeps the engine alive while it runs:
 // the callback may drop the last other reference to it.
 
-std::string CRegex::ComputeReplacement() { return ExpandTemplate(*this, template_); }
+std::string CRegex::ComputeReplacement() {
+  return templateIsLiteral_ ? template_ : ExpandTemplate(*this, template_);
+}
 
 // A copy runs, since the callback may replace itself.
 std::string CRegex::CallbackText() {

@@ -52,7 +52,7 @@ public:
   void SetSubject(std::string bytes);
   void SetSubjectText(TextView text);
   const std::string& Subject() const { return subject_; }
-  void SetTemplate(std::string bytes) { template_ = std::move(bytes); }
+  void SetTemplate(std::string bytes);
   void SetTemplateText(const Text& text);
   const std::string& Template() const { return template_; }
   // An empty callback removes it.
@@ -71,6 +71,8 @@ public:
   // other's pattern: no template, callback or exec flags. Its next subject
   // reuses the subject's buffer.
   void StartOver(const CRegex& other);
+  // Lets a subject's buffer go when it is large, for an engine kept unused.
+  void DropLargeSubject();
   // Searches from where the last match ended; false when nothing is left.
   // Raises "RE Exec() - ..." when PCRE cannot finish the search, also when
   // the searches of this subject have used up their steps (exec_limits.h).
@@ -134,6 +136,8 @@ private:
   std::string pattern_;
   std::string subject_;
   std::string template_;
+  // Whether the template stands for itself, so that it needs no expanding.
+  bool templateIsLiteral_ = true;
   uint8_t optionByte_ = 0;
   uint8_t execFlags_ = 0;
   MatchCallback callback_;

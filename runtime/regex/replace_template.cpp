@@ -18,13 +18,8 @@ public:
   TemplateExpander(CRegex& engine, std::string_view replacementTemplate)
       : engine_(engine), template_(replacementTemplate) {}
 
-  // Text up to the next "$" or backslash is copied as one piece.
   std::string Run() {
     while (pos_ < template_.size()) {
-      const std::size_t special = std::min(template_.find_first_of("$\\", pos_), template_.size());
-      out_.append(template_.substr(pos_, special - pos_));
-      pos_ = special;
-      if (pos_ == template_.size()) break;
       const char c = template_[pos_];
       const bool expanded = (c == '$' && Dollar()) || (c == '\\' && Backslash());
       if (!expanded) out_ += template_[pos_++];
@@ -143,6 +138,11 @@ private:
 
 std::string ExpandTemplate(CRegex& engine, std::string_view replacementTemplate) {
   return TemplateExpander(engine, replacementTemplate).Run();
+}
+
+bool IsLiteralTemplate(std::string_view replacementTemplate) {
+  return replacementTemplate.find('$') == std::string_view::npos &&
+         replacementTemplate.find('\\') == std::string_view::npos;
 }
 
 }  // namespace runtime

@@ -21,5 +21,7 @@ namespace runtime {
 class CRegex;
 
 std::string ExpandTemplate(CRegex& engine, std::string_view replacementTemplate);
+// A template without "$" or a backslash stands for itself.
+bool IsLiteralTemplate(std::string_view replacementTemplate);
 
 }  // namespace runtime

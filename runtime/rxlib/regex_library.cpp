@@ -30,7 +30,7 @@ CRegex* NewPrototype(uint8_t optionByte, const Text& pattern) {
 CRegexValue::CRegexValue(CNode* owner) : CValue(owner) { value_.SetObject(this); }
 
 CRegexValue::~CRegexValue() {
-  ReleaseObject(lastEngine_);
+  for (CRegex* engine : engines_) ReleaseObject(engine);
   ReleaseObject(prototype_);
 }
 
@@ -48,22 +48,36 @@ void CRegexValue::Init(TextView pattern, TextView flags) {
   flags_ = flags;
   optionByte_ = OptionByteOfFlags(flags);
   global_ = IsGlobalFlags(flags);
-  ReleaseObject(lastEngine_);
-  lastEngine_ = nullptr;
+  for (CRegex*& engine : engines_) {
+    ReleaseObject(engine);
+    engine = nullptr;
+  }
   ReleaseObject(prototype_);
   prototype_ = nullptr;
 }
 
 CRegex* CRegexValue::NewEngine(TextView subject) const {
   if (!prototype_) prototype_ = NewPrototype(optionByte_, pattern_);
-  if (!lastEngine_ || lastEngine_->RefCount() > 1) {
-    ReleaseObject(lastEngine_);
-    lastEngine_ = new CRegex();
+  CRegex* engine = nullptr;
+  for (CRegex* kept : engines_)
+    if (kept && kept->RefCount() == 1) engine = kept;
+  if (!engine) {
+    CRegex*& slot = engines_[nextEngine_];
+    nextEngine_ = (nextEngine_ + 1) % kKeptEngines;
+    ReleaseObject(slot);
+    slot = engine = new CRegex();
   }
-  lastEngine_->StartOver(*prototype_);
-  lastEngine_->SetSubjectText(subject);
-  lastEngine_->AddRef();
-  return lastEngine_;
+  engine->StartOver(*prototype_);
+  engine->SetSubjectText(subject);
+  engine->AddRef();
+  return engine;
+}
+
+// Past the operation, an engine only this value holds keeps its buffers for
+// the next one, but not a large subject.
+void CRegexValue::EndUse(CRegex& engine) const {
+  for (CRegex* kept : engines_)
+    if (kept == &engine && engine.RefCount() == 2) engine.DropLargeSubject();
 }
 
 CRegexValue* RegexValueOf(const Value& value) { return dynamic_cast<CRegexValue*>(NodeOf(value)); }
@@ -117,12 +131,31 @@ void SetMatchValue(Value& result, CRegex* engine) {
   result.SetCountedObject(MakeRef<CMatchValue>(engine).Get());
 }
 
+// One operation's engine. The regex value is held while it runs, since an
+// action may drop the script's last reference to it, and is given the engine
+// back at the end.
+class EngineUse {
+public:
+  EngineUse(const CRegexValue& regex, TextView subject)
+      : regex_(Retain(const_cast<CRegexValue*>(&regex))), engine_(Adopt(regex.NewEngine(subject))) {}
+  ~EngineUse() { regex_->EndUse(*engine_); }
+  EngineUse(const EngineUse&) = delete;
+  EngineUse& operator=(const EngineUse&) = delete;
+
+  CRegex* operator->() const { return engine_.Get(); }
+  CRegex& operator*() const { return *engine_; }
+  CRegex* Get() const { return engine_.Get(); }
+
+private:
+  const Ref<CRegexValue> regex_;
+  const Ref<CRegex> engine_;
+};
+
 }  // namespace
 
-// The regex value is read before any action runs: an action may release it.
 void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, CValue* action, Value& result) {
   const bool global = regex.IsGlobal();
-  const Ref<CRegex> engine = Adopt(regex.NewEngine(subject));
+  const EngineUse engine(regex, subject);
   if (CNode* callable = CallableOf(action)) {
     CMatchAction bound(context, *engine, callable);
     return SetEngineText(result, global ? engine->MatchAll() : engine->MatchText());
@@ -132,13 +165,13 @@ void RegexMatch(CContext& context, const CRegexValue& regex, TextView subject, C
     return SetEngineTextList(result, engine->Subject(), ranges);
   }
   engine->MatchNext();
-  SetMatchValue(result, engine);
+  SetMatchValue(result, engine.Get());
 }
 
 void RegexReplace(CContext& context, const CRegexValue& regex, TextView subject, CValue* replacement,
                   Value& result) {
   const bool global = regex.IsGlobal();
-  const Ref<CRegex> engine = Adopt(regex.NewEngine(subject));
+  const EngineUse engine(regex, subject);
   std::optional<CMatchAction> bound;
   if (CNode* callable = CallableOf(replacement)) bound.emplace(context, *engine, callable);
   else if (replacement) engine->SetTemplateText(ToText(replacement->ValueRef()));

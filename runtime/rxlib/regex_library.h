@@ -1,6 +1,7 @@
 // Regular-expression values, their operations and library, and the built-ins on
 // texts that lead to them.
 #pragma once
+#include <array>
 #include "runtime/lib/library_chain.h"
 #include <cstdint>
 
@@ -33,16 +34,23 @@ public:
   bool IsGlobal() const { return global_; }
 
   // An engine (one reference) set to walk the subject, as a new one would
-  // be: the value's last engine when nothing else holds it any more (no
+  // be: one the value gave before when nothing else holds it any more (no
   // match value, action or operation), else a new one. Engines share the
   // pattern's compiled code.
   CRegex* NewEngine(TextView subject) const;
+  // Called with the engine NewEngine gave, still holding that reference,
+  // when the operation has ended.
+  void EndUse(CRegex& engine) const;
 
 private:
   // The pattern's engine without a subject, made by the first NewEngine.
   mutable CRegex* prototype_ = nullptr;
-  // The engine NewEngine gave last, kept for the next operation.
-  mutable CRegex* lastEngine_ = nullptr;
+  // The engines NewEngine gave last, kept for the next operations: two, as
+  // the result of one use (a match value) often lives until the next one's
+  // is made.
+  static constexpr size_t kKeptEngines = 2;
+  mutable std::array<CRegex*, kKeptEngines> engines_{};
+  mutable size_t nextEngine_ = 0;
   Text pattern_;
   Text flags_;
   uint8_t optionByte_ = 0;
