@@ -83,6 +83,34 @@ void CNamedList::Put(TextView name, CBase* item) {
   items_->Put(item, position == next ? -1 : static_cast<int32_t>(position - 1));
 }
 
-int32_t CNamedList::Add(CBase* item) { return items_->Put(item, -1); }
+// The pending names are those of the items in place now: they are entered
+// before the items change.
+int32_t CNamedList::Add(CBase* item) {
+  IndexPendingKeys();
+  return items_->Put(item, -1);
+}
+
+void CNamedList::SetItem(int32_t index, CBase* item) {
+  IndexPendingKeys();
+  items_->Put(item, index);
+}
+
+CList& CNamedList::Items() {
+  IndexPendingKeys();
+  return *items_;
+}
+
+void CNamedList::AppendUnindexed(CBase* item) {
+  if (!KeysPending()) firstUnindexed_ = items_->Count();
+  MarkKeysPending();
+  items_->Put(item, -1);
+}
+
+void CNamedList::EnterPendingKeys() {
+  for (int32_t i = firstUnindexed_; i < items_->Count(); ++i) {
+    const TextView name = NameOfItem(items_->Get(i));
+    if (!name.empty()) FindOrInsert(name, reinterpret_cast<void*>(intptr_t(i) + 1), false, false);
+  }
+}
 
 }  // namespace runtime

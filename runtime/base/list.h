@@ -52,14 +52,26 @@ public:
   int32_t IndexOfName(TextView name);
   int32_t Count() const { return items_->Count(); }
   CBase* Get(int32_t index) const { return items_->Get(index); }
-  void SetItem(int32_t index, CBase* item) { items_->Put(item, index); }
-  CList& Items() { return *items_; }
+  void SetItem(int32_t index, CBase* item);
+  CList& Items();
+
+protected:
+  // Appends an item whose name (NameOfItem) the list does not hold yet. The
+  // name is entered only when the names are next read or changed, so lists
+  // that are only walked by position never build their trie.
+  void AppendUnindexed(CBase* item);
+  // The name an item appended unindexed goes under; empty for none.
+  virtual TextView NameOfItem(const CBase*) const { return {}; }
 
 private:
   // The trie's own Put would store a raw value, not a position.
   using CTrie::Put;
 
+  void EnterPendingKeys() override;
+
   CList* items_;
+  // The first item appended unindexed, while KeysPending().
+  int32_t firstUnindexed_ = 0;
 };
 
 }  // namespace runtime

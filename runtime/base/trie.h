@@ -45,10 +45,28 @@ public:
   // FindOrInsert's lookup of a name, on the short path every name read takes.
   void* Lookup(TextView key) const;
   void ForEach(ForEachCallback callback, void* userData) const;
-  bool Empty() const { return root_ == nullptr; }
+  bool Empty() const {
+    IndexPendingKeys();
+    return root_ == nullptr;
+  }
+
+protected:
+  // Keys that a subclass holds back: they are entered by EnterPendingKeys
+  // before the trie is next read or changed. Clearing forgets them.
+  void MarkKeysPending() { keysPending_ = true; }
+  bool KeysPending() const { return keysPending_; }
+  virtual void EnterPendingKeys() {}
+  void IndexPendingKeys() const {
+    if (!keysPending_) return;
+    // The pending keys are part of the trie's value, not of its state.
+    auto* self = const_cast<CTrie*>(this);
+    self->keysPending_ = false;
+    self->EnterPendingKeys();
+  }
 
 private:
   CTrieNode* root_ = nullptr;
+  bool keysPending_ = false;
 };
 
 // The symbols one code unit walks through.
