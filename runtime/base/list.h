@@ -54,6 +54,8 @@ public:
   CBase* Get(int32_t index) const { return items_->Get(index); }
   void SetItem(int32_t index, CBase* item);
   CList& Items();
+  // Gives back the room beyond the items, for a list that is done growing.
+  void FitCapacity() { items_->SetCapacity(items_->Count()); }
 
 protected:
   // Appends an item whose name (NameOfItem) the list does not hold yet. The

@@ -295,11 +295,20 @@ void TJsonContainers::Open(bool record, TextView name) {
   Push(record ? new CRecordInstance(nullptr) : new CObjectInstance(nullptr), name);
 }
 
+void TJsonContainers::FitCapacity(CObjectInstance* container) {
+  if (container->MemberCount() > 0) container->Members()->FitCapacity();
+}
+
+// A document's containers are made once and mostly only read afterwards:
+// each keeps just the room its members take.
 void TJsonContainers::Close() {
-  if (open_.size() > 1) open_.pop_back();
+  if (open_.size() <= 1) return;
+  FitCapacity(open_.back());
+  open_.pop_back();
 }
 
 CObjectInstance* TJsonContainers::TakeResult() {
+  for (CObjectInstance* container : open_) FitCapacity(container);
   CObjectInstance* result = result_;
   result_ = nullptr;
   open_.clear();
