@@ -76,8 +76,13 @@ std::u16string Utf8ToUtf16(std::string_view bytes, BadBytes mode) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     Lead lead{};
     if (b < 0x80) {
-      out += static_cast<char16_t>(b);
-      ++i;
+      // A run of ASCII is widened in one go.
+      std::size_t end = i + 1;
+      while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+      const std::size_t at = out.size();
+      out.resize(at + (end - i));
+      for (std::size_t k = i; k < end; ++k) out[at + k - i] = static_cast<char16_t>(bytes[k]);
+      i = end;
       continue;
     }
     if (!ReadLead(b, lead)) {

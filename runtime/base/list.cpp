@@ -84,12 +84,46 @@ void CNamedList::Put(TextView name, CBase* item) {
   Renew();
 }
 
+// The pending names are those of the items in place now: they are entered
+// before the items change.
 int32_t CNamedList::Add(CBase* item) {
+  IndexPendingKeys();
   const int32_t index = items_->Put(item, -1);
   // The item may have a name that the names do not know.
   namesMatchPositions_ = false;
   Renew();
   return index;
+}
+
+void CNamedList::SetItem(int32_t index, CBase* item) {
+  IndexPendingKeys();
+  items_->Put(item, index);
+  namesMatchPositions_ = false;
+  Renew();
+}
+
+CList& CNamedList::Items() {
+  IndexPendingKeys();
+  namesMatchPositions_ = false;
+  Renew();
+  return *items_;
+}
+
+void CNamedList::AppendUnindexed(CBase* item) {
+  if (!KeysPending()) firstUnindexed_ = items_->Count();
+  MarkKeysPending();
+  items_->Put(item, -1);
+  Renew();
+}
+
+void CNamedList::EnterPendingKeys() {
+  for (int32_t i = firstUnindexed_; i < items_->Count(); ++i) {
+    const TextView name = NameOfItem(items_->Get(i));
+    if (name.empty()) continue;
+    void* position = reinterpret_cast<void*>(intptr_t(i) + 1);
+    // A name held twice finds its first item, not this one.
+    if (FindOrInsert(name, position, false, false) != position) namesMatchPositions_ = false;
+  }
 }
 
 void CNamedList::Clear() {

@@ -52,29 +52,36 @@ public:
   int32_t IndexOfName(TextView name);
   int32_t Count() const { return items_->Count(); }
   CBase* Get(int32_t index) const { return items_->Get(index); }
-  void SetItem(int32_t index, CBase* item) {
-    items_->Put(item, index);
-    namesMatchPositions_ = false;
-    Renew();
-  }
+  void SetItem(int32_t index, CBase* item);
   // The caller may change the items: the version is renewed.
-  CList& Items() {
-    namesMatchPositions_ = false;
-    Renew();
-    return *items_;
-  }
-  // Whether every item was placed by its name (Put): then a named item is
-  // the one its name finds. False once an item went in by position or the
-  // names were cleared.
+  CList& Items();
+  // Whether every item was placed by its name (Put, or appended unindexed
+  // under a name the list did not hold): then a named item is the one its
+  // name finds. False once an item went in by position or the names were
+  // cleared.
   bool NamesMatchPositions() const { return namesMatchPositions_; }
   void Clear() override;
+  // Gives back the room beyond the items, for a list that is done growing.
+  void FitCapacity() { items_->SetCapacity(items_->Count()); }
+
+protected:
+  // Appends an item whose name (NameOfItem) the list does not hold yet. The
+  // name is entered only when the names are next read or changed, so lists
+  // that are only walked by position never build their trie.
+  void AppendUnindexed(CBase* item);
+  // The name an item appended unindexed goes under; empty for none.
+  virtual TextView NameOfItem(const CBase*) const { return {}; }
 
 private:
   // The trie's own Put would store a raw value, not a position.
   using CTrie::Put;
 
+  void EnterPendingKeys() override;
+
   CList* items_;
   bool namesMatchPositions_ = true;
+  // The first item appended unindexed, while KeysPending().
+  int32_t firstUnindexed_ = 0;
 };
 
 }  // namespace runtime

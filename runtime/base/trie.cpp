@@ -153,6 +153,7 @@ void CTrie::ReleaseItem(void* value) { ReleaseObject(static_cast<CBase*>(value))
 void* CTrie::IndexOf(TextView key) { return Lookup(key); }
 
 void* CTrie::Lookup(TextView key) const {
+  IndexPendingKeys();
   const CTrieNode* node = root_;
   KeySymbols symbols(key, false);
   while (node) {
@@ -170,6 +171,7 @@ void* CTrie::Lookup(TextView key) const {
 void* CTrie::Put(TextView key, void* value) { return FindOrInsert(key, value, false, false); }
 
 void* CTrie::FindOrInsert(TextView key, void* value, bool rawSymbols, bool replace) {
+  IndexPendingKeys();
   const bool insert = value != nullptr;
   if (!root_) {
     if (!insert) return nullptr;
@@ -209,6 +211,7 @@ void* CTrie::FindOrInsert(TextView key, void* value, bool rawSymbols, bool repla
 }
 
 void CTrie::Clear() {
+  keysPending_ = false;
   // An explicit stack: keys from compiled images may be long.
   std::vector<CTrieNode*> pending;
   if (root_) pending.push_back(root_);
@@ -231,6 +234,7 @@ void CTrie::Clear() {
 }
 
 void CTrie::ForEach(ForEachCallback callback, void* userData) const {
+  IndexPendingKeys();
   std::vector<const CTrieNode*> pending;
   if (root_) pending.push_back(root_);
   while (!pending.empty()) {

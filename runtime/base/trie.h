@@ -45,7 +45,10 @@ public:
   // FindOrInsert's lookup of a name, on the short path every name read takes.
   void* Lookup(TextView key) const;
   void ForEach(ForEachCallback callback, void* userData) const;
-  bool Empty() const { return root_ == nullptr; }
+  bool Empty() const {
+    IndexPendingKeys();
+    return root_ == nullptr;
+  }
   // A stamp no other trie of the process has had, renewed by every change
   // of what a key or position gives: a cache keyed on it cannot mistake a
   // trie made later at the same address, or this one changed, for the one
@@ -54,12 +57,25 @@ public:
 
 protected:
   void Renew() { version_ = NewVersion(); }
+  // Keys that a subclass holds back: they are entered by EnterPendingKeys
+  // before the trie is next read or changed. Clearing forgets them.
+  void MarkKeysPending() { keysPending_ = true; }
+  bool KeysPending() const { return keysPending_; }
+  virtual void EnterPendingKeys() {}
+  void IndexPendingKeys() const {
+    if (!keysPending_) return;
+    // The pending keys are part of the trie's value, not of its state.
+    auto* self = const_cast<CTrie*>(this);
+    self->keysPending_ = false;
+    self->EnterPendingKeys();
+  }
 
 private:
   static uint64_t NewVersion();
 
   CTrieNode* root_ = nullptr;
   uint64_t version_ = NewVersion();
+  bool keysPending_ = false;
 };
 
 // The symbols one code unit walks through.

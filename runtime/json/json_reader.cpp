@@ -262,12 +262,32 @@ size_t ScanJsonString(TextView text, size_t start, bool json, Text& store, TextV
 
 TJsonContainers::~TJsonContainers() { ReleaseObject(result_); }
 
+namespace {
+
+// Lists of up to this many members are searched for a name one by one;
+// longer ones through their names' index.
+constexpr int32_t kScannedMembers = 32;
+
+bool HoldsName(const CValueList* members, TextView name) {
+  for (int32_t i = 0; i < members->Count(); ++i)
+    if (SameName(members->At(i)->Name(), name)) return true;
+  return false;
+}
+
+}  // namespace
+
+// Most documents name each member once: such members are appended without
+// building the container's index of names.
 void TJsonContainers::AddMember(CValue* member, TextView name) {
   if (open_.empty()) Push(new CObjectInstance(nullptr), {});
   CObjectInstance* innermost = open_.back();
   member->SetName(name);
   member->SetOwner(innermost);
-  innermost->Members()->Add(member);
+  CValueList* members = innermost->Members();
+  if (name.empty() || (members->Count() < kScannedMembers && !HoldsName(members, name)))
+    members->AppendNew(member);
+  else
+    members->Add(member);
 }
 
 void TJsonContainers::Open(bool record, TextView name) {
@@ -275,11 +295,20 @@ void TJsonContainers::Open(bool record, TextView name) {
   Push(record ? new CRecordInstance(nullptr) : new CObjectInstance(nullptr), name);
 }
 
+void TJsonContainers::FitCapacity(CObjectInstance* container) {
+  if (container->MemberCount() > 0) container->Members()->FitCapacity();
+}
+
+// A document's containers are made once and mostly only read afterwards:
+// each keeps just the room its members take.
 void TJsonContainers::Close() {
-  if (open_.size() > 1) open_.pop_back();
+  if (open_.size() <= 1) return;
+  FitCapacity(open_.back());
+  open_.pop_back();
 }
 
 CObjectInstance* TJsonContainers::TakeResult() {
+  for (CObjectInstance* container : open_) FitCapacity(container);
   CObjectInstance* result = result_;
   result_ = nullptr;
   open_.clear();

@@ -67,6 +67,7 @@ public:
 
 private:
   void Push(CObjectInstance* container, TextView name);
+  static void FitCapacity(CObjectInstance* container);
 
   CObjectInstance* result_ = nullptr;
   std::vector<CObjectInstance*> open_;  // held by result_

@@ -1,5 +1,6 @@
 #include "runtime/json/json_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -15,6 +16,10 @@
 namespace runtime {
 
 namespace {
+
+void AppendQuotedText(Text& out, TextView text, const TJsonOptions& options);
+void AppendQuotedName(Text& out, TextView name, const TJsonOptions& options);
+void AppendEnclosed(Text& out, Char quote, TextView text);
 
 bool HasNamedMember(CObjectValue* object) {
   const int32_t count = object->MemberCount();
@@ -85,10 +90,11 @@ void CJsonWriter::WriteObject(CObjectValue* object, int32_t level) {
 // A member may be a hole in the list: no name, null value. In JSON braces an
 // unnamed member goes under its position, so that no key is repeated.
 void CJsonWriter::WriteMember(CValue* member, int32_t position, int32_t level, bool braces) {
-  Text name = member ? member->Name() : Text();
-  if (name.empty() && braces && options_.json) name = TextFromAscii(std::to_string(position));
+  Text positionName;
+  TextView name = member ? TextView(member->Name()) : TextView();
+  if (name.empty() && braces && options_.json) name = positionName = TextFromAscii(std::to_string(position));
   if (options_.format >= 0 && (braces || !name.empty())) {
-    out_ += QuoteName(name, options_);
+    AppendQuotedName(out_, name, options_);
     WriteText(LaidOut(level) ? ": " : ":");
   }
   WriteValue(member ? member->ValueRef() : DefaultValue(), level + 1);
@@ -104,20 +110,29 @@ void CJsonWriter::WriteScalar(const Value& value) {
   const VarType type = value.Type();
   if (type == varEmpty || type == varNull) return WriteText("null");
   if (type == varBoolean) return WriteText(value.AsBoolRaw() ? "true" : "false");
-  const Text text = ToText(value);
+  // The commonest number: its decimal digits in every layout.
+  if (type == varInteger) return WriteInt32(value.AsInt32Raw());
+  Text buffer;
+  const TextView text = IsStringType(type) ? BuildTextView(value, buffer) : TextView(buffer = ToText(value));
   if (options_.format < 0) {
-    out_ += text;
+    out_.append(text);
   } else if (type == varDate) {
     if (!options_.json) WriteText("@");
-    out_ += QT('"') + text + QT('"');
+    AppendEnclosed(out_, '"', text);
   } else if (IsStringType(type) || type == varByteArray) {
-    out_ += QuoteText(text, options_);
+    AppendQuotedText(out_, text, options_);
   } else if (const double nonFinite = NonFinite(value)) {
     WriteText(NonFiniteText(nonFinite, options_.json));
   } else {
     if (options_.json && text[0] == '.') WriteText("0");
-    out_ += text;
+    out_.append(text);
   }
+}
+
+void CJsonWriter::WriteInt32(int32_t number) {
+  char digits[16];
+  const auto written = std::to_chars(digits, digits + sizeof digits, number);
+  for (const char* c = digits; c != written.ptr; ++c) out_ += Char(*c);
 }
 
 void CJsonWriter::WriteText(const char* ascii) {
@@ -139,20 +154,19 @@ bool IsBareName(TextView name) {
   return true;
 }
 
-Text Enclosed(Char quote, TextView text) {
-  Text out(1, quote);
+void AppendEnclosed(Text& out, Char quote, TextView text) {
+  out += quote;
   out.append(text);
   out += quote;
-  return out;
 }
 
-Text BackQuoted(TextView text) {
-  Text doubled;
+void AppendBackQuoted(Text& out, TextView text) {
+  out += Char('`');
   for (Char c : text) {
-    doubled += c;
-    if (c == '`') doubled += c;
+    out += c;
+    if (c == '`') out += c;
   }
-  return Enclosed('`', doubled);
+  out += Char('`');
 }
 
 const char* ControlEscape(unsigned c) {
@@ -176,24 +190,22 @@ bool IsGbkPair([[maybe_unused]] TextView text, [[maybe_unused]] size_t i, [[mayb
 #endif
 }
 
-}  // namespace
-
-Text QuoteName(TextView name, const TJsonOptions& options) {
-  if (!options.json && IsBareName(name)) return Text(name);
-  return QuoteText(name, options);
+// Whether the code unit may be copied as it stands, in a run with its
+// neighbours.
+bool IsPlainInJson(unsigned c, [[maybe_unused]] bool gbk) {
+#ifdef QEL_ANSI
+  if (gbk && c > 128) return false;
+#endif
+  return c >= 32 && c != '"' && c != '\\';
 }
 
-Text QuoteText(TextView text, const TJsonOptions& options) {
-  if (options.json) return Enclosed('"', EscapeJsonText(text, options.gbk));
-  if (text.find('"') == TextView::npos) return Enclosed('"', text);
-  if (text.find('\'') == TextView::npos) return Enclosed('\'', text);
-  return BackQuoted(text);
-}
-
-Text EscapeJsonText(TextView text, bool gbk) {
-  Text out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
+void AppendEscapedJson(Text& out, TextView text, bool gbk) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t runStart = i;
+    while (i < text.size() && IsPlainInJson(CodeUnit(text[i]), gbk)) ++i;
+    out.append(text.substr(runStart, i - runStart));
+    if (i == text.size()) break;
     const unsigned c = CodeUnit(text[i]);
     if (c < 32) {
       for (const char* e = ControlEscape(c); *e; ++e) out += Char(*e);
@@ -201,11 +213,53 @@ Text EscapeJsonText(TextView text, bool gbk) {
       out += Char('\\');
       out += text[i];
     } else if (IsGbkPair(text, i, gbk)) {
-      out += text.substr(i++, 2);
+      out.append(text.substr(i++, 2));
     } else {
       out += text[i];
     }
+    ++i;
   }
+}
+
+void AppendQuotedText(Text& out, TextView text, const TJsonOptions& options) {
+  if (options.json) {
+    out += Char('"');
+    AppendEscapedJson(out, text, options.gbk);
+    out += Char('"');
+  } else if (text.find('"') == TextView::npos) {
+    AppendEnclosed(out, '"', text);
+  } else if (text.find('\'') == TextView::npos) {
+    AppendEnclosed(out, '\'', text);
+  } else {
+    AppendBackQuoted(out, text);
+  }
+}
+
+void AppendQuotedName(Text& out, TextView name, const TJsonOptions& options) {
+  if (!options.json && IsBareName(name))
+    out.append(name);
+  else
+    AppendQuotedText(out, name, options);
+}
+
+}  // namespace
+
+Text QuoteName(TextView name, const TJsonOptions& options) {
+  Text out;
+  AppendQuotedName(out, name, options);
+  return out;
+}
+
+Text QuoteText(TextView text, const TJsonOptions& options) {
+  Text out;
+  AppendQuotedText(out, text, options);
+  return out;
+}
+
+Text EscapeJsonText(TextView text, bool gbk) {
+  Text out;
+  out.reserve(text.size());
+  AppendEscapedJson(out, text, gbk);
   return out;
 }
 

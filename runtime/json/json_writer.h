@@ -38,6 +38,7 @@ private:
   void WriteMember(CValue* member, int32_t position, int32_t level, bool braces);
   void WriteValue(const Value& value, int32_t level);
   void WriteScalar(const Value& value);
+  void WriteInt32(int32_t number);
   void WriteText(const char* ascii);
   bool LaidOut(int32_t level) const { return level < options_.format; }
   void LineBreak(int32_t level);

@@ -84,6 +84,10 @@ public:
   void Add(CValue* item);
   // Takes over one reference and stores it at a position, growing the list.
   void PutAt(int32_t index, CValue* item);
+  // Takes over one reference and appends an item whose name the list does
+  // not hold (the caller has made sure), as Add would; the name index is
+  // built only when the list is next looked up or changed.
+  void AppendNew(CValue* item) { AppendUnindexed(item); }
 
   CValue* At(int32_t index) const { return static_cast<CValue*>(Get(index)); }
   CValue* FindValue(TextView name) { return static_cast<CValue*>(Find(name)); }
@@ -103,6 +107,10 @@ public:
 private:
   // Items are values: the list's plain Add would skip the name handling.
   using CNamedList::Add;
+
+  TextView NameOfItem(const CBase* item) const override {
+    return item ? static_cast<const CValue*>(item)->Name() : TextView();
+  }
 };
 
 // ASCII letters compare without regard to case, as in the name tables.

@@ -1,8 +1,12 @@
 // The JSON reader: what it builds from strict JSON, from the language's own
 // notation and from text it cannot fully place.
+#include <string>
+#include <utility>
+
 #include "runtime/json/json_reader.h"
 #include "runtime/json/json_syntax.h"
 #include "json_fixture.h"
+#include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 
 using namespace runtime;
@@ -101,6 +105,24 @@ TEST_F(JsonReader, NamedMembersReplaceEarlierOnesOfTheSameName) {
       {R"({"a":1,"b":2,"A":3})", true, "{A=3 b=2}"},
       {R"({"a":[1],"a":{"c":2}})", true, "{a={c=2}}"},
   });
+}
+
+// Long records find earlier names through their index, short ones by search;
+// either way every name is found afterwards.
+TEST_F(JsonReader, NamesRepeatedInLongRecordsReplaceAndAreFound) {
+  std::string text = "{";
+  for (int i = 0; i < 40; ++i) text += "\"m" + std::to_string(i) + "\":" + std::to_string(i) + ",";
+  text += "\"M5\":-5,\"m39\":-39,\"new\":1}";
+  ObjectPtr object(ReadJsonText(T(text.c_str()), true));
+  ASSERT_TRUE(object);
+  EXPECT_EQ(object->MemberCount(), 41);
+  for (const auto& [name, value] : {std::pair{"m5", -5}, {"m6", 6}, {"M39", -39}, {"New", 1}}) {
+    CValue* member = object->FindMember(T(name));
+    ASSERT_TRUE(member) << name;
+    EXPECT_EQ(member->ValueRef().AsInt32Raw(), value) << name;
+  }
+  EXPECT_EQ(object->Members()->IndexOfName(T("m5")), 5);
+  EXPECT_EQ(object->Members()->IndexOfName(T("m40")), -1);
 }
 
 TEST_F(JsonReader, JsonStringsEndOnlyAtAnUnescapedQuoteAndAreUnescaped) {

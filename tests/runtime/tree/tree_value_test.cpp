@@ -237,3 +237,31 @@ TEST_F(TreeValue, ArgumentsAreFoundByNameElseByAnUnnamedOrSameNamedPosition) {
   EXPECT_TRUE(CValueList::GetBool(list, T("b"), false, -1));
   list->Release();
 }
+
+// Names of appended members are indexed late, but as they were when appended:
+// lookups, an overwritten position and a later Add see what eager indexing gives.
+TEST_F(TreeValue, AppendedNamesAreFoundAsIfIndexedAtOnce) {
+  auto* list = new CValueList();
+  list->AppendNew(Named("a", Const(1)));
+  list->AppendNew(Const(2));
+  list->AppendNew(Named("b", Const(3)));
+  EXPECT_TRUE(list->HasNames());
+  EXPECT_EQ(CValueList::GetInt(list, T("A"), -1, -1), 1);
+  EXPECT_EQ(list->IndexOfName(T("b")), 2);
+
+  list->AppendNew(Named("c", Const(4)));
+  list->PutAt(3, Named("d", Const(5)));  // the position keeps the name it had
+  EXPECT_EQ(CValueList::GetInt(list, T("c"), -1, -1), 5);
+  EXPECT_EQ(CValueList::GetInt(list, T("d"), -1, -1), -1);
+
+  list->AppendNew(Named("e", Const(6)));
+  list->Add(Named("E", Const(7)));  // same name: takes its place
+  EXPECT_EQ(list->Count(), 5);
+  EXPECT_EQ(CValueList::GetInt(list, T("e"), -1, -1), 7);
+
+  auto* unnamed = new CValueList();
+  unnamed->AppendNew(Const(1));
+  EXPECT_FALSE(unnamed->HasNames());
+  unnamed->Release();
+  list->Release();
+}
