@@ -148,8 +148,14 @@ private:
   friend class CIndexRefStreamer;
 
   CValue* ElementAt(CObjectValue* object, int64_t index, bool forAssign);
+  // The element made at a hole or past the end, for an assignment.
+  CValue* NewElement(CObjectValue* object, int64_t position);
 
   Ref<CValue> key_;
+  // The object's and the key's nodes when they are read in place (SlotHolder).
+  CValue* plainObject_ = nullptr;
+  CValue* plainKey_ = nullptr;
+  bool operandsKnown_ = false;
 };
 
 // The variable a variable node, or a name reference once resolved, stands
