@@ -139,11 +139,14 @@ void CMemberRef::Remember(const CObjectValue* object, CValue* member) {
   cache_ = {members->Version(), member, position >= 0 && members->At(position) == member ? position : -1};
 }
 
-void CMemberRef::Hold(const Value& object) {
+bool CMemberRef::Hold(const Value& object) {
   if (object.Type() != varCountedObject)
     held_.Clear();
   else if (held_.Type() != varCountedObject || held_.Pointer() != object.Pointer())
     held_ = object;
+  else
+    return true;
+  return false;
 }
 
 CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign) {
@@ -226,8 +229,8 @@ CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
   // Both read after both are computed: the key may change the object's variable.
   const Value& object = plainObject_ ? **plainObject_->SlotAddress() : object_->ValueRef();
   const Value& key = plainKey_ ? **plainKey_->SlotAddress() : key_->ValueRef();
-  Hold(object);
-  if (CObjectValue* script = ScriptObjectOf(object)) {
+  if (!Hold(object)) heldScript_ = ScriptObjectOf(object);
+  if (CObjectValue* script = heldScript_) {
     // Loop counters and most computed positions are 32-bit: no conversion.
     if (key.Type() == varInteger) return ElementAt(script, key.AsInt32Raw(), forAssign);
     if (IsIntegerType(key.Type())) return ElementAt(script, ToInt64(key), forAssign);
