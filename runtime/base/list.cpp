@@ -44,7 +44,7 @@ void CList::SetCapacity(int32_t capacity) {
   if (count_ > capacity_) count_ = capacity_;
 }
 
-int32_t CList::Put(CBase* item, int32_t index) {
+int32_t CList::PutGrowing(CBase* item, int32_t index) {
   if (index < 0) index = count_;
   if (index >= kMaxIndex) RaiseError(QT("List index out of range"));
   while (index >= capacity_) Grow();

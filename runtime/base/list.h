@@ -19,7 +19,12 @@ public:
   virtual void Grow();
 
   // A negative index appends; skipped slots stay null; the old occupant is not released.
-  int32_t Put(CBase* item, int32_t index);
+  int32_t Put(CBase* item, int32_t index) {
+    if (index < 0 || index >= capacity_) return PutGrowing(item, index);
+    items_[index] = item;
+    if (index >= count_) count_ = index + 1;
+    return index;
+  }
   CBase* Get(int32_t index) const { return items_[index]; }
   bool Contains(const CBase* item) const;
   void SetCapacity(int32_t capacity);
@@ -29,6 +34,9 @@ public:
   bool OwnsItems() const { return ownsItems_; }
 
 private:
+  // Put beyond the room there is, or appending.
+  int32_t PutGrowing(CBase* item, int32_t index);
+
   CBase** items_ = nullptr;
   bool ownsItems_;
   int32_t count_ = 0;

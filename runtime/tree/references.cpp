@@ -139,11 +139,14 @@ void CMemberRef::Remember(const CObjectValue* object, CValue* member) {
   cache_ = {members->Version(), member, position >= 0 && members->At(position) == member ? position : -1};
 }
 
-void CMemberRef::Hold(const Value& object) {
+bool CMemberRef::Hold(const Value& object) {
   if (object.Type() != varCountedObject)
     held_.Clear();
   else if (held_.Type() != varCountedObject || held_.Pointer() != object.Pointer())
     held_ = object;
+  else
+    return true;
+  return false;
 }
 
 CValue* CMemberRef::MemberOf(const Value& object, TextView name, bool forAssign) {
@@ -215,12 +218,19 @@ CIndexRef::~CIndexRef() = default;
 
 CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
   CheckStackRoom();
-  object_->Compute(context);
-  key_->Compute(context);
-  const Value& object = object_->ValueRef();
-  const Value& key = key_->ValueRef();
-  Hold(object);
-  if (CObjectValue* script = ScriptObjectOf(object)) {
+  if (!plainObject_) object_->Compute(context);
+  if (!plainKey_) key_->Compute(context);
+  if (!operandsKnown_) {
+    // Decided once the names are resolved: the image reader fills the fields after construction.
+    plainObject_ = SlotHolder(object_);
+    plainKey_ = SlotHolder(key_);
+    operandsKnown_ = true;
+  }
+  // Both read after both are computed: the key may change the object's variable.
+  const Value& object = plainObject_ ? **plainObject_->SlotAddress() : object_->ValueRef();
+  const Value& key = plainKey_ ? **plainKey_->SlotAddress() : key_->ValueRef();
+  if (!Hold(object)) heldScript_ = ScriptObjectOf(object);
+  if (CObjectValue* script = heldScript_) {
     // Loop counters and most computed positions are 32-bit: no conversion.
     if (key.Type() == varInteger) return ElementAt(script, key.AsInt32Raw(), forAssign);
     if (IsIntegerType(key.Type())) return ElementAt(script, ToInt64(key), forAssign);
@@ -231,12 +241,16 @@ CValue* CIndexRef::Resolve(CContext& context, bool forAssign) {
 }
 
 CValue* CIndexRef::ElementAt(CObjectValue* object, int64_t index, bool forAssign) {
-  const int64_t count = object->MemberCount();
+  const CValueList* members = object->MemberList();
+  const int64_t count = members ? members->Count() : 0;
   int64_t position = index < 0 ? index + count : index;
   if (position >= 0 && position < count)
-    if (CValue* element = object->Members()->At(int32_t(position))) return element;
+    if (CValue* element = members->At(int32_t(position))) return element;
   if (!forAssign) return Spare();
-  if (position < 0) position = count;
+  return NewElement(object, position < 0 ? count : position);
+}
+
+CValue* CIndexRef::NewElement(CObjectValue* object, int64_t position) {
   if (position >= CList::kMaxIndex) RaiseError(QT("List index out of range"));
   auto* element = new CValue(object);
   object->Members()->PutAt(int32_t(position), element);

@@ -92,8 +92,9 @@ protected:
   virtual CValue* Resolve(CContext& context, bool forAssign);
   // The member of a computed object value.
   CValue* MemberOf(const Value& object, TextView name, bool forAssign);
-  // Keeps the object whose member is the target alive while the target is used.
-  void Hold(const Value& object);
+  // Keeps the object whose member is the target alive while the target is
+  // used; true when that object was held already.
+  bool Hold(const Value& object);
   // The COM property value when the target is a COM object's member.
   bool IsComTarget(CValue* target) const { return target && target == comValue_; }
 
@@ -148,8 +149,17 @@ private:
   friend class CIndexRefStreamer;
 
   CValue* ElementAt(CObjectValue* object, int64_t index, bool forAssign);
+  // The element made at a hole or past the end, for an assignment.
+  CValue* NewElement(CObjectValue* object, int64_t position);
 
   Ref<CValue> key_;
+  // The object's and the key's nodes when they are read in place (SlotHolder).
+  CValue* plainObject_ = nullptr;
+  CValue* plainKey_ = nullptr;
+  bool operandsKnown_ = false;
+  // The script object of the held object, so that the same list indexed
+  // again is not looked at again.
+  CObjectValue* heldScript_ = nullptr;
 };
 
 // The variable a variable node, or a name reference once resolved, stands
