@@ -64,13 +64,11 @@ void CForNode::RunPasses(CContext& context) {
   const int64_t start = ToInt32(Eval(condition_, context));
   const int64_t limit = ToInt32(Eval(limit_, context));
   const int64_t step = step_ ? ToInt32(Eval(step_, context)) : 1;
-  // A variable is set as its SetValue would: a level of its own, then the value.
   CValue* plain = SlotHolder(variable_);
   Value counter;
   for (int64_t i = start; step > 0 ? i <= limit : step < 0 && i >= limit; i += step) {
     if (plain) {
-      plain->EnsureLevel();
-      (*plain->SlotAddress())->SetInt(int32_t(i));
+      SlotToWrite(plain).SetInt(int32_t(i));
     } else {
       counter.SetInt(int32_t(i));
       variable_->SetValue(counter);

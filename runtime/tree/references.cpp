@@ -101,11 +101,8 @@ CValue* CMemberRef::Resolve(CContext& context, bool forAssign) {
   const Value& object = Eval(object_, context);
   Hold(object);
   CObjectValue* script = ScriptObjectOf(object);
-  if (script) {
-    const CValueList* members = script->MemberList();
-    if (members && members->Version() == cache_.version) return cache_.member;
-    if (CValue* member = MemberAtCachedPosition(members)) return member;
-  }
+  if (script)
+    if (CValue* member = CachedMember(script)) return member;
   if (CValue* member = MemberOf(object, RefName(), forAssign)) {
     if (script) Remember(script, member);
     return member;

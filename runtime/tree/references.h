@@ -172,5 +172,11 @@ CValue* VariableOf(CValue* node);
 // resolved. Operators and statements decide this once and then read the slot
 // (*SlotAddress()) in place of the virtual Compute and ValueRef.
 CValue* SlotHolder(CValue* node);
+// The slot of a slot holder, for a write: a variable gets a value of its own
+// at the current call level first, as its SetValue would give it.
+inline Value& SlotToWrite(CValue* holder) {
+  holder->EnsureLevel();
+  return **holder->SlotAddress();
+}
 
 }  // namespace runtime

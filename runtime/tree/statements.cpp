@@ -35,9 +35,7 @@ void CAssignStmt::Execute(CContext& context) {
   else if (!operatorExpression_ || !operatorExpression_->ComputeInt32Tree(value))
     value = expression_->Take(context);
   if (plainTarget_) {
-    // What the target's own Assign does: a level of its own, then the value.
-    plainTarget_->EnsureLevel();
-    **plainTarget_->SlotAddress() = std::move(value);
+    SlotToWrite(plainTarget_) = std::move(value);
     return;
   }
   target_->Assign(context, value);
