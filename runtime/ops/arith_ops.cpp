@@ -63,8 +63,7 @@ void IntegerDivide(Value& value, const Value& other, char op) {
 void AddValues(CContext&, Value& value, const Value& other) {
   double x, y;
   if (BothInt32(value, other)) {
-    int32_t r;
-    if (!__builtin_add_overflow(value.AsInt32Raw(), other.AsInt32Raw(), &r)) return value.SetInt(r);
+    if (ApplyInt32(Int32Op::kAdd, value.AsInt32Raw(), other.AsInt32Raw(), value)) return;
   } else if (value.Type() == varLongWord && other.Type() == varLongWord) {
     // A carry leaves the unsigned range: the general path widens the sum.
     uint32_t r;
@@ -78,8 +77,7 @@ void AddValues(CContext&, Value& value, const Value& other) {
 void SubtractValues(CContext&, Value& value, const Value& other) {
   double x, y;
   if (BothInt32(value, other)) {
-    int32_t r;
-    if (!__builtin_sub_overflow(value.AsInt32Raw(), other.AsInt32Raw(), &r)) return value.SetInt(r);
+    if (ApplyInt32(Int32Op::kSubtract, value.AsInt32Raw(), other.AsInt32Raw(), value)) return;
   } else if (ReadDoubles(value, other, x, y) && SetFiniteDouble(value, x - y)) {
     return;
   }
@@ -89,8 +87,7 @@ void SubtractValues(CContext&, Value& value, const Value& other) {
 void MultiplyValues(CContext&, Value& value, const Value& other) {
   double x, y;
   if (BothInt32(value, other)) {
-    int32_t r;
-    if (!__builtin_mul_overflow(value.AsInt32Raw(), other.AsInt32Raw(), &r)) return value.SetInt(r);
+    if (ApplyInt32(Int32Op::kMultiply, value.AsInt32Raw(), other.AsInt32Raw(), value)) return;
   } else if (ReadDoubles(value, other, x, y) && SetFiniteDouble(value, x * y)) {
     return;
   }
