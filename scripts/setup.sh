@@ -9,7 +9,7 @@ SUDO=""
 export DEBIAN_FRONTEND=noninteractive
 
 packages=(
-  build-essential cmake ninja-build bison pkg-config dpkg-dev
+  build-essential cmake ninja-build bison pkg-config dpkg-dev ccache
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
