@@ -7,7 +7,7 @@
 #include "runtime/compile/console_compiler.h"
 #include "runtime/compile/module_loader.h"
 #include "runtime/error.h"
-#include "host/host_init.h"
+#include "host/startup/host_init.h"
 #include "runner/output.h"
 #include "platform/clock.h"
 #include "platform/console.h"

@@ -1,7 +1,7 @@
 // A form with one custom control that paints a framed title, a text line
 // and a row of colour swatches. Hover over it for its hint.
-#include "toolkit/application.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/form.h"
 
 using namespace toolkit;
 

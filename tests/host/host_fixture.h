@@ -8,7 +8,7 @@
 #include "runtime/compile/module_loader.h"
 #include "runtime/error.h"
 #include "host/error_relay.h"
-#include "host/host_init.h"
+#include "host/startup/host_init.h"
 #include "runtime/lib/context.h"
 #include "runtime/startup/runtime_init.h"
 #include "support/recording_context.h"

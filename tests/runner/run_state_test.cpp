@@ -4,7 +4,7 @@
 #include "runtime/builtin/script_settings.h"
 #include "runtime/compile/compiler.h"
 #include "runtime/compile/console_compiler.h"
-#include "host/host_init.h"
+#include "host/startup/host_init.h"
 #include "runtime/lib/context.h"
 #include "runtime/parse/key_alias.h"
 #include "runner/script_run.h"

@@ -17,7 +17,7 @@
 #include "runtime/tree/block.h"
 
 #ifdef QEL_WITH_HOST
-#include "host/host_init.h"
+#include "host/startup/host_init.h"
 #endif
 
 using namespace runtime;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "headless_fixture.h"
-#include "toolkit/bitmap_file.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/bitmap_file.h"
 
 using namespace toolkit;
 

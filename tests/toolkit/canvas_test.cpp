@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/custom_control.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/custom_control.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/bitmap.h"
+#include "toolkit/graphics/image_list.h"
 #include "toolkit/headless/recording_device.h"
-#include "toolkit/image_list.h"
 
 using namespace toolkit;
 using toolkit::headless::Summaries;

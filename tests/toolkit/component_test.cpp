@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "toolkit/collection.h"
-#include "toolkit/color.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/collection.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/object_list.h"
+#include "toolkit/core/shortcut.h"
+#include "toolkit/graphics/color.h"
 #include "toolkit/headless/headless_backend.h"
-#include "toolkit/object_list.h"
-#include "toolkit/shortcut.h"
 
 using namespace toolkit;
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "headless_fixture.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
 
 using namespace toolkit;
 using Step = toolkit::headless::HeadlessBackend::DragStep;

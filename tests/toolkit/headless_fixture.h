@@ -2,7 +2,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "toolkit/application.h"
+#include "toolkit/controls/application.h"
 #include "toolkit/headless/headless_backend.h"
 
 class HeadlessTest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/form.h"
 
 using namespace toolkit;
 using toolkit::headless::Summaries;

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "headless_fixture.h"
-#include "toolkit/image_list.h"
+#include "toolkit/graphics/image_list.h"
 
 using namespace toolkit;
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "toolkit/method_chain.h"
+#include "toolkit/core/method_chain.h"
 
 using namespace toolkit;
 

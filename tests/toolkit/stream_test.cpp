@@ -3,8 +3,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "toolkit/exceptions.h"
-#include "toolkit/stream.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/stream.h"
 
 using namespace toolkit;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "headless_fixture.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/string_list.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/string_list.h"
 
 using namespace toolkit;
 

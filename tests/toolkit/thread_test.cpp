@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "headless_fixture.h"
-#include "toolkit/thread.h"
+#include "toolkit/controls/thread.h"
 
 using namespace toolkit;
 

@@ -4,11 +4,11 @@
 #include <memory>
 #include <stdexcept>
 
-#include "toolkit/application.h"
-#include "toolkit/bitmap.h"
-#include "toolkit/clipboard.h"
-#include "toolkit/exceptions.h"
-#include "toolkit/form.h"
+#include "toolkit/controls/application.h"
+#include "toolkit/controls/clipboard.h"
+#include "toolkit/controls/form.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/bitmap.h"
 #include "toolkit/win32/bitmap_resource.h"
 #include "toolkit/win32/windows_api.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/canvas_device.h"
-#include "toolkit/graphics_objects.h"
+#include "toolkit/graphics/canvas_device.h"
+#include "toolkit/graphics/graphics_objects.h"
 
 namespace toolkit::headless {
 

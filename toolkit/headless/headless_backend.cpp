@@ -1,6 +1,6 @@
 #include "toolkit/headless/headless_backend.h"
 
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 #include "toolkit/headless/memory_clipboard.h"
 #include "toolkit/headless/recording_device.h"
 

@@ -7,7 +7,8 @@
 #include <map>
 #include <mutex>
 
-#include "toolkit/backend.h"
+#include "toolkit/controls/drag_drop.h"
+#include "toolkit/graphics/backend.h"
 #include "toolkit/headless/draw_call.h"
 #include "toolkit/headless/memory_clipboard.h"
 
@@ -33,7 +34,7 @@ class HeadlessBackend : public Backend {
   HeadlessBackend();
   ~HeadlessBackend() override;
 
-#include "toolkit/backend_overrides.inc"
+#include "toolkit/graphics/backend_overrides.inc"
 
   // For tests.
   WindowRecord* Window(WindowHandle window);

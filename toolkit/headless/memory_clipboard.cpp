@@ -1,6 +1,6 @@
 #include "toolkit/headless/memory_clipboard.h"
 
-#include "toolkit/data_object.h"
+#include "toolkit/controls/data_object.h"
 
 namespace toolkit::headless {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "toolkit/backend.h"
+#include "toolkit/graphics/backend.h"
 
 namespace toolkit::headless {
 

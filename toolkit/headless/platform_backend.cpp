@@ -1,4 +1,4 @@
-#include "toolkit/backend.h"
+#include "toolkit/graphics/backend.h"
 #include "toolkit/headless/headless_backend.h"
 
 namespace toolkit {

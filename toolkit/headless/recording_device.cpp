@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace toolkit::headless {
 
@@ -239,6 +239,7 @@ Color RecordingDevice::GetPixel(const Canvas&, Point point) {
 
 void RecordingDevice::DrawBitmap(const Canvas& canvas, const Rect& dest, const Bitmap& bitmap, const Rect& source,
                                  Color transparentColor) {
+  if (bitmap.Empty()) return;
   DrawCall& call = Record(canvas, "Draw");
   call.rect = dest;
   call.points = {source.TopLeft(), {source.right, source.bottom}};

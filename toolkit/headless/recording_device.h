@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/canvas.h"
+#include "toolkit/graphics/canvas.h"
 #include "toolkit/headless/draw_call.h"
 
 namespace toolkit::headless {
@@ -25,7 +25,7 @@ class RecordingDevice : public CanvasDevice {
   // log may be null (measuring only); pixels may be null (nothing rasterised).
   RecordingDevice(std::vector<DrawCall>* log, std::uint32_t* pixels, int width, int height);
 
-#include "toolkit/canvas_device_overrides.inc"
+#include "toolkit/graphics/canvas_device_overrides.inc"
 
  private:
   DrawCall& Record(const Canvas& canvas, const char* op);

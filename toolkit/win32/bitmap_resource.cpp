@@ -1,7 +1,7 @@
 #include "toolkit/win32/bitmap_resource.h"
 
-#include "toolkit/bitmap_file.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/graphics/bitmap_file.h"
 #include "toolkit/win32/gdi_device.h"
 
 namespace toolkit::win32 {

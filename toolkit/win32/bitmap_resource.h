@@ -1,6 +1,6 @@
 // Bitmaps from the program's resources (type RT_BITMAP).
 #pragma once
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace toolkit::win32 {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace toolkit::win32 {
 
@@ -197,7 +197,7 @@ Color GdiDevice::GetPixel(const Canvas&, Point point) {
 void GdiDevice::DrawBitmap(const Canvas&, const Rect& dest, const Bitmap& bitmap, const Rect& source,
                            Color transparentColor) {
   HBITMAP handle = reinterpret_cast<HBITMAP>(bitmap.Handle());
-  if (!handle) return;
+  if (!handle || bitmap.Empty()) return;
   HDC memory = ::CreateCompatibleDC(dc_);
   HGDIOBJ old = ::SelectObject(memory, handle);
   if (transparentColor != clNone) {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "toolkit/bitmap.h"
+#include "toolkit/graphics/bitmap.h"
 
 namespace toolkit::win32 {
 
@@ -17,7 +17,7 @@ class GdiDevice : public CanvasDevice {
   GdiDevice(const GdiDevice&) = delete;
   GdiDevice& operator=(const GdiDevice&) = delete;
 
-#include "toolkit/canvas_device_overrides.inc"
+#include "toolkit/graphics/canvas_device_overrides.inc"
 
  private:
   // Brings the selected font, pen and brush in line with the canvas.

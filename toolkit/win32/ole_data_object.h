@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "toolkit/data_object.h"
+#include "toolkit/controls/data_object.h"
 #include "toolkit/win32/com_object.h"
 
 namespace toolkit::win32 {

@@ -1,6 +1,6 @@
 #include "toolkit/win32/ole_stream.h"
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 
 namespace toolkit::win32 {
 

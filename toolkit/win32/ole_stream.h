@@ -1,7 +1,7 @@
 // A toolkit stream over an OLE IStream, for data handed over by the system
 // (clipboard and drag and drop media).
 #pragma once
-#include "toolkit/stream.h"
+#include "toolkit/core/stream.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace toolkit::win32 {

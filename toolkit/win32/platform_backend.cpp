@@ -1,4 +1,4 @@
-#include "toolkit/backend.h"
+#include "toolkit/graphics/backend.h"
 #include "toolkit/win32/win32_backend.h"
 
 namespace toolkit {

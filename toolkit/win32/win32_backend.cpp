@@ -1,7 +1,7 @@
 #include "toolkit/win32/win32_backend.h"
 
 
-#include "toolkit/exceptions.h"
+#include "toolkit/core/exceptions.h"
 #include "toolkit/win32/drag_drop.h"
 #include "toolkit/win32/gdi_device.h"
 #include "toolkit/win32/ole_data_object.h"

@@ -7,7 +7,8 @@
 #include <memory>
 #include <set>
 
-#include "toolkit/backend.h"
+#include "toolkit/controls/drag_drop.h"
+#include "toolkit/graphics/backend.h"
 
 namespace toolkit::win32 {
 
@@ -18,7 +19,7 @@ class Win32Backend : public Backend {
   Win32Backend(const Win32Backend&) = delete;
   Win32Backend& operator=(const Win32Backend&) = delete;
 
-#include "toolkit/backend_overrides.inc"
+#include "toolkit/graphics/backend_overrides.inc"
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -2,7 +2,7 @@
 #pragma once
 #include "toolkit/win32/windows_api.h"
 
-#include "toolkit/backend.h"
+#include "toolkit/graphics/backend.h"
 
 namespace toolkit::win32 {
 
