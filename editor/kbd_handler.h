@@ -1,0 +1,91 @@
+// The editor's chains of extra keyboard and mouse handlers. Handlers run from
+// the last added to the first, over a snapshot of the chain: one removed
+// meanwhile is not called, one added waits for the next event. A chain that
+// is already running ignores the event that reaches it again.
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "editor/buffer_position.h"
+#include "toolkit/method.h"
+#include "toolkit/shortcut.h"
+
+namespace editor {
+
+template <class Signature>
+class TMethodList {
+ public:
+  using Handler = toolkit::Method<Signature>;
+
+  int Count() const { return static_cast<int>(entries_.size()); }
+  const Handler& Items(int index) const { return entries_[static_cast<std::size_t>(index)].method; }
+  // Empty methods are not kept.
+  void Add(const Handler& method) {
+    if (method) entries_.push_back({method, ++lastSerial_});
+  }
+  // Removes every entry equal to the method.
+  void Remove(const Handler& method) {
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.method == method; }),
+                   entries_.end());
+  }
+
+  // Visits the entries from the last added to the first until visit answers false.
+  template <class Visit>
+  void ForEachFromLast(Visit visit) {
+    if (running_) return;
+    running_ = true;
+    try {
+      const std::vector<Entry> snapshot = entries_;
+      for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
+        if (Holds(it->serial) && !visit(it->method)) break;
+    } catch (...) {
+      running_ = false;
+      throw;
+    }
+    running_ = false;
+  }
+
+ private:
+  struct Entry {
+    Handler method;
+    std::uint64_t serial;
+  };
+  bool Holds(std::uint64_t serial) const {
+    const auto found = std::lower_bound(entries_.begin(), entries_.end(), serial,
+                                        [](const Entry& e, std::uint64_t s) { return e.serial < s; });
+    return found != entries_.end() && found->serial == serial;
+  }
+
+  std::vector<Entry> entries_;
+  std::uint64_t lastSerial_ = 0;
+  bool running_ = false;
+};
+
+using TKeyPressEvent = toolkit::Method<void(toolkit::Object* sender, toolkit::Char& key)>;
+using TKeyEvent = toolkit::Method<void(toolkit::Object* sender, std::uint16_t& key, toolkit::ShiftState shift)>;
+using TMouseEvent = toolkit::Method<void(toolkit::Object* sender, toolkit::MouseButton button,
+                                         toolkit::ShiftState shift, int x, int y)>;
+using TMouseCursorEvent =
+    toolkit::Method<void(toolkit::Object* sender, const TCodeBufferPos& position, int& cursor)>;
+
+class TCodeEditKbdHandler {
+ public:
+  TMethodList<void(toolkit::Object*, toolkit::Char&)> KeyPressChain;
+  TMethodList<void(toolkit::Object*, std::uint16_t&, toolkit::ShiftState)> KeyDownChain;
+  TMethodList<void(toolkit::Object*, std::uint16_t&, toolkit::ShiftState)> KeyUpChain;
+  TMethodList<void(toolkit::Object*, toolkit::MouseButton, toolkit::ShiftState, int, int)> MouseDownChain;
+  TMethodList<void(toolkit::Object*, toolkit::MouseButton, toolkit::ShiftState, int, int)> MouseUpChain;
+  TMethodList<void(toolkit::Object*, const TCodeBufferPos&, int&)> MouseCursorChain;
+
+  // The key chains stop once a handler has set the character or key to 0.
+  void RunKeyPressChain(toolkit::Object* sender, toolkit::Char& key);
+  void RunKeyDownChain(toolkit::Object* sender, std::uint16_t& key, toolkit::ShiftState shift);
+  void RunKeyUpChain(toolkit::Object* sender, std::uint16_t& key, toolkit::ShiftState shift);
+  void RunMouseDownChain(toolkit::Object* sender, toolkit::MouseButton button, toolkit::ShiftState shift, int x,
+                         int y);
+  void RunMouseUpChain(toolkit::Object* sender, toolkit::MouseButton button, toolkit::ShiftState shift, int x, int y);
+  void RunMouseCursorChain(toolkit::Object* sender, const TCodeBufferPos& position, int& cursor);
+};
+
+}  // namespace editor
