@@ -7,7 +7,6 @@
 // calls the base Next.
 #pragma once
 #include <cstdint>
-#include <memory>
 
 #include "editor/highlighter_attributes.h"
 #include "editor/highlighter_options.h"

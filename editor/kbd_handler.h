@@ -3,11 +3,10 @@
 // meanwhile is not called, one added waits for the next event. A chain that
 // is already running ignores the event that reaches it again.
 #pragma once
-#include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "editor/buffer_position.h"
+#include "editor/handler_list.h"
 #include "toolkit/method.h"
 #include "toolkit/shortcut.h"
 
@@ -18,17 +17,14 @@ class TMethodList {
  public:
   using Handler = toolkit::Method<Signature>;
 
-  int Count() const { return static_cast<int>(entries_.size()); }
-  const Handler& Items(int index) const { return entries_[static_cast<std::size_t>(index)].method; }
+  int Count() const { return entries_.Count(); }
+  const Handler& Items(int index) const { return entries_.Items(index); }
   // Empty methods are not kept.
   void Add(const Handler& method) {
-    if (method) entries_.push_back({method, ++lastSerial_});
+    if (method) entries_.Add(method);
   }
   // Removes every entry equal to the method.
-  void Remove(const Handler& method) {
-    entries_.erase(std::remove_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.method == method; }),
-                   entries_.end());
-  }
+  void Remove(const Handler& method) { entries_.RemoveAll(method); }
 
   // Visits the entries from the last added to the first until visit answers false.
   template <class Visit>
@@ -36,9 +32,9 @@ class TMethodList {
     if (running_) return;
     running_ = true;
     try {
-      const std::vector<Entry> snapshot = entries_;
+      const auto snapshot = entries_.Snapshot();
       for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it)
-        if (Holds(it->serial) && !visit(it->method)) break;
+        if (entries_.Holds(*it) && !visit(it->method)) break;
     } catch (...) {
       running_ = false;
       throw;
@@ -47,18 +43,7 @@ class TMethodList {
   }
 
  private:
-  struct Entry {
-    Handler method;
-    std::uint64_t serial;
-  };
-  bool Holds(std::uint64_t serial) const {
-    const auto found = std::lower_bound(entries_.begin(), entries_.end(), serial,
-                                        [](const Entry& e, std::uint64_t s) { return e.serial < s; });
-    return found != entries_.end() && found->serial == serial;
-  }
-
-  std::vector<Entry> entries_;
-  std::uint64_t lastSerial_ = 0;
+  HandlerList<Handler> entries_;
   bool running_ = false;
 };
 

@@ -5,11 +5,9 @@
 // next round, an entry removed is not called any more, and none is skipped
 // or called twice.
 #pragma once
-#include <algorithm>
-#include <cstdint>
 #include <exception>
-#include <vector>
 
+#include "editor/handler_list.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/method.h"
 
@@ -41,25 +39,23 @@ class TCodeMethodChain : public toolkit::Object {
 
   void AddHandler(const Handler& method) {
     CheckChainMethod(static_cast<bool>(method), ClassName(), u"Entry ");
-    entries_.push_back({method, ++lastSerial_});
+    entries_.Add(method);
   }
 
-  // Removes every entry equal to the method, from the last one back.
+  // Removes every entry equal to the method.
   void RemoveHandler(const Handler& method) {
     CheckChainMethod(static_cast<bool>(method), ClassName(), u"Remove");
-    for (std::size_t i = entries_.size(); i-- > 0;)
-      if (entries_[i].method == method) entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i));
+    entries_.RemoveAll(method);
   }
 
-  int Count() const { return static_cast<int>(entries_.size()); }
+  int Count() const { return entries_.Count(); }
 
   TCodeChainExceptionEvent OnException;
 
   // Calls the entries in the order added.
   void FireAll() {
-    const std::vector<Entry> snapshot = entries_;
-    for (const Entry& entry : snapshot) {
-      if (!StillHeld(entry.serial)) continue;
+    for (const auto& entry : entries_.Snapshot()) {
+      if (!entries_.Holds(entry)) continue;
       try {
         FireEntry(entry.method);
       } catch (const std::exception& error) {
@@ -80,21 +76,7 @@ class TCodeMethodChain : public toolkit::Object {
   }
 
  private:
-  struct Entry {
-    Handler method;
-    std::uint64_t serial;
-  };
-
-  // Serials grow with every addition, so the entries stay sorted by them.
-  bool StillHeld(std::uint64_t serial) const {
-    return std::binary_search(entries_.begin(), entries_.end(), serial,
-                              [](const auto& a, const auto& b) { return SerialOf(a) < SerialOf(b); });
-  }
-  static std::uint64_t SerialOf(const Entry& entry) { return entry.serial; }
-  static std::uint64_t SerialOf(std::uint64_t serial) { return serial; }
-
-  std::vector<Entry> entries_;
-  std::uint64_t lastSerial_ = 0;
+  HandlerList<Handler> entries_;
 };
 
 // The chain of notify events, each called with the chain's sender.
