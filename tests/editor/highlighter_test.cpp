@@ -165,7 +165,10 @@ TEST(HighlighterTest, ExpandedPositionsStepOverWideGlyphFillers) {
   EXPECT_EQ(h.TokenStartExpanded(), 0);
   EXPECT_EQ(h.TokenTextExpanded(), String(1, kWideGlyphFiller) + u"a");
   // A wide character and its filler, then a number.
-  h.StartLineExpanded(u"\u6c49 12", u"\u6c49" + String(1, kWideGlyphFiller) + u" 12", 0);
+  String wide = u"\u6c49";
+  wide += kWideGlyphFiller;
+  wide += u" 12";
+  h.StartLineExpanded(u"\u6c49 12", wide, 0);
   h.Next();
   h.Next();
   EXPECT_EQ(h.TokenText(), u"12");
