@@ -80,6 +80,12 @@ void TCodeCustomHighlighter::RegisterAttribute(TCodeHighlighterAttributes* attri
 
 void TCodeCustomHighlighter::NotifyAttributeChange(toolkit::Object* sender) {
   if (ComponentState() & toolkit::csLoading) return;
+  // A hook that notifies again must not change the sender the rest of this round sees.
+  struct SenderScope {
+    TCodeNotifyEventChain& chain;
+    toolkit::Object* outer;
+    ~SenderScope() { chain.SetSender(outer); }
+  } scope{changeHooks_, changeHooks_.Sender()};
   changeHooks_.SetSender(sender);
   changeHooks_.FireAll();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -236,6 +237,30 @@ TEST(HighlighterAttributesTest, ChangesReachTheHooksOnlyWhenValuesChange) {
   h.RemoveChangeHook(hooks.Event());
   h.number_->SetForeground(toolkit::clGreen);
   EXPECT_EQ(hooks.senders.size(), 3u);
+}
+
+TEST(HighlighterAttributesTest, ANestedNotificationKeepsTheOuterSender) {
+  TestHighlighter h(nullptr);
+  HookCounter first, last;
+  h.AddChangeHook(first.Event());
+  h.AddChangeHook(last.Event());
+  bool nested = false;
+  class Renotify : public toolkit::Object {
+   public:
+    std::function<void()> run;
+    void Changed(toolkit::Object*) { run(); }
+  } renotify;
+  renotify.run = [&] {
+    if (nested) return;
+    nested = true;
+    h.NotifyAttributeChange(nullptr);
+  };
+  h.RemoveChangeHook(last.Event());
+  h.AddChangeHook(toolkit::NotifyEvent(&renotify, &Renotify::Changed));
+  h.AddChangeHook(last.Event());
+  h.number_->SetForeground(toolkit::clRed);
+  EXPECT_EQ(first.senders, (std::vector<toolkit::Object*>{h.number_, nullptr}));
+  EXPECT_EQ(last.senders, (std::vector<toolkit::Object*>{nullptr, h.number_}));
 }
 
 TEST(HighlighterAttributesTest, AttributesAreListedByNameAndUnique) {
