@@ -305,11 +305,9 @@ TEST(HighlighterAttributesTest, AssignCopiesNamesakesOnly) {
   EXPECT_EQ(target.DefaultFilter(), u"*.x");
   EXPECT_FALSE(target.Enabled());
 
-  TestHighlighter twin(nullptr);
-  source.SetSampleText(u"twin sample");
-  TestHighlighter sameClass(nullptr);
-  sameClass.SetSampleText(u"mine");
+  TestHighlighter twin(nullptr), sameClass(nullptr);
   twin.SetSampleText(u"twin sample");
+  sameClass.SetSampleText(u"mine");
   sameClass.Assign(&twin);
   EXPECT_EQ(sameClass.SampleText(), u"twin sample");
 }
