@@ -1,7 +1,7 @@
 #include "editor/text_encoding.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "editor/unicode_text.h"
 #include "platform/codepage.h"
@@ -77,17 +77,19 @@ int CodePageOf(TTextEncoding encoding) {
   throw toolkit::ConvertError(toolkit::FormatText(kCodePageNotAvailable, codePage));
 }
 
-// Everything from the stream's position to its end.
+// Everything from the stream's position to its end, read in place; a
+// stream that does not know its size is read in pieces.
 std::string ReadRest(Stream& stream) {
-  std::string bytes;
-  const std::int64_t left = stream.Size() - stream.Position();
-  if (left > 0) bytes.reserve(static_cast<std::size_t>(left));
-  std::vector<char> piece(1 << 20);
+  const std::int64_t left = std::max<std::int64_t>(stream.Size() - stream.Position(), 0);
+  std::string bytes(static_cast<std::size_t>(left), '\0');
+  std::size_t got = 0;
   for (;;) {
-    const std::int64_t read = stream.Read(piece.data(), static_cast<std::int64_t>(piece.size()));
+    if (got == bytes.size()) bytes.resize(got + (std::size_t{1} << 16));
+    const std::int64_t read = stream.Read(bytes.data() + got, static_cast<std::int64_t>(bytes.size() - got));
     if (read <= 0) break;
-    bytes.append(piece.data(), static_cast<std::size_t>(read));
+    got += static_cast<std::size_t>(read);
   }
+  bytes.resize(got);
   return bytes;
 }
 
