@@ -28,6 +28,8 @@ const ExpansionCase kExpansions[] = {
     {u"", 8, u"", false},
     // A wide character is one character here; its filler comes later.
     {u"\u4E2D\tz", 4, u"\u4E2D\t\t\tz", true},
+    // A filler standing for a wide character's second cell is a column too.
+    {u"\u4E2D\uE000\tz", 4, u"\u4E2D\uE000\t\tz", true},
     {u"a\tb", 65536, nullptr, true},
 };
 
@@ -92,6 +94,7 @@ const ColumnCase kColumns[] = {
     {u"ab\tc", 3, 4, 4},
     {u"abcd\t", 4, 6, 9},
     {u"", 4, 5, 5},
+    {u"\u4E2D\uE000\tz", 4, 4, 5},
 };
 
 TEST(TabExpansion, CharIndexToColumnTable) {
