@@ -1,5 +1,6 @@
 // Conversions between UTF-16 text and bytes in a numbered code page.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ inline constexpr int kCodePageUtf16BE = 1201;
 
 // The 8-bit code page of the system (natively QEL_CODEPAGE or the locale's charset).
 int SystemCodePage();
+
+// The 8-bit code page of a locale identifier (the locale that comes with
+// clipboard text); the system code page when the locale tells none.
+// Natively locales carry no code page of their own.
+int LocaleAnsiCodePage(std::uint32_t locale);
 
 // Code page 0 is the system code page. False for an unknown code page.
 // Characters without a mapping become '?'. Bytes a code page leaves undefined

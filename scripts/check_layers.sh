@@ -55,7 +55,7 @@ toolkit/graphics:   toolkit/core
 toolkit/controls:   toolkit/core toolkit/graphics
 toolkit/headless:   toolkit/core toolkit/graphics toolkit/controls
 toolkit/win32:      toolkit/core toolkit/graphics toolkit/controls
-editor:             toolkit/core toolkit/graphics toolkit/controls
+editor:             platform toolkit/core toolkit/graphics toolkit/controls
 '
 
 folders=""

@@ -7,22 +7,24 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-void AppendCodePoint(std::u16string& out, std::uint32_t cp) {
+char16_t* AppendCodePoint(char16_t* to, std::uint32_t cp) {
   if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
-    return;
+    *to++ = static_cast<char16_t>(cp);
+    return to;
   }
   cp -= 0x10000;
-  out += static_cast<char16_t>(0xD800 + (cp >> 10));
-  out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+  *to++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+  *to++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+  return to;
 }
 
-void AppendInvalid(std::u16string& out, std::string_view bytes, BadBytes mode) {
+char16_t* AppendInvalid(char16_t* to, std::string_view bytes, BadBytes mode) {
   if (mode == BadBytes::Replace) {
-    out += kReplacement;
-    return;
+    *to++ = kReplacement;
+    return to;
   }
-  for (unsigned char b : bytes) out += static_cast<char16_t>(0xDC00 + b);
+  for (unsigned char b : bytes) *to++ = static_cast<char16_t>(0xDC00 + b);
+  return to;
 }
 
 // Lead byte: number of continuation bytes, payload bits and the allowed range
@@ -69,24 +71,21 @@ bool IsLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view bytes, BadBytes mode) {
-  std::u16string out;
-  out.reserve(bytes.size());
+  // No byte gives more than one code unit (a four-byte sequence gives two),
+  // so the text is written into room sized once and cut to length at the end.
+  std::u16string out(bytes.size(), u'\0');
+  char16_t* to = out.data();
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     Lead lead{};
     if (b < 0x80) {
-      // A run of ASCII is widened in one go.
-      std::size_t end = i + 1;
-      while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
-      const std::size_t at = out.size();
-      out.resize(at + (end - i));
-      for (std::size_t k = i; k < end; ++k) out[at + k - i] = static_cast<char16_t>(bytes[k]);
-      i = end;
+      *to++ = b;
+      ++i;
       continue;
     }
     if (!ReadLead(b, lead)) {
-      AppendInvalid(out, bytes.substr(i, 1), mode);
+      to = AppendInvalid(to, bytes.substr(i, 1), mode);
       ++i;
       continue;
     }
@@ -100,10 +99,11 @@ std::u16string Utf8ToUtf16(std::string_view bytes, BadBytes mode) {
       lead.high = 0xBF;
     }
     // A broken sequence is replaced as a whole up to the first unfitting byte.
-    if (j - i - 1 == static_cast<std::size_t>(lead.follow)) AppendCodePoint(out, cp);
-    else AppendInvalid(out, bytes.substr(i, j - i), mode);
+    if (j - i - 1 == static_cast<std::size_t>(lead.follow)) to = AppendCodePoint(to, cp);
+    else to = AppendInvalid(to, bytes.substr(i, j - i), mode);
     i = j;
   }
+  out.resize(static_cast<std::size_t>(to - out.data()));
   return out;
 }
 
@@ -130,16 +130,15 @@ std::string Utf16ToUtf8(std::u16string_view text, BadBytes mode) {
 }
 
 std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian) {
-  std::u16string out;
-  out.reserve(bytes.size() / 2 + 1);
+  std::u16string out(bytes.size() / 2 + bytes.size() % 2, u'\0');
   const int first = bigEndian ? 8 : 0;
   const int second = bigEndian ? 0 : 8;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const auto a = static_cast<unsigned char>(bytes[i]);
     const auto b = static_cast<unsigned char>(bytes[i + 1]);
-    out += static_cast<char16_t>((a << first) | (b << second));
+    out[i / 2] = static_cast<char16_t>((a << first) | (b << second));
   }
-  if (bytes.size() % 2 != 0) out += kReplacement;
+  if (bytes.size() % 2 != 0) out.back() = kReplacement;
   return out;
 }
 

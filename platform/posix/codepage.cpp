@@ -123,6 +123,8 @@ int SystemCodePage() {
   return chosen != 0 ? chosen : fromLocale;
 }
 
+int LocaleAnsiCodePage(std::uint32_t) { return SystemCodePage(); }
+
 namespace detail {
 
 bool OsDecode(int codePage, std::string_view bytes, std::u16string& text) {

@@ -25,6 +25,15 @@ int Narrow(UINT codePage, std::u16string_view text, char* out, int room) {
 
 int SystemCodePage() { return static_cast<int>(::GetACP()); }
 
+int LocaleAnsiCodePage(std::uint32_t locale) {
+  wchar_t digits[6] = {};
+  if (::GetLocaleInfoW(static_cast<LCID>(locale), LOCALE_IDEFAULTANSICODEPAGE, digits, 6) == 0)
+    return SystemCodePage();
+  int codePage = 0;
+  for (const wchar_t* c = digits; *c >= L'0' && *c <= L'9'; ++c) codePage = codePage * 10 + (*c - L'0');
+  return codePage != 0 ? codePage : SystemCodePage();
+}
+
 namespace detail {
 
 bool OsDecode(int codePage, std::string_view bytes, std::u16string& text) {

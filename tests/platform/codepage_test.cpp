@@ -97,6 +97,15 @@ TEST(CodePageTest, ZeroMeansTheSystemCodePage) {
   EXPECT_EQ(viaZero, viaNumber);
 }
 
+TEST(CodePageTest, ALocaleGivesItsOwnCodePageOrTheSystems) {
+#ifdef _WIN32
+  EXPECT_EQ(LocaleAnsiCodePage(0x0409), 1252);  // English (United States)
+  EXPECT_EQ(LocaleAnsiCodePage(0x0419), 1251);  // Russian
+  EXPECT_EQ(LocaleAnsiCodePage(0x0411), 932);   // Japanese
+#endif
+  EXPECT_EQ(LocaleAnsiCodePage(0xFFFFFF), SystemCodePage());  // no such locale
+}
+
 #ifndef _WIN32
 TEST(CodePageTest, EnvironmentOverridesTheLocaleNatively) {
   ASSERT_TRUE(UnsetEnv(u"QEL_CODEPAGE"));
