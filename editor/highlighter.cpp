@@ -3,32 +3,9 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "editor/unicode_text.h"
+
 namespace editor {
-
-namespace {
-
-// One code unit for one: token positions in the scanned text are those of
-// the line. Covers Latin-1, Latin Extended-A, Greek and Cyrillic capitals.
-toolkit::Char LowerCaseChar(toolkit::Char c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<toolkit::Char>(c + 32);
-  if (c >= 0x100 && c <= 0x137 && c % 2 == 0 && c != 0x130) return static_cast<toolkit::Char>(c + 1);
-  if (c >= 0x139 && c <= 0x148 && c % 2 == 1) return static_cast<toolkit::Char>(c + 1);
-  if (c >= 0x14A && c <= 0x177 && c % 2 == 0) return static_cast<toolkit::Char>(c + 1);
-  if (c == 0x178) return 0xFF;
-  if ((c == 0x179 || c == 0x17B || c == 0x17D)) return static_cast<toolkit::Char>(c + 1);
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return static_cast<toolkit::Char>(c + 32);
-  if (c >= 0x400 && c <= 0x40F) return static_cast<toolkit::Char>(c + 80);
-  if (c >= 0x410 && c <= 0x42F) return static_cast<toolkit::Char>(c + 32);
-  return c;
-}
-
-toolkit::String LowerCased(const toolkit::String& text) {
-  toolkit::String lower(text);
-  for (toolkit::Char& c : lower) c = LowerCaseChar(c);
-  return lower;
-}
-
-}  // namespace
 
 TCodeCustomHighlighter::TCodeCustomHighlighter(toolkit::Component* owner)
     : Component(owner), changeHooks_(this) {
@@ -114,7 +91,7 @@ void TCodeCustomHighlighter::PrepareLine(const toolkit::String& text, int lineNu
   if (caseSensitive_) {
     scannedText_.clear();
   } else {
-    scannedText_ = LowerCased(text);
+    scannedText_ = LowerCaseText(text);
   }
   run_ = 0;
   expandedRun_ = 0;

@@ -39,7 +39,7 @@ void TCodeEditKbdHandler::RunMouseUpChain(toolkit::Object* sender, toolkit::Mous
   });
 }
 
-void TCodeEditKbdHandler::RunMouseCursorChain(toolkit::Object* sender, const TCodeBufferPos& position, int& cursor) {
+void TCodeEditKbdHandler::RunMouseCursorChain(toolkit::Object* sender, const BufferPos& position, int& cursor) {
   MouseCursorChain.ForEachFromLast([&](const auto& handler) {
     handler(sender, position, cursor);
     return true;

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "editor/buffer_position.h"
+#include "editor/positions.h"
 #include "editor/handler_list.h"
 #include "toolkit/core/method.h"
 #include "toolkit/core/shortcut.h"
@@ -52,7 +52,7 @@ using TKeyEvent = toolkit::Method<void(toolkit::Object* sender, std::uint16_t& k
 using TMouseEvent = toolkit::Method<void(toolkit::Object* sender, toolkit::MouseButton button,
                                          toolkit::ShiftState shift, int x, int y)>;
 using TMouseCursorEvent =
-    toolkit::Method<void(toolkit::Object* sender, const TCodeBufferPos& position, int& cursor)>;
+    toolkit::Method<void(toolkit::Object* sender, const BufferPos& position, int& cursor)>;
 
 class TCodeEditKbdHandler {
  public:
@@ -61,7 +61,7 @@ class TCodeEditKbdHandler {
   TMethodList<void(toolkit::Object*, std::uint16_t&, toolkit::ShiftState)> KeyUpChain;
   TMethodList<void(toolkit::Object*, toolkit::MouseButton, toolkit::ShiftState, int, int)> MouseDownChain;
   TMethodList<void(toolkit::Object*, toolkit::MouseButton, toolkit::ShiftState, int, int)> MouseUpChain;
-  TMethodList<void(toolkit::Object*, const TCodeBufferPos&, int&)> MouseCursorChain;
+  TMethodList<void(toolkit::Object*, const BufferPos&, int&)> MouseCursorChain;
 
   // The key chains stop once a handler has set the character or key to 0.
   void RunKeyPressChain(toolkit::Object* sender, toolkit::Char& key);
@@ -70,7 +70,7 @@ class TCodeEditKbdHandler {
   void RunMouseDownChain(toolkit::Object* sender, toolkit::MouseButton button, toolkit::ShiftState shift, int x,
                          int y);
   void RunMouseUpChain(toolkit::Object* sender, toolkit::MouseButton button, toolkit::ShiftState shift, int x, int y);
-  void RunMouseCursorChain(toolkit::Object* sender, const TCodeBufferPos& position, int& cursor);
+  void RunMouseCursorChain(toolkit::Object* sender, const BufferPos& position, int& cursor);
 };
 
 }  // namespace editor
