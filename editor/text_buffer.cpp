@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "editor/line_cutter.h"
+
 namespace editor {
 
 using toolkit::Char;
@@ -12,8 +14,6 @@ using toolkit::String;
 using toolkit::StringView;
 
 namespace {
-
-constexpr Char kLineSeparator = u'\x2028';
 
 const Char* BreakText(LineBreakKind kind) {
   switch (kind) {
@@ -27,48 +27,6 @@ const Char* BreakText(LineBreakKind kind) {
       break;
   }
   return u"\r\n";
-}
-
-// Calls line(start, length) for each line of text and answers the breaks
-// seen. After a line at most one U+2028, then one CR, then one LF make its
-// break, so CR LF is one break and LF CR two; a break at the end leaves an
-// empty last line.
-struct BreaksSeen {
-  bool cr = false;
-  bool lf = false;
-  bool separator = false;
-};
-
-template <class LineFound>
-BreaksSeen CutLines(StringView text, LineFound line) {
-  BreaksSeen seen;
-  const std::size_t size = text.size();
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < size) {
-    const Char c = text[i];
-    if (c > u'\r' ? c != kLineSeparator : c != u'\r' && c != u'\n') {
-      ++i;
-      continue;
-    }
-    line(start, i - start);
-    if (i < size && text[i] == kLineSeparator) {
-      seen.separator = true;
-      ++i;
-    }
-    if (i < size && text[i] == u'\r') {
-      seen.cr = true;
-      ++i;
-    }
-    if (i < size && text[i] == u'\n') {
-      seen.lf = true;
-      ++i;
-    }
-    start = i;
-    if (i == size) line(start, 0);
-  }
-  if (start < size) line(start, size - start);
-  return seen;
 }
 
 TCodeEditStringRec NewLine() { return TCodeEditStringRec{nullptr, -1, 0, -1, 0, line_flags::kExpandedUnknown}; }
@@ -436,27 +394,33 @@ String TCodeEditStringList::Text() const {
   return text;
 }
 
+// Room for the records comes from a count of every break character, a
+// bound that one simple pass finds (a CR LF counts twice); it is cut to the
+// lines found afterwards, and the bound's untouched tail costs no memory.
 void TCodeEditStringList::SetText(StringView text) {
   Updating([&] {
     Clear();
+    if (text.empty()) {
+      SetLineBreakKind(LineBreakKind::CrLf);
+      return;
+    }
+    Reallocate(static_cast<int>(CountBreakCharacters(text) + 1));
+    pool_.Reserve(text.size());
     int lines = 0;
-    CutLines(text, [&](std::size_t, std::size_t) { ++lines; });
-    if (lines > 0) {
-      Reallocate((lines + 15) / 16 * 16);
-      pool_.Reserve(text.size());
-      OpenLines(0, lines);
-      int index = 0;
-      const BreaksSeen seen = CutLines(text, [&](std::size_t start, std::size_t length) {
-        SetLineText(lines_[index++], text.substr(start, length));
-      });
-      OnLinesInserted(this, 0, count_);
-      if (seen.separator) {
-        SetLineBreakKind(LineBreakKind::LineSeparator);
-      } else if (seen.cr != seen.lf) {
-        SetLineBreakKind(seen.cr ? LineBreakKind::Cr : LineBreakKind::Lf);
-      } else {
-        SetLineBreakKind(LineBreakKind::CrLf);
-      }
+    const BreaksSeen seen = CutLines(text, [&](std::size_t start, std::size_t length) {
+      TCodeEditStringRec& line = lines_[lines++];
+      line = NewLine();
+      SetLineText(line, StringView(text.data() + start, length));
+    });
+    count_ = lines;
+    gapStart_ = lines;
+    LinesChanged();
+    Reallocate((lines + 15) / 16 * 16);
+    OnLinesInserted(this, 0, count_);
+    if (seen.separator) {
+      SetLineBreakKind(LineBreakKind::LineSeparator);
+    } else if (seen.cr != seen.lf) {
+      SetLineBreakKind(seen.cr ? LineBreakKind::Cr : LineBreakKind::Lf);
     } else {
       SetLineBreakKind(LineBreakKind::CrLf);
     }

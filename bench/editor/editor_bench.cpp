@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -84,8 +83,10 @@ int main(int argc, char** argv) {
   double readSeconds = 0, splitSeconds = 0;
   {
     start = Clock::now();
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<std::uint8_t> raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(file.tellg()));
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
     // Detection step: the editor's encoding loader detects and decodes here
     // once it is wired in; until then the toolkit's mark-or-UTF-8 decoding
     // stands in.
