@@ -400,6 +400,9 @@ String TCodeEditStringList::Text() const {
 void TCodeEditStringList::SetText(StringView text) {
   Updating([&] {
     Clear();
+    // Lines removed one by one leave their objects' array behind.
+    std::free(objects_);
+    objects_ = nullptr;
     if (text.empty()) {
       SetLineBreakKind(LineBreakKind::CrLf);
       return;

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-files=$(find runtime host runner platform toolkit \( -name '*.h' -o -name '*.cpp' \) | sort)
+files=$(find runtime host runner platform toolkit editor \( -name '*.h' -o -name '*.cpp' \) | sort)
 {
   echo "$files" | sed 's/^/file /'
   echo "$files" | xargs grep -H '^#include "' | sed 's/^\([^:]*\):#include "\([^"]*\)".*/include \1 \2/'

@@ -220,6 +220,9 @@ TEST(TextBuffer, RangesAndObjectsStayWithTheirLines) {
   EXPECT_EQ(buffer.GetObject(2), &first);
   buffer.InsertObject(1, u"o", &second);
   EXPECT_EQ(buffer.GetObject(1), &second);
+  buffer.RemoveLines(0, buffer.Count());
+  buffer.SetText(u"x\ny");
+  EXPECT_EQ(buffer.GetObject(1), nullptr);
 }
 
 // Widens every character from U+3000 up to two cells.
