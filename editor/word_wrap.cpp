@@ -27,7 +27,15 @@ int TCodeWordWrapPlugin::Release() {
 int TCodeWordWrapPlugin::WantedRowLength() const { return std::clamp(owner_->CharsInWindow(), 0, kWidestRow); }
 
 void TCodeWordWrapPlugin::WrapLine(int index, std::vector<std::uint16_t>& rows) const {
-  const String line = owner_->ExpandAtWideGlyphs(owner_->Lines().ExpandedLine(index));
+  // The buffer keeps each line's width in columns: a line that fits is one
+  // row, found without building its text (a resize rewraps every line).
+  const TCodeEditStringList& lines = owner_->Lines();
+  const int columns = lines.ExpandedLineLength(index);
+  if (columns <= maxRowLength_) {
+    rows.push_back(static_cast<std::uint16_t>(columns));
+    return;
+  }
+  const String line = owner_->ExpandAtWideGlyphs(lines.ExpandedLine(index));
   const std::size_t size = line.size();
   const std::size_t longest = static_cast<std::size_t>(maxRowLength_);
   const std::size_t shortest = static_cast<std::size_t>(minRowLength_);

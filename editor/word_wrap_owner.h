@@ -1,5 +1,6 @@
 // What word wrap needs of its editor: the lines, the width of the text area
-// in whole characters, the word-break test and the wide-glyph expansion.
+// in whole characters, the word-break test and the wide-glyph expansion (the
+// same one the lines were given, so that their expanded lengths agree).
 #pragma once
 #include "editor/text_buffer.h"
 

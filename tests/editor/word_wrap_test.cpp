@@ -16,14 +16,18 @@ using toolkit::String;
 
 // An editor as word wrap sees it: blanks and punctuation break words, and
 // characters from U+3000 up are two cells wide.
-class FakeEditor : public editor::WordWrapOwner {
+class FakeEditor : public toolkit::Object, public editor::WordWrapOwner {
  public:
-  explicit FakeEditor(int width) : width(width) {}
+  explicit FakeEditor(int width) : lines({this, &FakeEditor::Widen}), width(width) {}
   const TCodeEditStringList& Lines() const override { return lines; }
   int CharsInWindow() const override { return width; }
   bool IsWordBreakChar(char16_t c) const override { return c == u' ' || c == u'\t' || c == u',' || c == u'.'; }
   String ExpandAtWideGlyphs(const String& expanded) const override {
-    ++expansions;
+    expanded_.push_back(expanded);
+    return WidenText(expanded);
+  }
+  String Widen(const String& expanded) { return WidenText(expanded); }
+  static String WidenText(const String& expanded) {
     String result;
     for (char16_t c : expanded) {
       if (c >= u'\x3000') result += editor::kWideGlyphFiller;
@@ -32,9 +36,18 @@ class FakeEditor : public editor::WordWrapOwner {
     return result;
   }
 
+  // The texts wrap has built, and forgetting them.
+  std::vector<String> Built() {
+    std::vector<String> built;
+    built.swap(expanded_);
+    return built;
+  }
+
   TCodeEditStringList lines;
   int width;
-  mutable int expansions = 0;
+
+ private:
+  mutable std::vector<String> expanded_;
 };
 
 // The plug-in as the editor holds it: one reference for its lifetime.
@@ -122,9 +135,9 @@ TEST(WordWrap, ChangedLinesAloneAreWrappedAgain) {
   EXPECT_EQ(wrap->TotalRows(), 4);
 
   editor.lines.Insert(1, u"abcdefghijklmnopqrstuvwxy");
-  editor.expansions = 0;
+  editor.Built();
   EXPECT_EQ(wrap->NoteLinesInserted(1, 1), 3);
-  EXPECT_EQ(editor.expansions, 1);
+  EXPECT_EQ(editor.Built(), std::vector<String>{u"abcdefghijklmnopqrstuvwxy"});
   EXPECT_EQ(wrap.Rows(), (std::vector<int>{3, 10, 10, 5, 9, 5, 5}));
 
   editor.lines.Put(2, u"x");
@@ -136,12 +149,13 @@ TEST(WordWrap, ChangedLinesAloneAreWrappedAgain) {
   EXPECT_EQ(wrap.Rows(), (std::vector<int>{1, 5}));
   EXPECT_EQ(wrap->ToBufferPosition({1, 2}), (BufferPosition{1, 2}));
 
-  editor.expansions = 0;
+  editor.Built();
   wrap->NoteDisplayChange();
-  EXPECT_EQ(editor.expansions, 0);
+  EXPECT_EQ(wrap->TotalRows(), 2);
   editor.width = 3;
   wrap->NoteDisplayChange();
   EXPECT_EQ(wrap.Rows(), (std::vector<int>{1, 3, 2}));
+  EXPECT_EQ(editor.Built(), std::vector<String>{u"three"});  // the line that fits is not built
 }
 
 // Edits at random places, each told to the plug-in, end in the rows of a
