@@ -332,10 +332,19 @@ String TCodeEditStringList::ExpandedLine(int index) const {
   return expanded;
 }
 
+// A line without tabs is its own expanded form: its length needs no copy
+// unless wide glyphs are to be counted.
 int TCodeEditStringList::ExpandedLineLength(int index) const {
   if (index < 0 || index >= count_) return 0;
-  const TCodeEditStringRec& line = Line(index);
-  if (line.flags & line_flags::kExpandedUnknown) ExpandedLine(index);
+  TCodeEditStringRec& line = Line(index);
+  if (!(line.flags & line_flags::kExpandedUnknown)) return line.expandedLength;
+  const StringView text(line.text, static_cast<std::size_t>(line.length));
+  if (text.find(u'\t') != StringView::npos) {
+    ExpandedLine(index);
+    return line.expandedLength;
+  }
+  line.expandedLength = static_cast<std::int32_t>(expandWideGlyphs_ ? expandWideGlyphs_(String(text)).size() : text.size());
+  line.flags = line_flags::kNoTabs;
   return line.expandedLength;
 }
 

@@ -7,9 +7,11 @@
 //   editor_bench FILE [INSERTS]
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -131,6 +133,16 @@ int main(int argc, char** argv) {
   if (resident > 0 && count > 0)
     std::printf("memory: %.1f bytes per line beyond its UTF-16 text (%lld text bytes, %lld resident)\n",
                 static_cast<double>(resident - textBytes) / count, textBytes, resident);
+
+  // What writing as many bytes of fresh memory as the buffer holds costs on
+  // this machine: the floor under any load that keeps its lines.
+  {
+    const std::size_t size = static_cast<std::size_t>(textBytes) + static_cast<std::size_t>(count) * sizeof(editor::TCodeEditStringRec);
+    watch = Stopwatch();
+    std::unique_ptr<char[]> fresh(new char[size]);
+    std::memset(fresh.get(), 1, size);
+    Row("fresh memory", watch.Elapsed(), static_cast<double>(bytes), static_cast<double>(lines));
+  }
 
   watch = Stopwatch();
   const toolkit::String inserted = u"    inserted = line(at, the, top); // one of many";
