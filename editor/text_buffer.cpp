@@ -220,6 +220,7 @@ void TCodeEditStringList::InsertEmptyLines(int index, int count) {
   CheckIndex(index, count_);
   if (count <= 0) return;
   Updating([&] {
+    if (count_ + count > capacity_) Reallocate(count_ + count);
     OpenLines(index, count);
     OnLinesInserted(this, index, count);
   });

@@ -160,6 +160,8 @@ TEST(TextBuffer, CapacityGrowsByTheListRules) {
   EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125}));
   buffer.InsertEmptyLines(0, 30);
   EXPECT_EQ(buffer.Capacity(), 131);
+  buffer.InsertEmptyLines(5, 1);
+  EXPECT_EQ(buffer.Capacity(), 132);
 
   toolkit::StringList source;
   for (int i = 0; i < 5; ++i) source.Add(u"s");
