@@ -45,7 +45,11 @@ constexpr Color kSystemColors[] = {
 
 HeadlessBackend::HeadlessBackend() : clipboard_(std::make_unique<MemoryClipboard>()) {}
 
-HeadlessBackend::~HeadlessBackend() = default;
+HeadlessBackend::~HeadlessBackend() {
+  // A thread still waiting on a send hears 0, as for a window that is gone.
+  std::lock_guard lock(postedMutex_);
+  for (SentMessage* sent : sent_) sent->result.set_value(0);
+}
 
 WindowHandle HeadlessBackend::CreateWindow(WindowClient& client, const CreateParams& params) {
   const WindowHandle handle = nextHandle_;

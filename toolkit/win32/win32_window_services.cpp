@@ -1,9 +1,10 @@
 // What Win32 windows offer beside the basics: the caret, scrolling a
 // window's contents, regions and frames, the filtered look into the queue,
 // files dropped from the shell, and the system's sizes and settings.
-#include <shellapi.h>
-
 #include "toolkit/win32/win32_backend.h"
+
+// After the platform headers it needs.
+#include <shellapi.h>
 
 namespace toolkit::win32 {
 
