@@ -70,7 +70,7 @@ struct Win32Windows : ::testing::Test {
     pane = new Pane(form.get());
     pane->SetParent(form.get());
     form->Show();
-    PumpUntil([] { return false; });
+    TheApplication().ProcessMessages();
   }
   std::unique_ptr<Form> form;
   Pane* pane = nullptr;

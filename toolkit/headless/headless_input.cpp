@@ -27,7 +27,9 @@ void HeadlessBackend::SendMouse(std::uint32_t msg, Point screen, std::uintptr_t 
 
 void HeadlessBackend::MouseMove(Point screen, std::uintptr_t keys) { SendMouse(msg::MouseMove, screen, keys); }
 
-void HeadlessBackend::MouseButton(std::uint32_t msg, Point screen, std::uintptr_t keys) { SendMouse(msg, screen, keys); }
+void HeadlessBackend::MouseButton(std::uint32_t msg, Point screen, std::uintptr_t keys) {
+  SendMouse(msg, screen, keys);
+}
 
 void HeadlessBackend::MouseWheel(Point screen, int delta, std::uintptr_t keys) {
   cursor_ = screen;

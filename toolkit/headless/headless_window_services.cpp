@@ -48,7 +48,8 @@ std::vector<Rect> HeadlessBackend::ScrollWindow(WindowHandle window, int dx, int
     {
       std::lock_guard lock(windowsMutex_);
       for (const auto& [handle, child] : windows_)
-        if (child.parent == window && (!scroll || !child.bounds.Intersect(*scroll).IsEmpty())) children.push_back(handle);
+        if (child.parent == window && (!scroll || !child.bounds.Intersect(*scroll).IsEmpty()))
+          children.push_back(handle);
     }
     for (WindowHandle child : children) SetWindowBounds(child, Window(child)->bounds.Offset(dx, dy));
   }
