@@ -12,7 +12,7 @@
 #include "win32_pump.h"
 
 // After the platform headers it needs.
-#include <shellapi.h>
+#include <shlobj.h>
 
 using namespace toolkit;
 
