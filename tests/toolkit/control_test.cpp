@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "headless_fixture.h"
 #include "toolkit/controls/clipboard.h"
 #include "toolkit/controls/form.h"
@@ -178,9 +180,14 @@ TEST_F(FormFixture, BoundsFollowTheWindowWhenTheSystemChangesThem) {
 
 TEST_F(FormFixture, ScrollInfoIsKeptInItsRange) {
   first->SetScrollInfo(ScrollBarKind::Vertical, {0, 99, 10, 500});
-  EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Vertical), (ScrollInfo{0, 99, 10, 90}));
+  EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Vertical), (ScrollInfo{0, 99, 10, 90, 90}));
   first->SetScrollInfo(ScrollBarKind::Horizontal, {0, 10, 0, -4});
   EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Horizontal).pos, 0);
+  // A range at the ends of int keeps the position inside it.
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  first->SetScrollInfo(ScrollBarKind::Vertical, {kMin, kMin + 10, kMax, kMax});
+  EXPECT_EQ(first->GetScrollInfo(ScrollBarKind::Vertical).pos, kMin);
 }
 
 TEST_F(FormFixture, TheCursorComesFromTheControlUnlessTheScreenOverrides) {

@@ -13,6 +13,7 @@ class Hinted : public CustomControl {
   Hinted(Component* owner, int left) : CustomControl(owner) { SetBounds(left, 10, 100, 40); }
   bool refuse = false;
   int halfHeight = 0;  // when set, the hint belongs to the top half only
+  int pause = -1;      // when set, the pause before the hint shows
 
  protected:
   void Dispatch(Message& message) override {
@@ -20,6 +21,10 @@ class Hinted : public CustomControl {
       auto* info = reinterpret_cast<HintInfo*>(message.lParam);
       if (halfHeight) info->cursorRect = {0, 0, Width(), halfHeight};
       message.result = refuse ? 1 : 0;
+      return;
+    }
+    if (message.msg == cm::HintShowPause && pause >= 0) {
+      *reinterpret_cast<int*>(message.lParam) = pause;
       return;
     }
     CustomControl::Dispatch(message);
@@ -64,6 +69,15 @@ TEST_F(HintFixture, ShowsTheShortHintAfterThePauseAndHidesItLater) {
   EXPECT_TRUE(Showing());
   backend->AdvanceClock(1);
   EXPECT_FALSE(Showing());
+}
+
+TEST_F(HintFixture, TheControlMayChooseThePauseBeforeItsHint) {
+  left->pause = 100;
+  backend->MouseMove({20, 20});
+  backend->AdvanceClock(99);
+  EXPECT_FALSE(Showing());
+  backend->AdvanceClock(1);
+  EXPECT_TRUE(Showing());
 }
 
 TEST_F(HintFixture, MovingToAnotherControlWhileShownUsesTheShortPause) {

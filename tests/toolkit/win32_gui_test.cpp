@@ -6,11 +6,13 @@
 
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/clipboard.h"
+#include "toolkit/controls/drag_drop.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/bitmap.h"
 #include "toolkit/win32/bitmap_resource.h"
 #include "toolkit/win32/windows_api.h"
+#include "win32_pump.h"
 
 using namespace toolkit;
 
@@ -45,18 +47,6 @@ class Badge : public CustomControl {
     CustomControl::Dispatch(message);
   }
 };
-
-// Pumps until done() or about five seconds have passed.
-template <class Done>
-bool PumpUntil(Done done) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > 5000) return false;
-    TheApplication().ProcessMessages();
-    ::Sleep(1);
-  }
-  return true;
-}
 
 TEST(Win32Gui, ACustomControlPaintsIntoABitmapWithGdi) {
   Badge badge(nullptr);

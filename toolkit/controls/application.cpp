@@ -130,7 +130,11 @@ void Application::HintMouseMessage(Control* control, Point clientPos) {
     HideHint();
     StopTimers();
     hintControl_ = target;
-    if (target) StartShowTimer(wasShowing ? HintShortPause : HintPause);
+    if (!target) return;
+    // The control may ask for a pause of its own.
+    int pause = static_cast<int>(wasShowing ? HintShortPause : HintPause);
+    target->Perform(cm::HintShowPause, wasShowing ? 1 : 0, reinterpret_cast<std::intptr_t>(&pause));
+    StartShowTimer(static_cast<unsigned>(pause < 0 ? 0 : pause));
     return;
   }
   if (HintShowing() && !hintCursorRect_.Contains(screen)) {

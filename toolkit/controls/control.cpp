@@ -1,6 +1,7 @@
 #include "toolkit/controls/control.h"
 
 #include "toolkit/controls/drag_tracker.h"
+#include "toolkit/controls/popup_menu.h"
 #include "toolkit/controls/win_control.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/backend.h"
@@ -95,6 +96,7 @@ void Control::SetCaption(const String& caption) {
 void Control::SetColor(Color color) {
   if (color == color_) return;
   color_ = color;
+  parentColor_ = false;
   Perform(cm::ColorChanged);
 }
 
@@ -197,12 +199,35 @@ void Control::Dispatch(Message& message) {
     case msg::MouseMove:
       MouseMove(ShiftStateFromKeys(message.wParam), PointX(message.lParam), PointY(message.lParam));
       return;
+    case msg::MouseWheel:
+      HandleMouseWheel(message);
+      return;
+    case cm::MouseWheel:
+      if (DoMouseWheel(ShiftStateFromKeys(message.wParam & 0xFFFF), WheelDeltaOf(message.wParam),
+                       {PointX(message.lParam), PointY(message.lParam)}))
+        message.result = 1;
+      else if (parent_)
+        message.result = parent_->Perform(cm::MouseWheel, message.wParam, message.lParam);
+      return;
+    case msg::ContextMenu:
+      HandleContextMenu(message);
+      return;
     case cm::FontChanged:
       FontChanged();
+      return;
+    case cm::ParentFontChanged:
+      TakeParentFont();
+      return;
+    case cm::ParentColorChanged:
+      TakeParentColor();
+      return;
+    case cm::ParentBiDiModeChanged:
+      TakeParentBiDiMode();
       return;
     case cm::ColorChanged:
     case cm::EnabledChanged:
     case cm::TextChanged:
+    case cm::BiDiModeChanged:
       Invalidate();
       return;
     case cm::MouseEnter:
@@ -221,6 +246,42 @@ void Control::Dispatch(Message& message) {
 }
 
 void Control::DefaultHandler(Message&) {}
+
+// The wheel goes to the focused control first, whichever window the platform
+// sent it to; each control that leaves it unhandled passes it to its parent.
+void Control::HandleMouseWheel(Message& message) {
+  Control* target = WinControl::FromHandle(CurrentBackend().Focus());
+  if (!target) target = this;
+  message.result = target->Perform(cm::MouseWheel, message.wParam, message.lParam);
+}
+
+bool Control::DoMouseWheel(ShiftState shift, int wheelDelta, Point mousePos) {
+  bool handled = false;
+  OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  return handled;
+}
+
+void Control::HandleContextMenu(Message& message) {
+  Point screen{PointX(message.lParam), PointY(message.lParam)};
+  const bool fromKeyboard = screen.x == -1 && screen.y == -1;
+  bool handled = false;
+  DoContextPopup(fromKeyboard ? screen : ScreenToClient(screen), handled);
+  if (handled) {
+    message.result = 1;
+    return;
+  }
+  PopupMenu* menu = GetPopupMenu();
+  if (!menu || !menu->AutoPopup) {
+    DefaultHandler(message);
+    return;
+  }
+  menu->SetPopupComponent(this);
+  if (fromKeyboard) screen = ClientToScreen({0, 0});
+  menu->Popup(screen.x, screen.y);
+  message.result = 1;
+}
+
+void Control::DoContextPopup(Point mousePos, bool& handled) { OnContextPopup(this, mousePos, handled); }
 
 void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) { OnMouseDown(this, button, shift, x, y); }
 

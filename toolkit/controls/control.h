@@ -10,6 +10,7 @@
 
 namespace toolkit {
 
+class PopupMenu;
 class WinControl;
 
 // What a control is made to do.
@@ -31,6 +32,10 @@ enum ControlStateFlag : unsigned {
 
 enum class DragMode { Manual, Automatic };
 enum class DragState { Enter, Leave, Move };
+// Where a control keeps itself inside its parent.
+enum class Align { None, Top, Bottom, Left, Right, Client, Custom };
+// Reading order and alignment of text, and the side of the vertical scroll bar.
+enum class BiDiMode { LeftToRight, RightToLeft, RightToLeftNoAlign, RightToLeftReadingOnly };
 
 class Control;
 using MouseEvent = Method<void(Object* sender, MouseButton button, ShiftState shift, int x, int y)>;
@@ -39,6 +44,10 @@ using StartDragEvent = Method<void(Object* sender)>;
 using EndDragEvent = Method<void(Object* sender, Object* target, int x, int y)>;
 using DragOverEvent = Method<void(Object* sender, Object* source, int x, int y, DragState state, bool& accept)>;
 using DragDropEvent = Method<void(Object* sender, Object* source, int x, int y)>;
+// mousePos is in screen coordinates.
+using MouseWheelEvent = Method<void(Object* sender, ShiftState shift, int wheelDelta, Point mousePos, bool& handled)>;
+// mousePos is in client coordinates, (-1, -1) when the keyboard asked.
+using ContextPopupEvent = Method<void(Object* sender, Point mousePos, bool& handled)>;
 
 class Control : public Component {
  public:
@@ -77,7 +86,33 @@ class Control : public Component {
 
   Font& GetFont() { return font_; }
   Color GetColor() const { return color_; }
+  // An explicit colour stops following the parent's.
   void SetColor(Color color);
+  // While set, the control takes its parent's font (colour), now and
+  // whenever the parent's changes; changing its own clears it.
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool follow);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool follow);
+
+  // Only kept here: laying out aligned children is the parent's business.
+  Align GetAlign() const { return align_; }
+  void SetAlign(Align align) { align_ = align; }
+
+  BiDiMode GetBiDiMode() const { return biDiMode_; }
+  // An explicit mode stops following the parent's.
+  void SetBiDiMode(BiDiMode mode);
+  bool ParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool follow);
+  bool UseRightToLeftAlignment() const { return biDiMode_ == BiDiMode::RightToLeft; }
+  bool UseRightToLeftReading() const { return biDiMode_ != BiDiMode::LeftToRight; }
+  bool UseRightToLeftScrollBar() const {
+    return biDiMode_ == BiDiMode::RightToLeft || biDiMode_ == BiDiMode::RightToLeftNoAlign;
+  }
+
+  // The menu a context-menu request (msg::ContextMenu) pops up.
+  virtual PopupMenu* GetPopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(PopupMenu* menu);
   int Cursor() const { return cursor_; }
   void SetCursor(int cursor);
 
@@ -124,6 +159,8 @@ class Control : public Component {
   EndDragEvent OnEndDrag;
   DragOverEvent OnDragOver;
   DragDropEvent OnDragDrop;
+  MouseWheelEvent OnMouseWheel;
+  ContextPopupEvent OnContextPopup;
 
   // Called by the drag machinery.
   virtual void DragOver(Control* source, int x, int y, DragState state, bool& accept);
@@ -142,6 +179,11 @@ class Control : public Component {
   virtual void DblClick();
   virtual void Resize();
   virtual void FontChanged();
+  // The wheel turned over this control or one it passed the wheel to;
+  // true when handled (by default when OnMouseWheel says so).
+  virtual bool DoMouseWheel(ShiftState shift, int wheelDelta, Point mousePos);
+  virtual void DoContextPopup(Point mousePos, bool& handled);
+  void Notification(Component* component, Operation operation) override;
   // The window whose client area this control paints on (its own for a
   // windowed control); it also holds the mouse for the control.
   virtual WinControl* HostWindow() const;
@@ -151,8 +193,14 @@ class Control : public Component {
 
  private:
   friend class WinControl;
-  void FontChangedHandler(Object*) { Perform(cm::FontChanged); }
+  void FontChangedHandler(Object*);
   void HandleMouseButton(Message& message, MouseButton button, bool down);
+  void HandleMouseWheel(Message& message);
+  void HandleContextMenu(Message& message);
+  // Takes the parent's font, colour or bidi mode while following it.
+  void TakeParentFont();
+  void TakeParentColor();
+  void TakeParentBiDiMode();
 
   WinControl* parent_ = nullptr;
   bool visible_ = true;
@@ -164,6 +212,13 @@ class Control : public Component {
   bool showHint_ = false;
   bool parentShowHint_ = true;
   DragMode dragMode_ = DragMode::Manual;
+  bool parentFont_ = true;
+  bool parentColor_ = true;
+  bool takingParentFont_ = false;
+  Align align_ = Align::None;
+  BiDiMode biDiMode_ = BiDiMode::LeftToRight;
+  bool parentBiDiMode_ = true;
+  PopupMenu* popupMenu_ = nullptr;
 };
 
 ShiftState ShiftStateFromKeys(std::uintptr_t keys);

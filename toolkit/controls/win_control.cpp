@@ -79,7 +79,10 @@ void WinControl::CreateWnd() {
   if (!handle_) throw OutOfResources(messages::kOutOfResources);
   backendGeneration_ = BackendGeneration();
   Windows()[handle_] = this;
+  // Now that the control hears its window, it may reserve a non-client area.
+  backend.FrameChanged(handle_);
   if (!Enabled()) backend.EnableWindow(handle_, false);
+  if (acceptsFiles_) backend.AcceptFiles(handle_, true);
   CreateHandleDone();
 }
 
@@ -113,8 +116,12 @@ void WinControl::InsertControl(Control* control) {
   if (control->parent_) control->parent_->RemoveControl(control);
   controls_.push_back(control);
   control->parent_ = this;
-  if (auto* windowed = dynamic_cast<WinControl*>(control); windowed && HandleAllocated() && windowed->Visible())
-    windowed->HandleNeeded();
+  auto* windowed = dynamic_cast<WinControl*>(control);
+  if (windowed) tabList_.push_back(windowed);
+  control->Perform(cm::ParentColorChanged);
+  control->Perform(cm::ParentFontChanged);
+  control->Perform(cm::ParentBiDiModeChanged);
+  if (windowed && HandleAllocated() && windowed->Visible()) windowed->HandleNeeded();
   control->Invalidate();
 }
 
@@ -122,7 +129,10 @@ void WinControl::RemoveControl(Control* control) {
   const auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
   control->Invalidate();
-  if (auto* windowed = dynamic_cast<WinControl*>(control)) windowed->DestroyHandle();
+  if (auto* windowed = dynamic_cast<WinControl*>(control)) {
+    windowed->DestroyHandle();
+    tabList_.erase(std::find(tabList_.begin(), tabList_.end(), windowed));
+  }
   controls_.erase(it);
   control->parent_ = nullptr;
 }
@@ -281,6 +291,28 @@ void WinControl::Dispatch(Message& message) {
       if (HandleAllocated()) backend.EnableWindow(handle_, Enabled());
       Invalidate();
       return;
+    case cm::FontChanged:
+      Control::Dispatch(message);
+      NotifyControls(cm::ParentFontChanged);
+      return;
+    case cm::ColorChanged:
+      Control::Dispatch(message);
+      NotifyControls(cm::ParentColorChanged);
+      return;
+    case cm::BiDiModeChanged:
+      Control::Dispatch(message);
+      NotifyControls(cm::ParentBiDiModeChanged);
+      return;
+    case msg::SysColorChange:
+      Perform(cm::SysColorChange);
+      DefaultHandler(message);
+      return;
+    case cm::SysColorChange:
+      NotifyControls(cm::SysColorChange);
+      return;
+    case msg::DropFiles:
+      HandleDropFiles(message);
+      return;
     case cm::TextChanged:
       if (HandleAllocated()) backend.SetWindowText(handle_, Caption());
       Invalidate();
@@ -308,5 +340,33 @@ void WinControl::KeyPress(Char& key) { OnKeyPress(this, key); }
 void WinControl::DoEnter() { OnEnter(this); }
 
 void WinControl::DoExit() { OnExit(this); }
+
+void WinControl::NotifyControls(std::uint32_t msg) {
+  // A handler may add or remove children: walk a copy.
+  const std::vector<Control*> children = controls_;
+  for (Control* child : children) child->Perform(msg);
+}
+
+void WinControl::SetAcceptsFiles(bool accept) {
+  if (accept == acceptsFiles_) return;
+  acceptsFiles_ = accept;
+  if (HandleAllocated()) CurrentBackend().AcceptFiles(handle_, accept);
+}
+
+// The drop is released whatever the handler does, and the message answers 0.
+void WinControl::HandleDropFiles(Message& message) {
+  Backend& backend = CurrentBackend();
+  const std::uintptr_t drop = message.wParam;
+  try {
+    FilesDropped(backend.ReadDroppedFiles(drop));
+  } catch (...) {
+    backend.ReleaseDrop(drop);
+    throw;
+  }
+  backend.ReleaseDrop(drop);
+  message.result = 0;
+}
+
+void WinControl::FilesDropped(const DroppedFiles& files) { OnFilesDropped(this, files); }
 
 }  // namespace toolkit

@@ -11,6 +11,7 @@ namespace toolkit {
 
 using KeyEvent = Method<void(Object* sender, std::uint16_t& key, ShiftState shift)>;
 using KeyPressEvent = Method<void(Object* sender, Char& key)>;
+using FilesDroppedEvent = Method<void(Object* sender, const DroppedFiles& files)>;
 
 class WinControl : public Control, public WindowClient {
  public:
@@ -43,6 +44,18 @@ class WinControl : public Control, public WindowClient {
   Point ClientOrigin() const override;
 
   bool TabStop = false;
+  // The place among the parent's windowed children when tabbing, -1 without
+  // a parent; a place beyond the last makes the control the last.
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  // The windowed children in tab order, each followed by its own.
+  void GetTabOrderList(std::vector<WinControl*>& list) const;
+  // The control after (or before) current in the tab order list that can
+  // take the focus, going round; with checkTabStop only those with TabStop,
+  // with checkParent only children of this one. nullptr when none.
+  WinControl* FindNextControl(WinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+  // Focuses what FindNextControl answers; false when nothing could take it.
+  bool SelectNext(WinControl* current, bool goForward, bool checkTabStop);
   bool CanFocus() const;
   bool Focused() const;
   // Fails with the class library's message when the control cannot take the focus.
@@ -51,6 +64,10 @@ class WinControl : public Control, public WindowClient {
   void SetScrollInfo(ScrollBarKind bar, const ScrollInfo& info, bool redraw = true);
   ScrollInfo GetScrollInfo(ScrollBarKind bar);
   void ShowScrollBar(ScrollBarKind bar, bool show);
+
+  // Files dropped from the shell reach FilesDropped while this is set.
+  bool AcceptsFiles() const { return acceptsFiles_; }
+  void SetAcceptsFiles(bool accept);
 
   void WindowProc(Message& message) override;
   void Invalidate() override;
@@ -61,6 +78,7 @@ class WinControl : public Control, public WindowClient {
   KeyEvent OnKeyDown;
   KeyEvent OnKeyUp;
   KeyPressEvent OnKeyPress;
+  FilesDroppedEvent OnFilesDropped;
 
  protected:
   virtual void CreateParams(toolkit::CreateParams& params);
@@ -78,10 +96,17 @@ class WinControl : public Control, public WindowClient {
   virtual void KeyPress(Char& key);
   virtual void DoEnter();
   virtual void DoExit();
+  virtual void FilesDropped(const DroppedFiles& files);
   WindowHandle ParentHandle();
+  // Performs the message on every child control.
+  void NotifyControls(std::uint32_t msg);
 
  private:
+  void HandleDropFiles(Message& message);
+
   std::vector<Control*> controls_;
+  std::vector<WinControl*> tabList_;
+  bool acceptsFiles_ = false;
   WindowHandle handle_ = 0;
   WindowHandle parentWindow_ = 0;
   std::uint32_t backendGeneration_ = 0;

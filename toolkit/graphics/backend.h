@@ -84,7 +84,59 @@ struct ScrollInfo {
   int max = 0;
   int page = 0;
   int pos = 0;
+  // Where the thumb is while the user drags it; read only.
+  int trackPos = 0;
   friend bool operator==(const ScrollInfo&, const ScrollInfo&) = default;
+};
+
+// ScrollWindow flags, with the values of the platform's own.
+namespace sw {
+inline constexpr unsigned ScrollChildren = 1;
+inline constexpr unsigned Invalidate = 2;
+inline constexpr unsigned Erase = 4;
+}  // namespace sw
+
+// Hit-test codes of msg::NcHitTest, with the values of the platform's own.
+namespace ht {
+inline constexpr int Nowhere = 0;
+inline constexpr int Client = 1;
+inline constexpr int HScroll = 6;
+inline constexpr int VScroll = 7;
+inline constexpr int Border = 18;
+}  // namespace ht
+
+// Sizes the system decides.
+enum class SystemMetric {
+  ScrollBarWidth,   // of a vertical scroll bar
+  ScrollBarHeight,  // of a horizontal scroll bar
+  EdgeWidth,        // of a 3-D edge (a client edge)
+  EdgeHeight,
+  FrameWidth,  // of a sizing frame
+  FrameHeight,
+  MenuCheckWidth,  // of a menu check mark
+  MenuCheckHeight,
+};
+
+// Switches the user sets for the whole system.
+enum class SystemSetting {
+  ToolTipAnimation,
+  ToolTipFade,
+  DragFullWindows,
+};
+
+// Files dropped on a window: the names and the point, in the window's
+// client coordinates.
+struct DroppedFiles {
+  Point point;
+  std::vector<String> names;
+};
+
+// A message taken from (or seen in) the queue of posted messages.
+struct QueuedMessage {
+  WindowHandle window = 0;
+  std::uint32_t msg = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
 };
 
 // Standard cursors; negative numbers, 0 is the control's default.
@@ -138,6 +190,14 @@ class Backend {
   // In the parent's client coordinates (screen coordinates without a parent).
   virtual Rect WindowBounds(WindowHandle window) = 0;
   virtual void ShowWindow(WindowHandle window, bool visible) = 0;
+  // Shows the window without making it the active one.
+  virtual void ShowWindowNoActivate(WindowHandle window) = 0;
+  // Asks the window for its client area again (msg::NcCalcSize), after a
+  // control changed what it reserves.
+  virtual void FrameChanged(WindowHandle window) = 0;
+  // The window keeps only the part of itself inside these rectangles (in
+  // window coordinates) for drawing and the mouse; none: the whole window.
+  virtual void SetWindowRegion(WindowHandle window, const std::vector<Rect>* region) = 0;
   virtual void EnableWindow(WindowHandle window, bool enabled) = 0;
   virtual void SetWindowText(WindowHandle window, StringView text) = 0;
   virtual Rect ClientRect(WindowHandle window) = 0;
@@ -167,6 +227,22 @@ class Backend {
   virtual void SetScrollInfo(WindowHandle window, ScrollBarKind bar, const ScrollInfo& info, bool redraw) = 0;
   virtual ScrollInfo GetScrollInfo(WindowHandle window, ScrollBarKind bar) = 0;
   virtual void ShowScrollBar(WindowHandle window, ScrollBarKind bar, bool show) = 0;
+  // Moves the pixels of the client area (or of scroll, within clip) by dx,
+  // dy and answers the area left uncovered, invalidated with sw::Invalidate;
+  // sw::ScrollChildren moves the child windows along.
+  virtual std::vector<Rect> ScrollWindow(WindowHandle window, int dx, int dy, const Rect* scroll, const Rect* clip,
+                                         unsigned flags) = 0;
+
+  // The system caret: one per thread, owned by a window; created hidden,
+  // shown when every HideCaret has been undone by a ShowCaret. Destroying
+  // the owner destroys it.
+  virtual bool CreateCaret(WindowHandle window, int width, int height) = 0;
+  virtual void DestroyCaret() = 0;
+  virtual void ShowCaret(WindowHandle window) = 0;
+  virtual void HideCaret(WindowHandle window) = 0;
+  // In the owner's client coordinates.
+  virtual void SetCaretPos(Point point) = 0;
+  virtual Point CaretPos() = 0;
 
   // Messages. ProcessMessage runs one waiting message and answers false
   // when none was waiting.
@@ -175,6 +251,11 @@ class Backend {
                                     std::intptr_t lParam) = 0;
   virtual bool PostMessage(WindowHandle window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
   virtual bool ProcessMessage() = 0;
+  // Looks for a posted message for the window (any window of the thread with
+  // 0) whose number lies in first..last, and takes it from the queue when
+  // remove is set; the caller dispatches it.
+  virtual bool PeekMessage(WindowHandle window, std::uint32_t first, std::uint32_t last, bool remove,
+                           QueuedMessage& message) = 0;
   // Blocks until something arrives for the pump (never blocks headless).
   virtual void WaitMessage() = 0;
   // Safe from any thread: makes a waiting pump return.
@@ -194,9 +275,17 @@ class Backend {
   virtual int DragThreshold() = 0;
   virtual int WheelScrollLines() = 0;
   virtual Color SystemColorValue(int index) = 0;
+  virtual int SystemMetricValue(SystemMetric metric) = 0;
+  virtual bool SystemSettingOn(SystemSetting setting) = 0;
   virtual bool ThemesAvailable() = 0;
 
   virtual ClipboardStore& Clipboard() = 0;
+
+  // Files dropped from the shell arrive as msg::DropFiles once a window
+  // accepts them; the handle in wParam is read, then released.
+  virtual void AcceptFiles(WindowHandle window, bool accept) = 0;
+  virtual DroppedFiles ReadDroppedFiles(std::uintptr_t drop) = 0;
+  virtual void ReleaseDrop(std::uintptr_t drop) = 0;
 
   // Drag and drop. False when the window cannot become a drop target.
   virtual bool RegisterDropTarget(WindowHandle window, DropTarget& target) = 0;

@@ -1,5 +1,7 @@
 #include "toolkit/headless/headless_backend.h"
 
+#include <algorithm>
+
 #include "toolkit/graphics/bitmap.h"
 #include "toolkit/headless/memory_clipboard.h"
 #include "toolkit/headless/recording_device.h"
@@ -43,19 +45,34 @@ constexpr Color kSystemColors[] = {
 
 HeadlessBackend::HeadlessBackend() : clipboard_(std::make_unique<MemoryClipboard>()) {}
 
-HeadlessBackend::~HeadlessBackend() = default;
+HeadlessBackend::~HeadlessBackend() {
+  // A thread still waiting on a send hears 0, as for a window that is gone.
+  std::lock_guard lock(postedMutex_);
+  for (SentMessage* sent : sent_) sent->result.set_value(0);
+}
 
 WindowHandle HeadlessBackend::CreateWindow(WindowClient& client, const CreateParams& params) {
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 4;
-  WindowRecord& record = windows_[handle];
-  record.client = &client;
-  record.params = params;
-  record.bounds = params.bounds;
-  record.visible = (params.style & ws::Visible) != 0;
-  record.text = params.caption;
-  record.parent = params.parent;
-  record.invalid = {0, 0, params.bounds.Width(), params.bounds.Height()};
+  {
+    std::lock_guard lock(windowsMutex_);
+    WindowRecord& record = windows_[handle];
+    record.client = &client;
+    record.params = params;
+    record.bounds = params.bounds;
+    record.clientArea = {0, 0, params.bounds.Width(), params.bounds.Height()};
+    record.visible = (params.style & ws::Visible) != 0;
+    record.text = params.caption;
+    record.parent = params.parent;
+    record.scrollShown[0] = (params.style & ws::HScroll) != 0;
+    record.scrollShown[1] = (params.style & ws::VScroll) != 0;
+    // Creation runs on the default non-client area, as on the platform,
+    // where the control hears of its window only afterwards.
+    Rect rect = record.bounds;
+    DefaultNcCalcSize(record, rect);
+    record.clientArea = rect.Offset(-record.bounds.left, -record.bounds.top);
+    record.invalid = {0, 0, record.clientArea.Width(), record.clientArea.Height()};
+  }
   SendMessage(handle, msg::Create, 0, 0);
   return handle;
 }
@@ -69,12 +86,16 @@ void HeadlessBackend::DestroyWindow(WindowHandle window) {
   for (WindowHandle child : children) DestroyWindow(child);
   if (focus_ == window) focus_ = 0;
   if (capture_ == window) capture_ = 0;
+  if (active_ == window) active_ = 0;
+  if (caret_.owner == window) caret_ = {};
   for (auto it = timers_.begin(); it != timers_.end();) it = it->first.first == window ? timers_.erase(it) : ++it;
   dropTargets_.erase(window);
+  std::lock_guard lock(windowsMutex_);
   windows_.erase(window);
 }
 
 WindowRecord* HeadlessBackend::Window(WindowHandle window) {
+  std::lock_guard lock(windowsMutex_);
   const auto it = windows_.find(window);
   return it == windows_.end() ? nullptr : &it->second;
 }
@@ -90,9 +111,62 @@ void HeadlessBackend::SetWindowBounds(WindowHandle window, const Rect& bounds) {
   if (!record || record->bounds == bounds) return;
   const bool resized = bounds.Width() != record->bounds.Width() || bounds.Height() != record->bounds.Height();
   record->bounds = bounds;
-  record->invalid = {0, 0, bounds.Width(), bounds.Height()};
+  CalcClient(window);
+  record->invalid = {0, 0, record->clientArea.Width(), record->clientArea.Height()};
   SendMessage(window, msg::Move, 0, PackPoint(bounds.left, bounds.top));
-  if (resized) SendMessage(window, msg::Size, 0, PackPoint(bounds.Width(), bounds.Height()));
+  if (resized) SendMessage(window, msg::Size, 0, PackPoint(record->clientArea.Width(), record->clientArea.Height()));
+}
+
+bool HeadlessBackend::CalcClient(WindowHandle window) {
+  WindowRecord* record = Window(window);
+  if (!record) return false;
+  Rect rect = record->bounds;
+  SendMessage(window, msg::NcCalcSize, 0, reinterpret_cast<std::intptr_t>(&rect));
+  // Whatever the control answered, the client area stays inside the window.
+  const Rect& b = record->bounds;
+  Rect client{std::clamp(rect.left, b.left, b.right) - b.left, std::clamp(rect.top, b.top, b.bottom) - b.top,
+              std::clamp(rect.right, b.left, b.right) - b.left, std::clamp(rect.bottom, b.top, b.bottom) - b.top};
+  if (client.right < client.left) client.right = client.left;
+  if (client.bottom < client.top) client.bottom = client.top;
+  const bool resized = client.Width() != record->clientArea.Width() || client.Height() != record->clientArea.Height();
+  record->clientArea = client;
+  return resized;
+}
+
+// Borders and frames count for child windows only: top-level windows have
+// no frame here, so forms and pop-ups lay out on their whole rectangle.
+void HeadlessBackend::DefaultNcCalcSize(WindowRecord& record, Rect& rect) {
+  int edge = 0;
+  if (record.params.style & ws::Child) {
+    if ((record.params.style & ws::Caption) == ws::Border) edge += 1;
+    if (record.params.style & ws::ThickFrame) edge += SystemMetricValue(SystemMetric::FrameWidth);
+    if (record.params.exStyle & ws::ExClientEdge) edge += SystemMetricValue(SystemMetric::EdgeWidth);
+  }
+  rect = {rect.left + edge, rect.top + edge, rect.right - edge, rect.bottom - edge};
+  if (record.scrollShown[static_cast<int>(ScrollBarKind::Vertical)])
+    rect.right -= SystemMetricValue(SystemMetric::ScrollBarWidth);
+  if (record.scrollShown[static_cast<int>(ScrollBarKind::Horizontal)])
+    rect.bottom -= SystemMetricValue(SystemMetric::ScrollBarHeight);
+}
+
+int HeadlessBackend::DefaultNcHitTest(WindowHandle window, Point screen) {
+  WindowRecord* record = Window(window);
+  if (!record) return ht::Nowhere;
+  const Point origin = WindowOrigin(window);
+  const Point at{screen.x - origin.x, screen.y - origin.y};
+  const Rect& c = record->clientArea;
+  if (c.Contains(at)) return ht::Client;
+  if (at.x >= c.right && at.y >= c.top && at.y < c.bottom && record->scrollShown[1]) return ht::VScroll;
+  if (at.y >= c.bottom && at.x >= c.left && at.x < c.right && record->scrollShown[0]) return ht::HScroll;
+  return ht::Border;
+}
+
+void HeadlessBackend::FrameChanged(WindowHandle window) {
+  if (CalcClient(window)) {
+    WindowRecord* record = Window(window);
+    record->invalid = {0, 0, record->clientArea.Width(), record->clientArea.Height()};
+    SendMessage(window, msg::Size, 0, PackPoint(record->clientArea.Width(), record->clientArea.Height()));
+  }
 }
 
 Rect HeadlessBackend::WindowBounds(WindowHandle window) {
@@ -102,10 +176,20 @@ Rect HeadlessBackend::WindowBounds(WindowHandle window) {
 
 void HeadlessBackend::ShowWindow(WindowHandle window, bool visible) {
   WindowRecord* record = Window(window);
-  if (!record || record->visible == visible) return;
+  if (!record) return;
+  if (visible && !record->parent) active_ = window;
+  if (record->visible == visible) return;
   record->visible = visible;
-  if (visible) record->invalid = {0, 0, record->bounds.Width(), record->bounds.Height()};
+  if (visible) record->invalid = {0, 0, record->clientArea.Width(), record->clientArea.Height()};
   SendMessage(window, msg::ShowWindow, visible ? 1 : 0, 0);
+}
+
+void HeadlessBackend::ShowWindowNoActivate(WindowHandle window) {
+  WindowRecord* record = Window(window);
+  if (!record || record->visible) return;
+  record->visible = true;
+  record->invalid = {0, 0, record->clientArea.Width(), record->clientArea.Height()};
+  SendMessage(window, msg::ShowWindow, 1, 0);
 }
 
 void HeadlessBackend::EnableWindow(WindowHandle window, bool enabled) {
@@ -118,15 +202,21 @@ void HeadlessBackend::SetWindowText(WindowHandle window, StringView text) {
 
 Rect HeadlessBackend::ClientRect(WindowHandle window) {
   WindowRecord* record = Window(window);
-  return record ? Rect{0, 0, record->bounds.Width(), record->bounds.Height()} : Rect{};
+  return record ? Rect{0, 0, record->clientArea.Width(), record->clientArea.Height()} : Rect{};
+}
+
+Point HeadlessBackend::WindowOrigin(WindowHandle window) {
+  WindowRecord* record = Window(window);
+  if (!record) return {};
+  const Point parent = record->parent ? ClientToScreen(record->parent, {0, 0}) : Point{};
+  return {parent.x + record->bounds.left, parent.y + record->bounds.top};
 }
 
 Point HeadlessBackend::ClientToScreen(WindowHandle window, Point point) {
-  for (WindowRecord* record = Window(window); record; record = Window(record->parent)) {
-    point.x += record->bounds.left;
-    point.y += record->bounds.top;
-  }
-  return point;
+  WindowRecord* record = Window(window);
+  if (!record) return point;
+  const Point origin = WindowOrigin(window);
+  return {point.x + origin.x + record->clientArea.left, point.y + origin.y + record->clientArea.top};
 }
 
 Point HeadlessBackend::ScreenToClient(WindowHandle window, Point point) {
@@ -145,8 +235,12 @@ WindowHandle HeadlessBackend::HitTest(WindowHandle parent, Point screen) {
   for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
     const WindowRecord& record = it->second;
     if (record.parent != parent || !record.visible) continue;
-    const Point client = ScreenToClient(it->first, screen);
-    if (!ClientRect(it->first).Contains(client)) continue;
+    const Point origin = WindowOrigin(it->first);
+    const Point at{screen.x - origin.x, screen.y - origin.y};
+    if (!Rect{0, 0, record.bounds.Width(), record.bounds.Height()}.Contains(at)) continue;
+    if (record.hasRegion &&
+        std::none_of(record.region.begin(), record.region.end(), [at](const Rect& r) { return r.Contains(at); }))
+      continue;
     if (SendMessage(it->first, msg::NcHitTest, 0, PackPoint(screen.x, screen.y)) == kHitTransparent) continue;
     const WindowHandle deeper = HitTest(it->first, screen);
     return deeper ? deeper : it->first;
@@ -159,7 +253,7 @@ WindowHandle HeadlessBackend::WindowFromPoint(Point screenPoint) { return HitTes
 void HeadlessBackend::Invalidate(WindowHandle window, const Rect* rect, bool) {
   WindowRecord* record = Window(window);
   if (!record) return;
-  const Rect client{0, 0, record->bounds.Width(), record->bounds.Height()};
+  const Rect client{0, 0, record->clientArea.Width(), record->clientArea.Height()};
   record->invalid = record->invalid.Union(rect ? rect->Intersect(client) : client);
 }
 
@@ -186,7 +280,7 @@ std::unique_ptr<CanvasDevice> HeadlessBackend::WindowDevice(WindowHandle window)
   return std::make_unique<RecordingDevice>(record ? &record->drawing : nullptr, nullptr, 0, 0);
 }
 
-// Headless windows have no frame: the whole window is the client area.
+// The frame is drawn on the window's own drawing, from its top-left corner.
 std::unique_ptr<CanvasDevice> HeadlessBackend::FrameDevice(WindowHandle window) { return WindowDevice(window); }
 
 std::unique_ptr<CanvasDevice> HeadlessBackend::MeasuringDevice() {
@@ -223,9 +317,10 @@ void HeadlessBackend::SetScrollInfo(WindowHandle window, ScrollBarKind bar, cons
   if (!record) return;
   ScrollInfo fixed = info;
   // The position stays inside the range the page leaves, as the platform keeps it.
-  const int last = fixed.max - (fixed.page > 0 ? fixed.page - 1 : 0);
-  if (fixed.pos > last) fixed.pos = last;
-  if (fixed.pos < fixed.min) fixed.pos = fixed.min;
+  // In 64 bits: a range near the ends of int must not wrap.
+  const std::int64_t last = std::int64_t{fixed.max} - (fixed.page > 0 ? fixed.page - 1 : 0);
+  fixed.pos = static_cast<int>(std::max<std::int64_t>(std::min<std::int64_t>(fixed.pos, last), fixed.min));
+  fixed.trackPos = fixed.pos;
   record->scroll[static_cast<int>(bar)] = fixed;
 }
 
@@ -235,18 +330,66 @@ ScrollInfo HeadlessBackend::GetScrollInfo(WindowHandle window, ScrollBarKind bar
 }
 
 void HeadlessBackend::ShowScrollBar(WindowHandle window, ScrollBarKind bar, bool show) {
-  if (WindowRecord* record = Window(window)) record->scrollShown[static_cast<int>(bar)] = show;
+  WindowRecord* record = Window(window);
+  if (!record || record->scrollShown[static_cast<int>(bar)] == show) return;
+  record->scrollShown[static_cast<int>(bar)] = show;
+  FrameChanged(window);
 }
 
-std::intptr_t HeadlessBackend::DefaultWindowProc(WindowHandle, Message&) { return 0; }
+// The platform's default handling as far as the toolkit relies on it: the
+// non-client area, and the messages a child hands on to its parent.
+std::intptr_t HeadlessBackend::DefaultWindowProc(WindowHandle window, Message& message) {
+  WindowRecord* record = Window(window);
+  if (!record) return 0;
+  switch (message.msg) {
+    case msg::NcCalcSize:
+      DefaultNcCalcSize(*record, *reinterpret_cast<Rect*>(message.lParam));
+      return 0;
+    case msg::NcHitTest:
+      return DefaultNcHitTest(window, {PointX(message.lParam), PointY(message.lParam)});
+    case msg::MouseWheel:
+    case msg::ContextMenu:
+      return record->parent ? SendMessage(record->parent, message.msg, message.wParam, message.lParam) : 0;
+    default:
+      return 0;
+  }
+}
 
 std::intptr_t HeadlessBackend::SendMessage(WindowHandle window, std::uint32_t msg, std::uintptr_t wParam,
                                            std::intptr_t lParam) {
+  if (std::this_thread::get_id() != mainThread_) {
+    // As the platform does: the window's own thread runs it, this one waits.
+    SentMessage sent{{window, msg, wParam, lParam}, {}};
+    std::future<std::intptr_t> result = sent.result.get_future();
+    {
+      std::lock_guard lock(postedMutex_);
+      sent_.push_back(&sent);
+    }
+    return result.get();
+  }
   WindowRecord* record = Window(window);
   if (!record || !record->client) return 0;
   Message message{msg, wParam, lParam, 0};
   record->client->WindowProc(message);
   return message.result;
+}
+
+void HeadlessBackend::RunSentMessages() {
+  for (;;) {
+    SentMessage* sent = nullptr;
+    {
+      std::lock_guard lock(postedMutex_);
+      if (sent_.empty()) return;
+      sent = sent_.front();
+      sent_.pop_front();
+    }
+    try {
+      sent->result.set_value(SendMessage(sent->message.window, sent->message.msg, sent->message.wParam,
+                                         sent->message.lParam));
+    } catch (...) {
+      sent->result.set_exception(std::current_exception());
+    }
+  }
 }
 
 bool HeadlessBackend::PostMessage(WindowHandle window, std::uint32_t msg, std::uintptr_t wParam,
@@ -258,7 +401,7 @@ bool HeadlessBackend::PostMessage(WindowHandle window, std::uint32_t msg, std::u
 
 std::size_t HeadlessBackend::PendingMessages() {
   std::lock_guard lock(postedMutex_);
-  return posted_.size();
+  return posted_.size() + sent_.size();
 }
 
 void HeadlessBackend::WaitMessage() {}
@@ -266,6 +409,7 @@ void HeadlessBackend::WaitMessage() {}
 void HeadlessBackend::WakeMainThread() {}
 
 bool HeadlessBackend::ProcessMessage() {
+  RunSentMessages();
   Posted next{};
   bool have = false;
   {
@@ -319,19 +463,6 @@ void HeadlessBackend::AdvanceClock(unsigned milliseconds) {
   }
   now_ = target;
 }
-
-void HeadlessBackend::SendMouse(std::uint32_t msg, Point screen, std::uintptr_t keys) {
-  cursor_ = screen;
-  const WindowHandle target = capture_ ? capture_ : WindowFromPoint(screen);
-  if (!target) return;
-  const Point client = ScreenToClient(target, screen);
-  if (!capture_) SendMessage(target, msg::SetCursor, target, 1);
-  SendMessage(target, msg, keys, PackPoint(client.x, client.y));
-}
-
-void HeadlessBackend::MouseMove(Point screen, std::uintptr_t keys) { SendMouse(msg::MouseMove, screen, keys); }
-
-void HeadlessBackend::MouseButton(std::uint32_t msg, Point screen, std::uintptr_t keys) { SendMouse(msg, screen, keys); }
 
 Point HeadlessBackend::CursorPos() { return cursor_; }
 

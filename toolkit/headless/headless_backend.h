@@ -4,8 +4,10 @@
 // memory. Tests drive input through the helpers at the end.
 #pragma once
 #include <deque>
+#include <future>
 #include <map>
 #include <mutex>
+#include <thread>
 
 #include "toolkit/controls/drag_drop.h"
 #include "toolkit/graphics/backend.h"
@@ -18,6 +20,9 @@ struct WindowRecord {
   WindowClient* client = nullptr;
   CreateParams params;
   Rect bounds;
+  // The client area in window coordinates: the window less its borders,
+  // its scroll bars and what the control reserves (msg::NcCalcSize).
+  Rect clientArea;
   bool visible = false;
   bool enabled = true;
   String text;
@@ -25,8 +30,21 @@ struct WindowRecord {
   Rect invalid;
   ScrollInfo scroll[2];
   bool scrollShown[2] = {false, false};
+  // Window coordinates; the window is only there where the region is.
+  bool hasRegion = false;
+  std::vector<Rect> region;
+  bool acceptsFiles = false;
   // Everything painted on the window, in order.
   std::vector<DrawCall> drawing;
+};
+
+// The caret as the platform keeps it: shown once every hide is undone.
+struct CaretRecord {
+  WindowHandle owner = 0;
+  Size size;
+  Point pos;
+  int hideCount = 1;
+  bool Visible() const { return hideCount == 0; }
 };
 
 class HeadlessBackend : public Backend {
@@ -36,7 +54,8 @@ class HeadlessBackend : public Backend {
 
 #include "toolkit/graphics/backend_overrides.inc"
 
-  // For tests.
+  // For tests. Looking a window up is safe from any thread; its record
+  // belongs to the main thread.
   WindowRecord* Window(WindowHandle window);
   std::vector<DrawCall>& Drawing(WindowHandle window);
   // Everything drawn on bitmaps, in order.
@@ -53,6 +72,17 @@ class HeadlessBackend : public Backend {
   void MouseButton(std::uint32_t msg, Point screen, std::uintptr_t keys);
   void SetCursorPos(Point screen) { cursor_ = screen; }
   std::size_t PendingMessages();
+  // Mouse wheel input: to the focused window, as the platform sends it.
+  void MouseWheel(Point screen, int delta, std::uintptr_t keys = 0);
+  const CaretRecord* Caret() const { return caret_.owner ? &caret_ : nullptr; }
+  // The top-level window shown last with activation.
+  WindowHandle ActiveWindow() const { return active_; }
+  // Files dropped from outside at a client point of the window: the nearest
+  // window that accepts files gets msg::DropFiles; answers its drop handle,
+  // 0 when no window took them.
+  std::uintptr_t DropFiles(WindowHandle window, Point client, std::vector<String> names);
+  // Drops read but not yet released.
+  std::size_t OpenDrops() const { return drops_.size(); }
 
   // One step of a planned drag: the source is asked with the keys held (and
   // Escape pressed when escape is set); when the drag goes on the mouse moves
@@ -70,17 +100,20 @@ class HeadlessBackend : public Backend {
   DropTarget* RegisteredDropTarget(WindowHandle window);
 
  private:
-  struct Posted {
-    WindowHandle window;
-    std::uint32_t msg;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-  };
+  using Posted = QueuedMessage;
   struct TimerRecord {
     unsigned interval;
     std::uint64_t due;
   };
   bool Showing(WindowHandle window);
+  // Asks the window for its client area and answers whether its size changed.
+  bool CalcClient(WindowHandle window);
+  void DefaultNcCalcSize(WindowRecord& record, Rect& rect);
+  int DefaultNcHitTest(WindowHandle window, Point screen);
+  // The screen point of the window's top-left corner (not its client area's).
+  Point WindowOrigin(WindowHandle window);
+  // Runs the messages other threads sent; main thread only.
+  void RunSentMessages();
   WindowHandle HitTest(WindowHandle parent, Point screen);
   void SendMouse(std::uint32_t msg, Point screen, std::uintptr_t keys);
   // The registered window at a screen point: the one under it or its nearest
@@ -88,7 +121,20 @@ class HeadlessBackend : public Backend {
   WindowHandle DropWindowAt(Point screen);
   DropEffects RunDrag(DataObject& data, DropSource& source, DropEffects allowed, std::vector<DragStep> steps);
 
+  // A message another thread sent: it waits until the main thread ran it.
+  struct SentMessage {
+    QueuedMessage message;
+    std::promise<std::intptr_t> result;
+  };
+
+  std::recursive_mutex windowsMutex_;
   std::map<WindowHandle, WindowRecord> windows_;
+  std::thread::id mainThread_ = std::this_thread::get_id();
+  std::deque<SentMessage*> sent_;
+  CaretRecord caret_;
+  WindowHandle active_ = 0;
+  std::map<std::uintptr_t, DroppedFiles> drops_;
+  std::uintptr_t nextDrop_ = 0x1000;
   WindowHandle nextHandle_ = 0x100;
   std::mutex postedMutex_;
   std::deque<Posted> posted_;

@@ -2,7 +2,7 @@
 // drop target forwards to a DropTarget, and drags run through DoDragDrop
 // with a DropSource steering them. OLE is initialised on the thread first.
 #pragma once
-#include "toolkit/graphics/backend.h"
+#include "toolkit/controls/drag_drop.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace toolkit::win32 {

@@ -1,6 +1,5 @@
 #include "toolkit/win32/win32_backend.h"
 
-
 #include "toolkit/core/exceptions.h"
 #include "toolkit/win32/drag_drop.h"
 #include "toolkit/win32/gdi_device.h"
@@ -256,9 +255,9 @@ void Win32Backend::SetScrollInfo(WindowHandle window, ScrollBarKind bar, const S
 ScrollInfo Win32Backend::GetScrollInfo(WindowHandle window, ScrollBarKind bar) {
   SCROLLINFO si{};
   si.cbSize = sizeof si;
-  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
   if (!::GetScrollInfo(H(window), bar == ScrollBarKind::Horizontal ? SB_HORZ : SB_VERT, &si)) return {};
-  return {si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos};
+  return {si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos, si.nTrackPos};
 }
 
 void Win32Backend::ShowScrollBar(WindowHandle window, ScrollBarKind bar, bool show) {

@@ -9,6 +9,7 @@
 #undef CreateWindow
 #undef DrawText
 #undef GetObject
+#undef PeekMessage
 #undef PostMessage
 #undef SendMessage
 #undef SetWindowText
