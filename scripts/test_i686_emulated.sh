@@ -11,6 +11,7 @@ export WINEDEBUG=-all
 CACHE="${QEL_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/qel-deps}"
 export WINEPREFIX="$CACHE/wine-i686"
 jobs=${1:-$(nproc)}
+budget=1200
 
 # The programs of the gate and what i686-specific each checks.
 gate=(
@@ -25,23 +26,41 @@ gate=(
   "runner_tests|the runners as processes, the 8-bit runner among them"
   "windows_scripts16_tests|the Windows script corpus through the host bridge"
   "windows_scripts8_tests|the Windows script corpus over a double-byte code page"
+  "toolkit_win32_tests|the toolkit's window procedures and painting"
 )
 
-# Cases the emulator cannot run faithfully, as GoogleTest patterns, each with
-# its reason. They stay in the native 32-bit runs.
-excluded=(
+# What the gate leaves out, each with its reason: programs, then single
+# cases of the gate's programs as GoogleTest patterns. All of it runs on
+# machines that run 32-bit programs.
+left_out=(
+  "platform_tests|the platform layer, tested by windows64 too; a critical-section case fails under the emulator"
+  "runtime16_tests|the same code native and windows64 test; guard pages and stack-depth errors (deep nesting, deep freeing) fail under the emulator, which reports access violations with the wrong code"
+  "runtime8_tests|as runtime16_tests"
+  "parse16_tests parse8_tests json16_tests json8_tests rxlib16_tests rxlib8_tests|portable code the native and windows64 builds test"
+  "compile16_tests compile8_tests nodeimage16_tests nodeimage8_tests|portable code the native and windows64 builds test"
+  "scripts16_tests scripts8_tests|the portable script corpus, run natively and by windows64"
+  "toolkit_tests|the toolkit's portable part, tested natively and by windows64"
+)
+excluded_cases=(
+  "Runners/RunnerNative.TheNativeExampleRunsCleanly/*|the example counts top-level windows, and there are none once the emulated explorer's desktop thread has crashed"
+  "KitDialog.TheFolderDialogStartsAtADriveRoot|the folder dialog opens at the desktop folder, not the one asked for, once the emulated explorer has crashed (and the program then crashes too)"
+  "UiDialog.TheFolderDialogStartsAtThePathAndACancelAnswersNothing|as KitDialog.TheFolderDialogStartsAtADriveRoot"
+  "ActiveXTest.CreationAndActivationFailuresRaiseClearErrors|the program dies without a word in a failing control creation under the emulator, now and then"
 )
 
 gate_names=()
 for entry in "${gate[@]}"; do gate_names+=("${entry%%|*}"); done
+placed=("${gate_names[@]}" layers)
+for entry in "${left_out[@]}"; do read -ra names <<<"${entry%%|*}"; placed+=("${names[@]}"); done
 filter=""
-for entry in "${excluded[@]}"; do filter+="${filter:+:}${entry%%|*}"; done
+for entry in "${excluded_cases[@]}"; do filter+="${filter:+:}${entry%%|*}"; done
 
 echo "i686 tests under emulated Wine (this machine cannot run 32-bit programs): a gate of ${#gate[@]} programs"
-for entry in "${gate[@]}"; do printf '  runs      %-24s %s\n' "${entry%%|*}" "${entry#*|}"; done
-for entry in "${excluded[@]}"; do printf '  excluded  %-40s %s\n' "${entry%%|*}" "${entry#*|}"; done
-others=$(ctest --preset windows -N | sed -n 's/^ *Test *#[0-9]*: //p' | grep -vxF -f <(printf '%s\n' "${gate_names[@]}" layers) | tr '\n' ' ')
-echo "  not in the gate (the same code as the native and windows64 builds test): $others"
+for entry in "${gate[@]}"; do printf '  runs          %s: %s\n' "${entry%%|*}" "${entry#*|}"; done
+for entry in "${left_out[@]}"; do printf '  left out      %s: %s\n' "${entry%%|*}" "${entry#*|}"; done
+for entry in "${excluded_cases[@]}"; do printf '  case left out %s: %s\n' "${entry%%|*}" "${entry#*|}"; done
+unplaced=$(ctest --preset windows -N | sed -n 's/^ *Test *#[0-9]*: //p' | grep -vxF -f <(printf '%s\n' "${placed[@]}"))
+[ -z "$unplaced" ] || echo "  left out      $(echo $unplaced): not yet placed in the gate or left out with a reason here"
 
 # One Wine session stays open across the tests, so that each test program
 # starts warm: a cold start under the emulator takes up to a minute. A
@@ -54,9 +73,12 @@ timeout 600 scripts/wine32.sh cmd.exe /c exit >/dev/null 2>&1 ||
   echo "note: the emulated Wine session did not answer within 600 s"
 echo "  session ready after $((SECONDS - start)) s"
 
-GTEST_FILTER="${filter:+-$filter}" ctest --preset windows -j "$jobs" \
+# The whole gate has a time limit of its own: one hanging program must not
+# hold the rest of the test command to its own limit.
+env ${filter:+GTEST_FILTER=-$filter} timeout "$budget" ctest --preset windows -j "$jobs" \
   -R "^($(IFS='|'; echo "${gate_names[*]}"))\$"
 status=$?
+[ $status -ne 124 ] || echo "i686 emulated gate: stopped after its limit of $budget s"
 
 "$server" -k 2>/dev/null
 echo "i686 emulated gate: $((SECONDS - start)) s"
