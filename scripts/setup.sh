@@ -196,7 +196,8 @@ make_emulated_wine32() {
     rm -rf "$work"
   fi
   # A copy, not a link: Wine finds its own folder through /proc/self/exe.
-  cp /usr/lib/wine/wine "$dir/wine.bin"
+  # Rewritten only when Wine changed, since a running session maps it.
+  cmp -s /usr/lib/wine/wine "$dir/wine.bin" || cp /usr/lib/wine/wine "$dir/wine.bin"
   ln -sfn /usr/lib/wine/wineserver64 "$dir/wineserver"
   ln -sfn /usr/lib/i386-linux-gnu "$root/lib/i386-linux-gnu"
   ln -sfn /usr/share/wine "$root/share/wine"

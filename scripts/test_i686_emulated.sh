@@ -26,7 +26,6 @@ gate=(
   "runner_tests|the runners as processes, the 8-bit runner among them"
   "windows_scripts16_tests|the Windows script corpus through the host bridge"
   "windows_scripts8_tests|the Windows script corpus over a double-byte code page"
-  "toolkit_win32_tests|the toolkit's window procedures and painting"
 )
 
 # What the gate leaves out, each with its reason: programs, then single
@@ -40,6 +39,7 @@ left_out=(
   "compile16_tests compile8_tests nodeimage16_tests nodeimage8_tests|portable code the native and windows64 builds test"
   "scripts16_tests scripts8_tests|the portable script corpus, run natively and by windows64"
   "toolkit_tests|the toolkit's portable part, tested natively and by windows64"
+  "toolkit_win32_tests|too slow emulated: had not ended after 4 minutes (windows64 runs it)"
 )
 excluded_cases=(
   "Runners/RunnerNative.TheNativeExampleRunsCleanly/*|the example counts top-level windows, and there are none once the emulated explorer's desktop thread has crashed"
