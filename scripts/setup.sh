@@ -167,6 +167,60 @@ init_wine() {
   done
 }
 
+# Where this machine cannot run 32-bit programs, the i686 tests run under
+# qemu's user-mode emulation, without binfmt registration. Wine re-executes
+# "<its own folder>/wine-preloader" for itself and every new process (and
+# ignores WINELOADER), so a private copy of its layout in the cache holds a
+# copy of the loader beside wrappers that start it, and the preloader, under
+# qemu-i386-static. The static preloader comes from its package unpacked, not
+# installed. scripts/wine32.sh picks this loader where the machine's own
+# cannot run.
+make_emulated_wine32() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && return 0
+  if ! command -v qemu-i386-static >/dev/null; then
+    $SUDO apt-get install -o DPkg::Lock::Timeout=600 -y -q --no-install-recommends qemu-user-static
+  fi
+  local root="$CACHE/wine32-emu" version
+  local dir="$root/lib/wine"
+  version=$(dpkg-query -W -f='${Version}' wine32:i386)
+  mkdir -p "$dir" "$root/share"
+  if [ "$(cat "$dir/preloader.version" 2>/dev/null)" != "$version" ]; then
+    local work
+    work=$(mktemp -d)
+    (cd "$work" && apt-get download -q "wine32-preloader:i386=$version" >/dev/null 2>&1) ||
+      (cd "$work" && $SUDO apt-get update -q && apt-get download -q "wine32-preloader:i386=$version") ||
+      { rm -rf "$work"; echo "setup: cannot fetch wine32-preloader:i386 $version" >&2; exit 1; }
+    dpkg-deb -x "$work"/wine32-preloader_*.deb "$work/x"
+    cp "$work/x/usr/lib/wine/wine-preloader.static" "$dir/preloader.bin"
+    echo "$version" >"$dir/preloader.version"
+    rm -rf "$work"
+  fi
+  # A copy, not a link: Wine finds its own folder through /proc/self/exe.
+  # Rewritten only when Wine changed, since a running session maps it.
+  cmp -s /usr/lib/wine/wine "$dir/wine.bin" || cp /usr/lib/wine/wine "$dir/wine.bin"
+  ln -sfn /usr/lib/wine/wineserver64 "$dir/wineserver"
+  ln -sfn /usr/lib/i386-linux-gnu "$root/lib/i386-linux-gnu"
+  ln -sfn /usr/share/wine "$root/share/wine"
+  cat >"$dir/wine-preloader" <<'WRAPPER'
+#!/bin/sh
+exec qemu-i386-static -0 "$0" "$(dirname "$0")/preloader.bin" "$@"
+WRAPPER
+  # The emulated prefix is 32-bit only; a crashing helper process would hang
+  # the session in the debugger.
+  cat >"$dir/wine" <<'WRAPPER'
+#!/bin/sh
+export WINEARCH=win32
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winedbg.exe=d"
+exec "$(dirname "$0")/wine-preloader" "$(dirname "$0")/wine.bin" "$@"
+WRAPPER
+  chmod +x "$dir/wine" "$dir/wine-preloader"
+  [ -f "$CACHE/wine-i686/system.reg" ] && return 0
+  WINEPREFIX="$CACHE/wine-i686" WINEDEBUG=-all timeout 900 "$dir/wine" wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX="$CACHE/wine-i686" timeout 300 "$dir/wineserver" -w 2>/dev/null ||
+    WINEPREFIX="$CACHE/wine-i686" "$dir/wineserver" -k 2>/dev/null || true
+  [ -f "$CACHE/wine-i686/system.reg" ] || { echo "setup: the emulated 32-bit Wine made no prefix" >&2; exit 1; }
+}
+
 add_sources
 install_packages
 add_test_locale
@@ -175,4 +229,5 @@ build_pcre_mingw i686
 build_pcre_mingw x86_64
 build_libffi_mingw
 init_wine
+make_emulated_wine32
 echo "setup done; MinGW libraries in $CACHE"
