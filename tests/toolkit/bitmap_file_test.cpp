@@ -88,7 +88,7 @@ TEST_F(HeadlessTest, DamagedBitmapFilesAreRefusedWhole) {
   const std::vector<std::uint8_t> good = PaletteFile(8, 3, 1, {0, 1, 0, 0}, {0, 0xFFFFFF});
   const std::vector<std::function<void(std::vector<std::uint8_t>&)>> damages = {
       [](auto& b) { b[0] = 'X'; },                  // not a bitmap
-      [](auto& b) { b.resize(b.size() - 1); },      // pixels cut short
+      [](auto& b) { b.pop_back(); },                // pixels cut short
       [](auto& b) { b[54 + 8] = 7; },               // an index beyond the colour table
       [](auto& b) { b[18 + 3] = 0x7F; },            // absurd width
       [](auto& b) { b[28] = 12; },                  // unknown bit count
