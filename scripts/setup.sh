@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything both builds need on a fresh Debian 12 machine and builds
 # PCRE for MinGW into a cache folder outside the repository. Safe to run again.
+# With --native it installs only what the native build needs (the first run,
+# scripts/try.sh): no MinGW, no Wine, no source packages.
 set -euo pipefail
 
 CACHE="${QEL_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/qel-deps}"
@@ -8,12 +10,18 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(
+native_packages=(
   build-essential cmake ninja-build bison pkg-config dpkg-dev ccache
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
+)
+packages=(
+  "${native_packages[@]}"
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4 locales
+  # Wine draws its title-bar buttons with Marlett; a screenshot waits for its
+  # window with xwininfo
+  fonts-wine x11-utils
   # bench/run.sh (by hand): JSON for Lua, start-up medians, instruction counts
   lua-cjson hyperfine valgrind
 )
@@ -79,7 +87,7 @@ derive_deb_src() {
 
 install_packages() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -167,8 +175,13 @@ init_wine() {
   done
 }
 
+if [ "${1:-}" = "--native" ]; then
+  install_packages "${native_packages[@]}"
+  echo "setup done (native build only)"
+  exit 0
+fi
 add_sources
-install_packages
+install_packages "${packages[@]}"
 add_test_locale
 mkdir -p "$CACHE"
 build_pcre_mingw i686

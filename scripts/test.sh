@@ -16,6 +16,9 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
+# After the first run (scripts/try.sh) only the native build's packages are there.
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || bash scripts/setup.sh || exit 1
+
 presets=(native native-asan)
 if probe=$(/usr/lib/wine/wine --version 2>&1); then
   presets+=(windows windows64)
