@@ -169,9 +169,14 @@ init_wine() {
       loader=/usr/lib/wine/wine
       "$loader" --version >/dev/null 2>&1 || continue
     fi
-    [ -f "$CACHE/wine-$arch/system.reg" ] && continue
-    WINEPREFIX="$CACHE/wine-$arch" WINEDEBUG=-all "$loader" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$CACHE/wine-$arch" wineserver -w 2>/dev/null || true
+    if [ ! -f "$CACHE/wine-$arch/system.reg" ]; then
+      WINEPREFIX="$CACHE/wine-$arch" WINEDEBUG=-all "$loader" wineboot -i >/dev/null 2>&1 || true
+      WINEPREFIX="$CACHE/wine-$arch" wineserver -w 2>/dev/null || true
+    fi
+    # This Wine finds TrueType fonts in the prefix's Fonts folder, not in
+    # fonts-wine's: Marlett draws the title-bar buttons.
+    local fonts="$CACHE/wine-$arch/drive_c/windows/Fonts"
+    if [ -d "$fonts" ]; then ln -sf /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"; fi
   done
 }
 

@@ -1,6 +1,7 @@
 // The keys of Windows dialogs in kit forms: the first control gets the
 // focus, Tab and Shift+Tab move it, Enter and Esc press the form's buttons.
 // Keys are posted to the focused window and handled by the kit's loop.
+#include <initializer_list>
 #include <vector>
 
 #include "kit_fixture.h"
@@ -13,8 +14,10 @@ namespace {
 constexpr UINT_PTR kOk = 201;
 constexpr UINT_PTR kCancel = 202;
 
+// Clicks only: the edit tells its parent of focus changes too.
 bool RecordCommand(void* data, TKitControl& form, TKitMessage& message) {
   if (message.message != WM_COMMAND || message.window != form.Window()) return false;
+  if (HIWORD(message.wParam) != BN_CLICKED) return false;
   static_cast<std::vector<UINT_PTR>*>(data)->push_back(LOWORD(message.wParam));
   return true;
 }
@@ -36,7 +39,8 @@ protected:
   }
   void TearDown() override {
     DestroyControl(*form_);
-    for (TKitControl* control : {static_cast<TKitControl*>(form_), label_, edit_, ok_, cancel_}) control->Release();
+    for (TKitControl* control : std::initializer_list<TKitControl*>{form_, label_, edit_, ok_, cancel_})
+      control->Release();
     KitTest::TearDown();
   }
 
