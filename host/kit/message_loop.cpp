@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "host/error_relay.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/appearance.h"
+#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
