@@ -90,6 +90,28 @@ TEST_F(KitKeys, TheFirstControlHasTheFocusAndTabMovesItAround) {
   EXPECT_TRUE(commands_.empty()) << "moving the focus presses nothing";
 }
 
+// The loop makes the form visible at once: it is active before its
+// controls exist.
+TKitControl* focusExpected = nullptr;
+bool focusSeen = false;
+
+void CALLBACK LookAtTheFocus(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  focusSeen = ::GetFocus() == focusExpected->Window();
+  CloseMainForm();
+}
+
+TEST_F(KitKeys, AFormTheLoopShowsStartsWithItsFirstControlFocused) {
+  focusExpected = edit_;
+  focusSeen = false;
+  ::SetTimer(nullptr, 0, 100, &LookAtTheFocus);
+  {
+    Watchdog watchdog(kPatience);
+    RunMessageLoop(*form_);
+  }
+  EXPECT_TRUE(focusSeen);
+}
+
 TEST_F(KitKeys, TheFormGivesTheFocusBackToTheControlThatHadIt) {
   Show();
   Press(VK_TAB);
