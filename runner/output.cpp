@@ -1,6 +1,8 @@
 #include "runner/output.h"
 
 #include "platform/console.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
 #include "runtime/sys/sys_util.h"
 
 using namespace runtime;
@@ -35,17 +37,28 @@ void CloseOutput() {
   ownsOutput = false;
 }
 
+bool OutputIsOn() { return output != platform::kInvalidFile; }
+
 // Writes are not buffered, so there is nothing to flush.
 void PrintLine(TextView text) { Write(Text(text) + QT("\r\n")); }
 
 void PrintText(TextView text) { Write(text); }
 
-void ShowUsage() {
-  PrintLine(QT(""));
-  PrintLine(QT("Qel 8.0"));
-  PrintLine(QT("Usage:"));
-  PrintLine(QT("  qel.exe [-qel:]<file.qel or .qob/.qex> [-key:<key.ini>] [-log[:<log.txt>]] [-gui] [-v]"));
-  PrintLine(QT(""));
+Text UsageText() {
+  return QT("\r\nQel 8.0\r\nUsage:\r\n"
+            "  qel.exe [-qel:]<file.qel or .qob/.qex> [-key:<key.ini>] [-log[:<log.txt>]] [-gui] [-v]\r\n\r\n");
+}
+
+void ShowUsage() { PrintText(UsageText()); }
+
+// Titled with the program's file name, as Windows titles its own boxes.
+void ShowUsageBox(TextView usage) {
+  const std::u16string path = platform::ProgramPath();
+  const std::u16string name = path.substr(path.find_last_of(u"\\/") + 1);
+  Text text(usage);
+  while (!text.empty() && (text.front() == QT('\r') || text.front() == QT('\n'))) text.erase(0, 1);
+  while (!text.empty() && (text.back() == QT('\r') || text.back() == QT('\n'))) text.pop_back();
+  platform::ShowMessageBox(name, Utf16FromText(text));
 }
 
 CContext* CConsoleRunner::NewContext() { return new CConsoleRunner(); }

@@ -14,11 +14,19 @@ void UseLogFile(runtime::TextView fileName);
 // Output off; a log file is closed.
 void CloseOutput();
 
+// False while output is off: no console to write to and no log file.
+bool OutputIsOn();
+
 void PrintLine(runtime::TextView text);
 void PrintText(runtime::TextView text);
 
-// The banner and the command line the runner takes.
+// The banner and the command line the runner takes, as lines.
+runtime::Text UsageText();
 void ShowUsage();
+
+// Where the usage goes when output is off; the runner shows a message box.
+using UsageBox = void (*)(runtime::TextView usage);
+void ShowUsageBox(runtime::TextView usage);
 
 // The runner's context: script output goes to the runner's output.
 class CConsoleRunner : public runtime::CRunner {

@@ -65,7 +65,13 @@ RunStatus CScriptRun::Run() {
   if (verbose_) ShowUsage();
   try {
     if (!FindScript()) {
-      ShowUsage();
+      // A program started from the desktop has no console: a user who
+      // started it without a script would otherwise see nothing at all.
+      if (OutputIsOn()) {
+        ShowUsage();
+      } else {
+        usageBox_(UsageText());
+      }
       return RunStatus::kNoScript;
     }
     RunScript();

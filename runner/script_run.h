@@ -48,6 +48,8 @@ public:
   CScriptRun& operator=(const CScriptRun&) = delete;
 
   RunStatus Run();
+  // Where the usage goes when no script is found and output is off.
+  void SetUsageBox(UsageBox box) { usageBox_ = box; }
 
 private:
   void StartOutput();
@@ -64,4 +66,5 @@ private:
   runtime::CModule* module_ = nullptr;  // counted
   runtime::Ref<CConsoleRunner> context_;
   CRunTimer timer_;
+  UsageBox usageBox_ = &ShowUsageBox;
 };

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything both builds need on a fresh Debian 12 machine and builds
 # PCRE for MinGW into a cache folder outside the repository. Safe to run again.
+# With --native it installs only what the native build needs (the first run,
+# scripts/try.sh): no MinGW, no Wine, no source packages.
 set -euo pipefail
 
 CACHE="${QEL_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/qel-deps}"
@@ -8,12 +10,18 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(
+native_packages=(
   build-essential cmake ninja-build bison pkg-config dpkg-dev ccache
   libpcre3-dev libffi-dev libssl-dev googletest libgtest-dev
+)
+packages=(
+  "${native_packages[@]}"
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32 wine64 xvfb xauth clang libclang-rt-14-dev lua5.4 locales
+  # Wine draws its title-bar buttons with Marlett; a screenshot waits for its
+  # window with xwininfo
+  fonts-wine x11-utils
   # bench/run.sh (by hand): JSON for Lua, start-up medians, instruction counts
   lua-cjson hyperfine valgrind
 )
@@ -79,7 +87,7 @@ derive_deb_src() {
 
 install_packages() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -161,9 +169,14 @@ init_wine() {
       loader=/usr/lib/wine/wine
       "$loader" --version >/dev/null 2>&1 || continue
     fi
-    [ -f "$CACHE/wine-$arch/system.reg" ] && continue
-    WINEPREFIX="$CACHE/wine-$arch" WINEDEBUG=-all "$loader" wineboot -i >/dev/null 2>&1 || true
-    WINEPREFIX="$CACHE/wine-$arch" wineserver -w 2>/dev/null || true
+    if [ ! -f "$CACHE/wine-$arch/system.reg" ]; then
+      WINEPREFIX="$CACHE/wine-$arch" WINEDEBUG=-all "$loader" wineboot -i >/dev/null 2>&1 || true
+      WINEPREFIX="$CACHE/wine-$arch" wineserver -w 2>/dev/null || true
+    fi
+    # This Wine finds TrueType fonts in the prefix's Fonts folder, not in
+    # fonts-wine's: Marlett draws the title-bar buttons.
+    local fonts="$CACHE/wine-$arch/drive_c/windows/Fonts"
+    if [ -d "$fonts" ]; then ln -sf /usr/share/wine/fonts/marlett.ttf "$fonts/marlett.ttf"; fi
   done
 }
 
@@ -221,8 +234,13 @@ WRAPPER
   [ -f "$CACHE/wine-i686/system.reg" ] || { echo "setup: the emulated 32-bit Wine made no prefix" >&2; exit 1; }
 }
 
+if [ "${1:-}" = "--native" ]; then
+  install_packages "${native_packages[@]}"
+  echo "setup done (native build only)"
+  exit 0
+fi
 add_sources
-install_packages
+install_packages "${packages[@]}"
 add_test_locale
 mkdir -p "$CACHE"
 build_pcre_mingw i686

@@ -17,6 +17,9 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
+# After the first run (scripts/try.sh) only the native build's packages are there.
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || bash scripts/setup.sh || exit 1
+
 # How the i686 build's tests run here: "native" where the machine runs 32-bit
 # programs (the full suite), "emulated" where it does not but scripts/setup.sh
 # laid out 32-bit Wine under qemu (a gate, scripts/test_i686_emulated.sh),

@@ -1,6 +1,7 @@
 #include "host/kit/form.h"
 
 #include "host/error_relay.h"
+#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 
@@ -14,9 +15,7 @@ bool FormSetFocus(TKitControl& form, TKitMessage& message) {
   if (message.message != WM_SETFOCUS) return false;
   TKitControl* main = MainForm();
   if (main && main != &form) main->activeForm = &form;
-  TKitControl* focused = form.focusedChild;
-  if (!focused || !CreateControlWindow(*focused)) return false;
-  ::SetFocus(focused->Window());
+  if (!FocusFormControl(form)) return false;
   message.result = 0;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
@@ -45,7 +46,9 @@ void TKitControl::Teardown() {
   font_ = nullptr;
   focusedChild = nullptr;
   activeForm = nullptr;
-  for (TKitControl* holder : {parent_, MainForm()}) {
+  defaultButton.Reset();
+  cancelButton.Reset();
+  for (TKitControl* holder : {parent_, MainForm(), FormOf(*this)}) {
     if (!holder) continue;
     if (holder->activeForm == this) holder->activeForm = nullptr;
     if (holder->focusedChild == this) holder->focusedChild = nullptr;

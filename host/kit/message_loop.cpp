@@ -4,6 +4,7 @@
 
 #include "host/error_relay.h"
 #include "host/kit/appearance.h"
+#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
@@ -26,7 +27,7 @@ bool ProcessOneMessage() {
   }
   TKitControl* main = MainForm();
   const auto keep = Retain(main);
-  if (!main || !main->PreTranslate(message)) {
+  if ((!main || !main->PreTranslate(message)) && !HandleDialogKey(message)) {
     ::TranslateMessage(&message);
     api::Dispatch(&message);
   }
