@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/stack_guard.h"
 #include "runtime/sys/file_text.h"
 #include "runtime/tree/block.h"
 #include "runtime/compile/image_loader.h"
@@ -42,7 +43,10 @@ CModule* CompileSource(Text text, TCompilerClass compilerClass, CModule* anchor,
 
 }  // namespace
 
+// A module's `use` compiles the used module inside this compile, so a chain
+// of modules nests compiles as deep as the chain is long.
 CModule* CompileModule(CCompiler& compiler, Text text, CModule* anchor) {
+  CheckStackRoom();
   auto* module = new CModule(nullptr);
   try {
     if (!compiler.FileName().empty()) {
