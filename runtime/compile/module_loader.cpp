@@ -65,7 +65,7 @@ CModule* CompileModule(CCompiler& compiler, Text text, CModule* anchor) {
 }
 
 CModule* LoadModule(Text text, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
-  if (HasImageExtension(fileName)) return LoadImageModule(ReadFileBytes(fileName), anchor);
+  if (HasImageExtension(fileName)) return LoadImageModule(ReadFileBytes(fileName, kMaxTextFileBytes), anchor);
   std::string bytes = TextAsBytes(text);
   if (HoldsImage(bytes)) return LoadImageModule(std::move(bytes), anchor);
   return CompileSource(std::move(text), compilerClass, anchor, fileName);
@@ -80,7 +80,7 @@ CModule* LoadModuleBytes(std::string bytes, TCompilerClass compilerClass, CModul
 
 CModule* LoadModuleFile(TextView fileName, CModule* anchor, TCompilerClass compilerClass) {
   if (!compilerClass) compilerClass = DefaultCompilerClass();
-  return LoadModuleBytes(ReadFileBytes(fileName), compilerClass, anchor, fileName);
+  return LoadModuleBytes(ReadFileBytes(fileName, kMaxTextFileBytes), compilerClass, anchor, fileName);
 }
 
 void UnloadModules(CModule* module) {
