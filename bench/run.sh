@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 MODE=times
 if [ "${1:-}" = "--callgrind" ]; then MODE=callgrind; shift; fi
 ALL_ROWS=(fib loop strings members methods regex rxreplace rxbudget jsonrt
-  textreplace rxmatch listindex listfor listeach qsort format jsonread jsonwrite startup)
+  textreplace rxmatch listindex listfor listeach qsort format jsonread jsonwrite classchain startup)
 ROWS=("$@")
 [ ${#ROWS[@]} -gt 0 ] || ROWS=("${ALL_ROWS[@]}")
 
@@ -117,7 +117,8 @@ times_table() {
     q=$(best_of_three "$QELU" "$name.qel" "$argument")
     tr -d '\r' <"$WORK/last.out" >"$WORK/qelu.out"
     # A row without a Lua or Python script (rxbudget: neither has a step
-    # limit for backtracking) is timed for qelu alone.
+    # limit for backtracking; classchain: compiling a chain of derived
+    # classes) is timed for qelu alone.
     l=-; [ -n "$LUA" ] && [ -f "$name.lua" ] && l=$(best_of_three "$LUA" "$name.lua" "$argument") && same_result "$name" lua
     p=-; [ -n "$PY" ] && [ -f "$name.py" ] && p=$(best_of_three "$PY" "$name.py" "$argument") && same_result "$name" python
     MS[$name.qelu]=$q; MS[$name.lua]=$l; MS[$name.python]=$p
@@ -151,11 +152,12 @@ declare -A CG_SIZES=(
   [methods]="50000 100000" [regex]="10000 20000" [rxreplace]="200000 400000" [jsonrt]="1000 2000"
   [textreplace]="20000 40000" [rxmatch]="10000 20000" [listindex]="50000 100000"
   [listfor]="50000 100000" [listeach]="50000 100000" [qsort]="5000 10000" [format]="20000 40000"
-  [jsonread]="5000 10000" [jsonwrite]="5000 10000")
+  [jsonread]="5000 10000" [jsonwrite]="5000 10000" [classchain]="2000 4000")
 declare -A CG_UNIT=(
   [fib]=call [loop]=iteration [strings]=append [members]=iteration [methods]=call [regex]=match
   [rxreplace]=byte [jsonrt]=record [textreplace]=byte [rxmatch]=byte [listindex]=element
-  [listfor]=element [listeach]=element [qsort]=element [format]=number [jsonread]=byte [jsonwrite]=byte)
+  [listfor]=element [listeach]=element [qsort]=element [format]=number [jsonread]=byte [jsonwrite]=byte
+  [classchain]=class)
 
 # Operations a row does at a size: fib counts its calls, the text rows their
 # bytes (50 per piece), the JSON rows the document's bytes.

@@ -11,10 +11,6 @@ namespace runtime {
 
 Text DecimalText(int64_t n) { return TextFromAscii(std::to_string(n)); }
 
-void CheckBuiltTextLength(uint64_t length) {
-  if (length > kMaxBuiltText) RaiseError(QT("Text too long"));
-}
-
 const Value& ReceiverValue(CNode* receiver) { return receiver->AsValue()->ValueRef(); }
 
 Text ReceiverText(CNode* receiver) { return ToText(ReceiverValue(receiver)); }

@@ -1,5 +1,4 @@
-// Reading the receiver and the arguments of a built-in call, and the size
-// limit of the texts the built-ins build.
+// Reading the receiver and the arguments of a built-in call.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -13,15 +12,8 @@ class CNode;
 class CValue;
 class CValueList;
 
-// Texts a built-in builds stay below this many code units, far below what
-// the 32-bit build could allocate.
-inline constexpr size_t kMaxBuiltText = size_t(1) << 27;
-
 // A number in decimal digits, for messages.
 Text DecimalText(int64_t n);
-
-// Raises "Text too long" for a result of more code units than the limit.
-void CheckBuiltTextLength(uint64_t length);
 
 // The value the receiver node designates (the library accepts value nodes only).
 const Value& ReceiverValue(CNode* receiver);

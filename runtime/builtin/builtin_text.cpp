@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/text_limit.h"
 #include "runtime/json/json_syntax.h"
 #include "runtime/tree/node_location.h"
 #include "runtime/rxlib/regex_library.h"
@@ -88,7 +89,7 @@ void DoToChar(CContext&, CNode* receiver, CValueList*, Value& result) {
 // at once instead of exhausting memory.
 void SetRepeated(const Text& text, int32_t count, Value& result) {
   const uint64_t length = uint64_t(text.size()) * uint64_t(count);
-  CheckBuiltTextLength(length);
+  CheckTextLength(length);
   TextRep<Char>* rep = TextRep<Char>::Allocate(size_t(length), 0, 0);
   for (int32_t i = 0; i < count && !text.empty(); ++i)
     std::memcpy(rep->data + size_t(i) * text.size(), text.data(), text.size() * sizeof(Char));
@@ -158,7 +159,7 @@ void DoEval(CContext& context, CNode* receiver, CValueList*, Value& result) {
     while (end < text.size() && IsNameChar(text[end])) ++end;
     expanded.append(text, done, at - done);
     expanded += Expansion(context, receiver, TextView(text).substr(at, end - at));
-    CheckBuiltTextLength(expanded.size());
+    CheckTextLength(expanded.size());
     done = end;
   }
   expanded.append(text, done);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/stack_guard.h"
 #include "runtime/sys/file_text.h"
 #include "runtime/tree/block.h"
 #include "runtime/compile/image_loader.h"
@@ -42,7 +43,10 @@ CModule* CompileSource(Text text, TCompilerClass compilerClass, CModule* anchor,
 
 }  // namespace
 
+// A module's `use` compiles the used module inside this compile, so a chain
+// of modules nests compiles as deep as the chain is long.
 CModule* CompileModule(CCompiler& compiler, Text text, CModule* anchor) {
+  CheckStackRoom();
   auto* module = new CModule(nullptr);
   try {
     if (!compiler.FileName().empty()) {
@@ -61,7 +65,7 @@ CModule* CompileModule(CCompiler& compiler, Text text, CModule* anchor) {
 }
 
 CModule* LoadModule(Text text, TCompilerClass compilerClass, CModule* anchor, TextView fileName) {
-  if (HasImageExtension(fileName)) return LoadImageModule(ReadFileBytes(fileName), anchor);
+  if (HasImageExtension(fileName)) return LoadImageModule(ReadFileBytes(fileName, kMaxTextFileBytes), anchor);
   std::string bytes = TextAsBytes(text);
   if (HoldsImage(bytes)) return LoadImageModule(std::move(bytes), anchor);
   return CompileSource(std::move(text), compilerClass, anchor, fileName);
@@ -76,7 +80,7 @@ CModule* LoadModuleBytes(std::string bytes, TCompilerClass compilerClass, CModul
 
 CModule* LoadModuleFile(TextView fileName, CModule* anchor, TCompilerClass compilerClass) {
   if (!compilerClass) compilerClass = DefaultCompilerClass();
-  return LoadModuleBytes(ReadFileBytes(fileName), compilerClass, anchor, fileName);
+  return LoadModuleBytes(ReadFileBytes(fileName, kMaxTextFileBytes), compilerClass, anchor, fileName);
 }
 
 void UnloadModules(CModule* module) {

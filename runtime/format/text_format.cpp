@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/text_limit.h"
 #include "runtime/value/convert.h"
 #include "runtime/value/text_access.h"
 #include "runtime/value/value.h"
@@ -12,21 +13,30 @@
 
 namespace runtime {
 
+namespace {
+
+void Put(Text& out, TextView piece) {
+  CheckTextLength(uint64_t(out.size()) + piece.size());
+  out += piece;
+}
+
+}  // namespace
+
 Text FormatText(TextView pattern, std::span<const Value> arguments) {
   FormatArguments args(arguments);
   Text out;
   size_t i = 0;
   while (i < pattern.size()) {
     size_t percent = pattern.find(Char('%'), i);
-    out += pattern.substr(i, percent - i);
+    Put(out, pattern.substr(i, percent - i));
     if (percent == TextView::npos) break;
     if (percent + 1 < pattern.size() && pattern[percent + 1] == Char('%')) {
-      out += Char('%');
+      Put(out, QT("%"));
       i = percent + 2;
       continue;
     }
     Directive d = ReadDirective(pattern, percent, args, i);
-    out += FormatField(d, args.Next(d.text));
+    Put(out, FormatField(d, args.Next(d.text)));
   }
   return out;
 }

@@ -45,8 +45,22 @@ CBase* NewNamedListNode(CStreamer& record) {
 }
 
 void CNamedListStreamer::Load() {
+  ByteCursor body = Body();
+  const int32_t innerRecord = runtime::ReadCompactInt(body);
   inner_ = ReadConsumedRef<CList>();
+  if (inner_ && !inner_->OwnsItems() && NodeAs<CNamedList>()->Items().OwnsItems()) CountSharedItems(innerRecord);
   CTrieStreamer::Load();
+}
+
+void CNamedListStreamer::CountSharedItems(int32_t innerRecord) {
+  ByteCursor list = Reader().View(innerRecord).body;
+  const int32_t count = runtime::ReadCompactInt(list);
+  runtime::ReadCompactInt(list);
+  if (count < 0 || static_cast<std::size_t>(count) > list.Remaining()) RaiseBadFormat();
+  for (int32_t i = 0; i < count; ++i)
+    if (const int32_t item = runtime::ReadCompactInt(list))
+      Reader().Resolve(Record(), item, ReferenceKind::kCounted, [](CBase*) { return true; });
+  itemsShared_ = true;
 }
 
 void* CNamedListStreamer::ReadItem() {
@@ -56,15 +70,20 @@ void* CNamedListStreamer::ReadItem() {
   return reinterpret_cast<void*>(static_cast<intptr_t>(position));
 }
 
-// The inner list's references pass to the named list's own list as they are;
-// emptying the record's list without releasing them leaves it to be freed.
+// An owning inner list's references pass to the named list's own list as
+// they are; emptying the record's list without releasing them leaves it to be
+// freed. Items a sharing inner list held get the references counted for them.
 void CNamedListStreamer::Finish() {
   CList& items = NodeAs<CNamedList>()->Items();
   if (inner_) {
-    if (inner_->OwnsItems() != items.OwnsItems() || items.Count() != 0) RaiseBadFormat();
+    if ((inner_->OwnsItems() || itemsShared_) != items.OwnsItems() || items.Count() != 0) RaiseBadFormat();
     for (int32_t i = 0; i < inner_->Count(); ++i)
       if (inner_->Get(i) && !AcceptsItem(inner_->Get(i))) RaiseBadFormat();
-    for (int32_t i = 0; i < inner_->Count(); ++i) items.Put(inner_->Get(i), -1);
+    for (int32_t i = 0; i < inner_->Count(); ++i) {
+      CBase* item = inner_->Get(i);
+      if (item && itemsShared_) item->AddRef();
+      items.Put(item, -1);
+    }
     inner_->SetCapacity(0);
   }
   if (lastPosition_ > items.Count()) RaiseBadFormat();

@@ -68,8 +68,10 @@ private:
 // Named lists (id 3, and list classes built on them): the inner list as a
 // record reference, then the names as trie items whose values are 1-based
 // positions. The named list keeps the list it made itself: Finish moves the
-// items of the inner list record into it, which needs both to agree on
-// owning their items; the factory takes that flag from the inner list.
+// items of the inner list record into it. The factory of plain named lists
+// takes the owns-items flag from the inner list; a class whose lists always
+// own their items takes one counted reference to each item of an inner list
+// that shares them (a function's parameters, which its body's names own).
 class CNamedListStreamer : public CTrieStreamer {
 public:
   void Load() override;
@@ -81,7 +83,12 @@ protected:
   virtual bool AcceptsItem(CBase*) const { return true; }
 
 private:
+  // Counts the references the named list will hold to the items of a
+  // sharing inner list, before that list's record has loaded them.
+  void CountSharedItems(int32_t innerRecord);
+
   CList* inner_ = nullptr;
+  bool itemsShared_ = false;
   int32_t lastPosition_ = 0;
 };
 

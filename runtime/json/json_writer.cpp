@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "runtime/stack_guard.h"
+#include "runtime/text_limit.h"
 #include "runtime/tree/object_value.h"
 #include "runtime/tree/value_node.h"
 #include "runtime/value/convert.h"
@@ -80,6 +81,7 @@ void CJsonWriter::WriteObject(CObjectValue* object, int32_t level) {
   for (int32_t i = 0; i < count; ++i) {
     if (LaidOut(level)) Indent(level + 1);
     WriteMember(object->Members()->At(i), i, level, braces);
+    CheckTextLength(out_.size());
     if (i + 1 < count && bracketed) WriteText(",");
     LineBreak(level);
   }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <pcre.h>
 
+#include "runtime/text_limit.h"
 #include "runtime/regex/engine_text.h"
 #include "runtime/regex/regex_options.h"
 #include "runtime/regex/replace_template.h"
@@ -147,7 +148,9 @@ bool CRegex::MatchNext() {
   if (rc < 0) {
     resultCount_ = rc;
     if (rc == PCRE_ERROR_NOMATCH) return false;
-    if (rc == kStepsUsedUp) RaiseStepsUsedUp(StepBudget(subject_.size()));
+    // PCRE's match limit lies beyond any budget; a search it stops all the
+    // same has taken too many steps too.
+    if (rc == kStepsUsedUp || rc == PCRE_ERROR_MATCHLIMIT) RaiseStepsUsedUp(StepBudget(subject_.size()));
     RaiseExecError(rc, offsets_[0]);
   }
   TakeMatch(rc);
@@ -286,7 +289,11 @@ std::string CRegex::MatchText() {
 std::string CRegex::MatchAll() {
   const Ref<CRegex> keep = Retain(this);
   std::string joined;
-  while (MatchNext()) joined += CurrentText();
+  while (MatchNext()) {
+    const std::string text = CurrentText();
+    CheckTextLength(uint64_t(joined.size()) + text.size());
+    joined += text;
+  }
   return joined;
 }
 
@@ -298,7 +305,7 @@ void CRegex::Replace() {
   if (resultCount_ <= 0) return;
   const int32_t begin = offsets_[0];
   const int32_t end = offsets_[1];
-  CheckSubjectLength(subject_.size() - static_cast<std::size_t>(end - begin) + replacement.size());
+  CheckTextLength(subject_.size() - static_cast<std::size_t>(end - begin) + replacement.size());
   subject_.replace(static_cast<std::size_t>(begin - 1), static_cast<std::size_t>(end - begin), replacement);
   const int32_t growth = static_cast<int32_t>(replacement.size()) - (end - begin);
   start_ += growth;
@@ -318,10 +325,11 @@ bool CRegex::ReplaceAll() {
     const std::string replacement = callback_ ? CallbackText() : ComputeReplacement();
     if (resultCount_ <= 0) continue;
     const auto begin = static_cast<std::size_t>(offsets_[0] - 1);
+    CheckTextLength(uint64_t(result.size()) + (begin - copied) + replacement.size() +
+                    (subject_.size() - static_cast<std::size_t>(offsets_[1] - 1)));
     result.append(subject_, copied, begin - copied);
     result += replacement;
     copied = static_cast<std::size_t>(offsets_[1] - 1);
-    CheckSubjectLength(result.size() + (subject_.size() - copied));
     replaced = true;
   }
   if (!replaced) return false;

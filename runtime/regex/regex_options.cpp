@@ -1,6 +1,7 @@
 #include "runtime/regex/regex_options.h"
 
 #include <cstddef>
+#include <limits>
 #include <pcre.h>
 #include <string>
 
@@ -53,7 +54,6 @@ std::string ExecProblem(int rc, int offset) {
   switch (rc) {
     case PCRE_ERROR_BADUTF8: return "Invalid UTF-8 in the subject at offset " + std::to_string(offset);
     case PCRE_ERROR_BADUTF8_OFFSET: return "The search would start inside a UTF-8 character";
-    case PCRE_ERROR_MATCHLIMIT: return "Too much backtracking: the match limit was reached";
     case PCRE_ERROR_RECURSIONLIMIT: return "The pattern recurses too deeply for this subject";
     case PCRE_ERROR_NOMEMORY: return "Out of memory";
     default: return "PCRE error " + std::to_string(rc);
@@ -120,7 +120,10 @@ pcre_extra ExecLimits(std::int64_t* stepsLeft) {
   static const bool counting = (pcre_callout = &CountStep, true);
   (void)counting;
   pcre_extra limits{};
-  limits.flags = PCRE_EXTRA_MATCH_LIMIT_RECURSION | PCRE_EXTRA_CALLOUT_DATA;
+  // The budget of steps is the one limit on backtracking: PCRE's own match
+  // limit, far lower by default, would stop most searches first.
+  limits.flags = PCRE_EXTRA_MATCH_LIMIT | PCRE_EXTRA_MATCH_LIMIT_RECURSION | PCRE_EXTRA_CALLOUT_DATA;
+  limits.match_limit = std::numeric_limits<unsigned long>::max();
   limits.match_limit_recursion = RecursionLimit();
   limits.callout_data = stepsLeft;
   return limits;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/text_limit.h"
 #include "runtime/regex/engine_text.h"
 #include "runtime/regex/regex.h"
 
@@ -23,6 +24,7 @@ public:
       const char c = template_[pos_];
       const bool expanded = (c == '$' && Dollar()) || (c == '\\' && Backslash());
       if (!expanded) out_ += template_[pos_++];
+      CheckTextLength(out_.size());
     }
     return std::move(out_);
   }

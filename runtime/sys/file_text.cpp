@@ -16,20 +16,17 @@ namespace {
 
 int lastFileCodePage = 0;
 
-// No text holds more, and a stream without end must stop somewhere.
-constexpr std::size_t kMaxFileBytes = 0x7FFFFFFF;
-
 [[noreturn]] void RaiseLastError() { RaiseError(TextFromUtf16(platform::LastErrorText())); }
 
 // A disk file is read at its size in one request, then on to its end, as
 // it may have grown (or, in /proc, have told no size at all).
-std::string ReadWholeFile(platform::FileHandle file) {
+std::string ReadWholeFile(platform::FileHandle file, std::size_t limit) {
   FileChannel channel(file);
-  if (!platform::IsDiskFile(file)) return ReadToEnd(channel, kMaxFileBytes);
+  if (!platform::IsDiskFile(file)) return ReadToEnd(channel, limit);
   const std::int64_t size = std::max<std::int64_t>(platform::Seek(file, 0, platform::SeekFrom::End), 0);
-  if (static_cast<std::uint64_t>(size) > kMaxFileBytes) RaiseError(QT("The file is too large to read"));
+  if (static_cast<std::uint64_t>(size) > limit) RaiseError(QT("The file is too large to read"));
   std::string bytes = ReadRange(channel, 0, static_cast<std::size_t>(size));
-  if (bytes.size() == static_cast<std::size_t>(size)) bytes += ReadToEnd(channel, kMaxFileBytes - bytes.size());
+  if (bytes.size() == static_cast<std::size_t>(size)) bytes += ReadToEnd(channel, limit - bytes.size());
   return bytes;
 }
 
@@ -56,17 +53,17 @@ void WriteWholeText(platform::FileHandle file, std::string_view bytes, bool appe
 
 }  // namespace
 
-std::string ReadFileBytes(TextView fileName) {
+std::string ReadFileBytes(TextView fileName, std::size_t limit) {
   FileGuard file(OpenFileChecked(fileName, false));
   try {
-    return ReadWholeFile(file.Get());
+    return ReadWholeFile(file.Get(), std::min(limit, kMaxFileBytes));
   } catch (const EScriptError& error) {
     RaiseFileFailure(QT("Read"), fileName, error.Message());
   }
 }
 
 Text ReadFileText(TextView fileName, int codePage, int digestMode) {
-  std::string bytes = ReadFileBytes(fileName);
+  std::string bytes = ReadFileBytes(fileName, digestMode >= 0 ? kMaxFileBytes : kMaxTextFileBytes);
   if (digestMode >= 0) return digestMode == 0 ? HashMD5Hex(bytes) : HashSHA1Hex(bytes);
   Text text = TextFromFileBytes(std::move(bytes), codePage);
   lastFileCodePage = codePage;

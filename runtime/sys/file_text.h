@@ -1,9 +1,11 @@
 // Whole text files by code page, with byte-order marks.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "runtime/text.h"
+#include "runtime/text_limit.h"
 
 namespace runtime {
 
@@ -11,9 +13,17 @@ namespace runtime {
 // writing with marks or appending. See file_encoding.h for code pages.
 inline constexpr int kNoDigest = -1;
 
-// Every byte of the file, also of one whose size the system cannot tell. A
-// failure names the file: Open "..." failed: ... or Read "..." failed: ...
-std::string ReadFileBytes(TextView fileName);
+// The most bytes any file may have.
+inline constexpr std::size_t kMaxFileBytes = 0x7FFFFFFF;
+// The most bytes of a file read to become a text (a script, a module, "load"):
+// no encoding takes more than 3 bytes per code unit, so a longer file would
+// make a text past the limit. Reading a device or an endless stream stops here.
+inline constexpr std::size_t kMaxTextFileBytes = 3 * kMaxTextLength;
+
+// Every byte of the file, also of one whose size the system cannot tell; a
+// file of more than limit bytes is "too large to read". A failure names the
+// file: Open "..." failed: ... or Read "..." failed: ...
+std::string ReadFileBytes(TextView fileName, std::size_t limit = kMaxFileBytes);
 // digestMode 0 or above gives the MD5 (0) or SHA-1 (above 0) hex digest of the
 // file's bytes instead of its text.
 Text ReadFileText(TextView fileName, int codePage, int digestMode = kNoDigest);

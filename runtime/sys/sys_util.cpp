@@ -1,9 +1,11 @@
 #include "runtime/sys/sys_util.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "runtime/error.h"
+#include "runtime/text_limit.h"
 #include "runtime/sys/text_search.h"
 #include "platform/codepage.h"
 #include "platform/dirs.h"
@@ -146,8 +148,16 @@ Text ReplaceText(TextView source, TextView find, TextView replacement, int flags
   const bool ignoreCase = flags & kReplaceIgnoreCase;
   std::size_t at = FindText(source, find, 0, ignoreCase);
   if (at == TextView::npos) return Text(source);
+  // Counted first, so that a result past the text limit fails before it is built.
+  uint64_t count = 1;
+  if (flags & kReplaceAll)
+    for (std::size_t next = FindText(source, find, at + find.size(), ignoreCase); next != TextView::npos;
+         next = FindText(source, find, next + find.size(), ignoreCase))
+      ++count;
+  const uint64_t length = source.size() + count * replacement.size() - count * find.size();
+  CheckTextLength(length);
   Text result;
-  result.reserve(source.size());
+  result.reserve(static_cast<std::size_t>(length));
   std::size_t copied = 0;
   for (; at != TextView::npos; at = flags & kReplaceAll ? FindText(source, find, copied, ignoreCase) : TextView::npos) {
     result.append(source.substr(copied, at - copied));

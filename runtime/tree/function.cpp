@@ -79,9 +79,16 @@ CVariable* CFunction::NewLocal(TextView name) {
   return variable;
 }
 
+// A class lies further down a base's chain only when it is some class's base
+// already: a new class checks one link, so a chain of classes compiles in
+// time linear in its length.
 void CFunction::SetBase(CFunction* base) {
-  for (CFunction* f = base; f; f = f->baseFunction_)
-    if (f == this) RaiseError(QT("A class cannot be its own base"));
+  if (base == this) RaiseError(QT("A class cannot be its own base"));
+  if (isBase_)
+    for (CFunction* f = base; f; f = f->baseFunction_) {
+      ++baseLinksWalked_;
+      if (f == this) RaiseError(QT("A class cannot be its own base"));
+    }
   // A class declared inside its own base is owned by it: a counted
   // reference back would keep both alive forever.
   const bool counted = base && !IsOwnedBy(this, base);
@@ -89,6 +96,7 @@ void CFunction::SetBase(CFunction* base) {
   if (baseCounted_) ReleaseObject(baseFunction_);
   baseFunction_ = base;
   baseCounted_ = counted;
+  if (base) base->isBase_ = true;
 }
 
 CValue* CFunction::FindInScope(TextView name) {

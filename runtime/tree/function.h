@@ -38,6 +38,8 @@ public:
   // Functions destroyed in the process so far, for the callers that keep
   // a function's address.
   static uint64_t FunctionsGone() { return functionsGone_; }
+  // Links of base chains walked so far to keep a class out of its own chain.
+  static uint64_t BaseLinksWalked() { return baseLinksWalked_; }
   CValue* Lookup(TextView name) override;
   // The body's names, then "result", "@", "this", "base", then the bases' scopes.
   CValue* FindInScope(TextView name);
@@ -74,7 +76,10 @@ private:
   CFunction* baseFunction_ = nullptr;  // counted unless it owns this function
   bool baseCounted_ = false;
   bool isClass_ = false;
+  // Some class has this one as its base.
+  bool isBase_ = false;
   static inline uint64_t functionsGone_ = 0;
+  static inline uint64_t baseLinksWalked_ = 0;
 };
 
 // Whether the owner chain of the node reaches the owner.

@@ -157,6 +157,7 @@ void CFunctionStreamer::ReadFields(int32_t group, int32_t index) {
     case kBaseFunction:
       function->baseFunction_ = ReadCountedRef<CFunction>();
       function->baseCounted_ = function->baseFunction_ != nullptr;
+      if (function->baseFunction_) function->baseFunction_->isBase_ = true;
       break;
     case kLocalNames:
       ReadConsumedRef<CTrie>();

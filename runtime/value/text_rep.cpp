@@ -4,17 +4,11 @@
 #include <cstring>
 #include <new>
 
-#include "runtime/error.h"
+#include "runtime/text_limit.h"
 
 namespace runtime {
 
 namespace {
-
-constexpr size_t kMaxTextLength = 0x3FFFFFF0;
-
-void CheckLength(size_t length) {
-  if (length > kMaxTextLength) RaiseError(QT("Text too long"));
-}
 
 size_t GrownCapacity(size_t capacity, size_t length) {
   size_t grown = capacity + capacity / 2;
@@ -27,7 +21,7 @@ size_t GrownCapacity(size_t capacity, size_t length) {
 template <class C>
 TextRep<C>* TextRep<C>::Allocate(size_t length, uint16_t codePage, size_t capacity) {
   if (capacity < length) capacity = length;
-  CheckLength(capacity);
+  CheckTextLength(capacity);
   void* memory = std::malloc(offsetof(TextRep, data) + (capacity + 1) * sizeof(C));
   if (!memory) throw std::bad_alloc();
   auto* rep = static_cast<TextRep*>(memory);
@@ -56,7 +50,7 @@ template <class C>
 TextRep<C>* TextRep<C>::Append(TextRep* rep, std::basic_string_view<C> tail) {
   const size_t length = size_t(rep->length) + tail.size();
   if (length > size_t(rep->capacity)) {
-    CheckLength(length);
+    CheckTextLength(length);
     const size_t capacity = GrownCapacity(size_t(rep->capacity), length);
     void* memory = std::realloc(rep, offsetof(TextRep, data) + (capacity + 1) * sizeof(C));
     if (!memory) throw std::bad_alloc();

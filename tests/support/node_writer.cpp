@@ -78,7 +78,7 @@ RecordBody NodeImageWriter::BodyOf(CBase* object) {
       const bool named = item && !item->Name().empty() && list->IndexOfName(item->Name()) == i;
       keys.push_back(named ? item->Name() : Text());
     }
-    return NamedListBody(true, items, keys);
+    return NamedListBody(tables_.valueListInnerOwns, items, keys);
   }
   auto* levels = dynamic_cast<CVarLevels*>(object);
   return levels ? VarLevelsBody(levels->Depth(), 0, levels->BaseLevel()) : RecordBody();
@@ -110,7 +110,7 @@ int32_t NodeImageWriter::NameTableOf(NameTable table, bool ownsItems, const std:
     case NameTable::kValueList:
       break;
   }
-  return NamedListOf(static_cast<int32_t>(ClassId::kValueList), true, items, keys);
+  return NamedListOf(static_cast<int32_t>(ClassId::kValueList), tables_.valueListInnerOwns, items, keys);
 }
 
 RecordBody NodeImageWriter::NamedListBody(bool ownsItems, const std::vector<CBase*>& items,

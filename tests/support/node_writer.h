@@ -32,6 +32,9 @@ enum class NameTable { kTrie, kNamedList, kValueList };
 struct NameTables {
   NameTable blockNames = NameTable::kValueList;
   NameTable localNames = NameTable::kNamedList;
+  // Whether the inner list record of a value list says it owns its items;
+  // a value list owns them either way.
+  bool valueListInnerOwns = true;
 };
 
 class NodeImageWriter {

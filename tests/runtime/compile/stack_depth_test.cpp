@@ -128,3 +128,28 @@ INSTANTIATE_TEST_SUITE_P(Deep, StackDepth, testing::ValuesIn(DeepCases()),
                          });
 
 }  // namespace
+
+namespace {
+
+class ModuleChain : public CompileTest {};
+
+// Each module uses the next, so each compile runs inside the one before.
+TEST_F(ModuleChain, TenThousandModulesUsingTheNextStopWithAClearError) {
+  constexpr int kModules = 10000;
+  auto name = [](int i) { return u"m" + Utf16(std::to_string(i)) + u".qel"; };
+  for (int i = 0; i < kModules; ++i)
+    WriteFile(name(i), i + 1 < kModules ? "use \"" + Utf8(Path(name(i + 1))) + "\";\n" : "? \"last\";\n");
+  std::string shown;
+  const bool ran = RunOnStack(kThreadStack, [&] {
+    try {
+      LoadFile(name(0));
+      shown = "compiled";
+    } catch (const EScriptError& error) {
+      shown = Narrow(error.Message());
+    }
+  });
+  ASSERT_TRUE(ran) << "no thread";
+  EXPECT_TRUE(shown.starts_with(kOverflow)) << shown;
+}
+
+}  // namespace

@@ -214,6 +214,28 @@ TEST(RegexSearch, CatastrophicBacktrackingUsesUpTheStepsOfTheSubject) {
   EXPECT_TRUE(engine.MatchNext()) << "a new subject starts with a new budget";
 }
 
+// One long backtracking search at one start used to meet PCRE's own match
+// limit first, with a message of its own.
+TEST(RegexSearch, BacktrackingAtOneStartStopsWithTheMessageOfTheSteps) {
+  const struct {
+    const char* pattern;
+    std::string subject;
+  } cases[] = {
+      {"(a|a)*b", Repeat("a", 30) + "cb"},
+      {"(a+)+b", Repeat("a", 40) + "cb"},
+      {"(x+x+)+y", Repeat("x", 40) + "zy"},
+      {"^(\\w+\\s?)*$", Repeat("a", 40) + "!"},
+  };
+  for (const auto& c : cases) {
+    CRegex engine;
+    Prepare(engine, c.pattern, c.subject);
+    EXPECT_EQ(ErrorOf([&] { engine.MatchNext(); }),
+              "RE Exec() - Too much backtracking: the searches of this subject took more than " +
+                  std::to_string(StepBudget(c.subject.size())) + " steps")
+        << c.pattern;
+  }
+}
+
 TEST(RegexSearch, OrdinarySearchesOfLargeSubjectsStayWithinTheSteps) {
   CRegex engine;
   const std::string text = Repeat("word 12 other-thing, x ", 480000);

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "runtime/error.h"
 #include "platform/codepage.h"
@@ -213,6 +219,26 @@ TEST_F(SysFileText, FailuresAfterOpeningNameTheFile) {
   const Text memory = MessageOf([](const Text& n) { ReadFileText(n, 0); }, T("/proc/self/mem"));
   EXPECT_EQ(memory, T("Read \"/proc/self/mem\" failed: ") + TextFromUtf16(platform::ErrorText(EIO)));
 }
+
+// An endless device read as text stops once it passes what any text could
+// be made of, far below all the bytes a file may have: with room for that
+// much only, it is too large, not out of memory. Sanitizers reserve more
+// address space than the limit leaves.
+#ifndef __SANITIZE_ADDRESS__
+[[noreturn]] void ReadZeroesWithLittleRoom() {
+  constexpr rlim_t kRoom = rlim_t(1536) << 20;
+  const rlimit room{kRoom, kRoom};
+  setrlimit(RLIMIT_AS, &room);
+  const Text message = MessageOf([](const Text& n) { ReadFileText(n, 0); }, T("/dev/zero"));
+  std::fputs(Utf8(Utf16FromText(message)).c_str(), stderr);
+  std::exit(0);
+}
+
+TEST_F(SysFileText, AnEndlessDeviceReadAsTextStopsAtTheTextLimit) {
+  EXPECT_EXIT(ReadZeroesWithLittleRoom(), testing::ExitedWithCode(0),
+              "^Read \"/dev/zero\" failed: The file is too large to read$");
+}
+#endif
 #endif
 
 }  // namespace

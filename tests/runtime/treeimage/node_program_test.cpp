@@ -83,6 +83,18 @@ TEST_F(NodeProgram, NameTablesOfEveryClassOfTheTrieFamily) {
     }
 }
 
+// Another writer may store a value list's inner list as sharing its items,
+// as a parameter list shares the variables its function's names own.
+TEST_F(NodeProgram, ValueListsWhoseInnerListsOwnTheirItemsOrShareThem) {
+  for (bool owns : {true, false}) {
+    NameTables tables;
+    tables.valueListInnerOwns = owns;
+    std::string fromImage;
+    const std::string compiled = CompileAndRun(kNamesAtRunTime, tables, &fromImage);
+    EXPECT_EQ(fromImage, compiled) << (owns ? "owning" : "sharing") << " inner lists";
+  }
+}
+
 // Left-nested operators: each term adds a level to the tree, none to the
 // parser's stack.
 TEST_F(NodeProgram, AnExpressionOfFiveThousandTermsLoadsAndRuns) {
