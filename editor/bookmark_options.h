@@ -1,11 +1,11 @@
 // How the editor shows bookmarks in its gutter.
 #pragma once
-#include "toolkit/core/component.h"
+#include "editor/option_object.h"
 #include "toolkit/graphics/image_list.h"
 
 namespace editor {
 
-class TCodeBookMarkOpt : public toolkit::Persistent {
+class TCodeBookMarkOpt : public TCodeOptionObject {
  public:
   // A new image list is asked to tell the owner when it is freed.
   explicit TCodeBookMarkOpt(toolkit::Component* owner) : owner_(owner) {}
@@ -28,16 +28,7 @@ class TCodeBookMarkOpt : public toolkit::Persistent {
   int Xoffset() const { return xOffset_; }
   void SetXoffset(int value);
 
-  toolkit::NotifyEvent OnChange;
-
  private:
-  template <class T>
-  void Store(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    OnChange(this);
-  }
-
   toolkit::Component* owner_;
   toolkit::ImageList* images_ = nullptr;
   bool drawFirst_ = true;

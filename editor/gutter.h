@@ -1,14 +1,14 @@
 // The editor's left margin: its colours, width, border and line numbers.
 #pragma once
 #include "editor/colors.h"
-#include "toolkit/core/component.h"
+#include "editor/option_object.h"
 #include "toolkit/graphics/graphics_objects.h"
 
 namespace editor {
 
 enum class TCodeGutterBorderStyle { gbsNone, gbsMiddle, gbsRight };
 
-class TCodeGutter : public toolkit::Persistent {
+class TCodeGutter : public TCodeOptionObject {
  public:
   TCodeGutter();
   TCodeGutter(const TCodeGutter&) = delete;
@@ -75,15 +75,7 @@ class TCodeGutter : public toolkit::Persistent {
   toolkit::String LineNumberText(int line) const;
   int PaintedWidth(int charWidth) const;
 
-  toolkit::NotifyEvent OnChange;
-
  private:
-  template <class T>
-  void Store(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    OnChange(this);
-  }
   void FontChanged(toolkit::Object*) { OnChange(this); }
   long long ShownNumber(int line) const;
 
