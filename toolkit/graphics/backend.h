@@ -33,6 +33,7 @@ inline constexpr DropEffects Scroll = 0x80000000;
 }  // namespace de
 
 using WindowHandle = std::uintptr_t;
+using CursorHandle = std::uintptr_t;
 
 // What receives a window's messages; the windowed controls implement it.
 class WindowClient {
@@ -211,6 +212,17 @@ class Backend {
   virtual bool SetClipboardObject(std::shared_ptr<DataObject> data) = 0;
   virtual std::shared_ptr<DataObject> ClipboardObject() = 0;
   virtual void FlushClipboard() = 0;
+
+  // The whole screen, for drawing over every window and capturing what it
+  // shows (drag images, hint animation).
+  virtual std::unique_ptr<CanvasDevice> ScreenDevice() = 0;
+  // A cursor from a picture whose pixels of the transparent colour are
+  // see-through; 0 when the platform refuses it.
+  virtual CursorHandle CreateCursor(const Bitmap& image, Color transparentColor, Point hotSpot) = 0;
+  // Cursor numbers above 0 name registered cursors, which SetCursorShape
+  // shows; the backend owns a registered cursor (0 removes the number).
+  virtual void RegisterCursor(int number, CursorHandle cursor) = 0;
+  virtual CursorHandle RegisteredCursor(int number) = 0;
 };
 
 // The current backend; the default is the platform's (headless natively).

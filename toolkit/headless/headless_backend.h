@@ -69,6 +69,17 @@ class HeadlessBackend : public Backend {
   DropEffects DragFromOutside(DataObject& data, std::vector<DragStep> steps, DropEffects allowed);
   DropTarget* RegisteredDropTarget(WindowHandle window);
 
+  // Everything drawn on the screen device, in order; its pixels start black.
+  std::vector<DrawCall>& ScreenDrawing() { return screenDrawing_; }
+  struct CursorImage {
+    Size size;
+    Point hotSpot;
+    // Pixels that show (not of the transparent colour).
+    int opaquePixels = 0;
+  };
+  // A cursor made by CreateCursor, or null.
+  const CursorImage* Cursor(CursorHandle cursor) const;
+
  private:
   struct Posted {
     WindowHandle window;
@@ -104,6 +115,11 @@ class HeadlessBackend : public Backend {
   std::unique_ptr<MemoryClipboard> clipboard_;
   std::map<WindowHandle, DropTarget*> dropTargets_;
   std::vector<DragStep> plannedDrag_;
+  std::vector<DrawCall> screenDrawing_;
+  std::vector<std::uint32_t> screenPixels_;
+  std::map<CursorHandle, CursorImage> cursors_;
+  CursorHandle nextCursor_ = 0x10;
+  std::map<int, CursorHandle> registeredCursors_;
 };
 
 // Makes a headless backend current and answers it (on any build).
