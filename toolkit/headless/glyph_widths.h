@@ -1,8 +1,8 @@
-// Character widths of the headless fonts. By default every character is the
-// fixed cell (|Height| / 2 wide, at least 1); a test may give a table of
-// ranges with their own widths, the same for every font, to try wide
-// characters, proportional fonts and zero widths. headless::Install() puts
-// the fixed cell back.
+// Character widths of the headless fonts, and the lines DrawText lays out
+// with them. By default every character is the fixed cell (|Height| / 2
+// wide, at least 1); a test may give a table of ranges with their own
+// widths, the same for every font, to try wide characters, proportional
+// fonts and zero widths. headless::Install() puts the fixed cell back.
 #pragma once
 #include <vector>
 
@@ -28,5 +28,7 @@ int GlyphWidth(const Font& font, char16_t ch);
 AbcWidth GlyphAbc(const Font& font, char16_t ch);
 int TextWidth(const Font& font, StringView text);
 FontMetrics MetricsOf(const Font& font);
+// Lines as DrawText lays them out with these widths.
+std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags);
 
 }  // namespace toolkit::headless

@@ -7,48 +7,6 @@
 
 namespace toolkit::headless {
 
-std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags) {
-  std::vector<String> paragraphs;
-  if (flags & dtSingleLine) {
-    paragraphs.emplace_back(text);
-  } else {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-      if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
-      paragraphs.emplace_back(text.substr(start, i - start));
-      if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (!(flags & dtWordBreak) || (flags & dtSingleLine)) return paragraphs;
-  std::vector<String> lines;
-  for (const String& paragraph : paragraphs) {
-    String rest = paragraph;
-    while (true) {
-      // As many characters as fit the width, at least one.
-      std::size_t perLine = 0;
-      for (int used = 0; perLine < rest.size(); ++perLine) {
-        used += GlyphWidth(font, rest[perLine]);
-        if (used > width) break;
-      }
-      perLine = std::max<std::size_t>(1, perLine);
-      if (rest.size() <= perLine) break;
-      // Break at the last blank that fits; a longer word keeps its own line.
-      std::size_t cut = rest.rfind(u' ', perLine);
-      std::size_t next = cut + 1;
-      if (cut == String::npos || cut == 0) {
-        cut = rest.find(u' ');
-        if (cut == String::npos) break;
-        next = cut + 1;
-      }
-      lines.push_back(rest.substr(0, cut));
-      rest = rest.substr(next);
-    }
-    lines.push_back(rest);
-  }
-  return lines;
-}
-
 RecordingDevice::RecordingDevice(std::vector<DrawCall>* log, std::uint32_t* pixels, int width, int height)
     : log_(log), pixels_(pixels), width_(width), height_(height) {}
 

@@ -17,9 +17,6 @@
 
 namespace toolkit::headless {
 
-// Lines as DrawText lays them out with the fixed metrics.
-std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags);
-
 class RecordingDevice : public CanvasDevice {
  public:
   // log may be null (measuring only); pixels may be null (nothing rasterised).

@@ -271,10 +271,6 @@ std::unique_ptr<CanvasDevice> DibSurface::NewDevice() {
   return std::make_unique<GdiDevice>(dc, [](HDC memory) { ::DeleteDC(memory); });
 }
 
-}  // namespace toolkit::win32
-
-namespace toolkit::win32 {
-
 void GdiDevice::TextOutAdvances(const Canvas& canvas, int x, int y, StringView text, const Rect* clip,
                                 unsigned options, const int* advances) {
   Sync(canvas, true, false, true);
