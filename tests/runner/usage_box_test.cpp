@@ -1,7 +1,7 @@
 // Where the usage goes when no script is found: to the console or the log
 // when there is one, else to a message box, so that a runner started from
 // the desktop without a script still says how to use it.
-#include "host/host_init.h"
+#include "host/startup/host_init.h"
 #include "runner/script_run.h"
 #include "runtime/startup/runtime_init.h"
 #include "runtime/sys/sys_util.h"

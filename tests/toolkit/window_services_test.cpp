@@ -161,7 +161,7 @@ TEST_F(WindowFixture, TheClientAreaLeavesOutBordersScrollBarsAndWhatTheControlRe
 TEST_F(WindowFixture, ARegionDecidesWhereTheWindowIsAndShowingMayLeaveTheActiveWindow) {
   const Point inside = backend->ClientToScreen(pane->Handle(), {150, 80});
   EXPECT_EQ(backend->WindowFromPoint(inside), pane->Handle());
-  const std::vector<Rect> region{{0, 0, 100, 100}};
+  const Region region(Rect{0, 0, 100, 100});
   backend->SetWindowRegion(pane->Handle(), &region);
   EXPECT_EQ(backend->WindowFromPoint(inside), form->Handle());
   backend->SetWindowRegion(pane->Handle(), nullptr);

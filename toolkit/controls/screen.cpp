@@ -16,6 +16,10 @@ void Screen::SetCursor(int cursor) {
   CurrentBackend().SetCursorShape(cursor == cr::Default ? cr::Arrow : cursor);
 }
 
+CursorHandle Screen::Cursors(int number) const { return CurrentBackend().RegisteredCursor(number); }
+
+void Screen::SetCursors(int number, CursorHandle cursor) { CurrentBackend().RegisterCursor(number, cursor); }
+
 Point Mouse::CursorPos() const { return CurrentBackend().CursorPos(); }
 
 int Mouse::DragThreshold() const { return CurrentBackend().DragThreshold(); }

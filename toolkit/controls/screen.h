@@ -17,6 +17,10 @@ class Screen : public Object {
   int Cursor() const { return cursor_; }
   void SetCursor(int cursor);
   Font& HintFont() { return hintFont_; }
+  // The cursor table: numbers above 0 name cursors registered here (the
+  // screen owns them), which Cursor and the controls' cursors may name.
+  CursorHandle Cursors(int number) const;
+  void SetCursors(int number, CursorHandle cursor);
 
  private:
   int cursor_ = cr::Default;

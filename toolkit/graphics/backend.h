@@ -12,6 +12,7 @@
 #include "toolkit/core/messages.h"
 #include "toolkit/core/shortcut.h"
 #include "toolkit/graphics/canvas_device.h"
+#include "toolkit/graphics/region.h"
 
 namespace toolkit {
 
@@ -33,6 +34,7 @@ inline constexpr DropEffects Scroll = 0x80000000;
 }  // namespace de
 
 using WindowHandle = std::uintptr_t;
+using CursorHandle = std::uintptr_t;
 
 // What receives a window's messages; the windowed controls implement it.
 class WindowClient {
@@ -197,7 +199,7 @@ class Backend {
   virtual void FrameChanged(WindowHandle window) = 0;
   // The window keeps only the part of itself inside these rectangles (in
   // window coordinates) for drawing and the mouse; none: the whole window.
-  virtual void SetWindowRegion(WindowHandle window, const std::vector<Rect>* region) = 0;
+  virtual void SetWindowRegion(WindowHandle window, const Region* region) = 0;
   virtual void EnableWindow(WindowHandle window, bool enabled) = 0;
   virtual void SetWindowText(WindowHandle window, StringView text) = 0;
   virtual Rect ClientRect(WindowHandle window) = 0;
@@ -300,6 +302,17 @@ class Backend {
   virtual bool SetClipboardObject(std::shared_ptr<DataObject> data) = 0;
   virtual std::shared_ptr<DataObject> ClipboardObject() = 0;
   virtual void FlushClipboard() = 0;
+
+  // The whole screen, for drawing over every window and capturing what it
+  // shows (drag images, hint animation).
+  virtual std::unique_ptr<CanvasDevice> ScreenDevice() = 0;
+  // A cursor from a picture whose pixels of the transparent colour are
+  // see-through; 0 when the platform refuses it.
+  virtual CursorHandle CreateCursor(const Bitmap& image, Color transparentColor, Point hotSpot) = 0;
+  // Cursor numbers above 0 name registered cursors, which SetCursorShape
+  // shows; the backend owns a registered cursor (0 removes the number).
+  virtual void RegisterCursor(int number, CursorHandle cursor) = 0;
+  virtual CursorHandle RegisteredCursor(int number) = 0;
 };
 
 // The current backend; the default is the platform's (headless natively).

@@ -13,6 +13,8 @@ void Canvas::SetDevice(std::unique_ptr<CanvasDevice> device) {
   if (!device_) return;
   device_->SetOrigin(origin_);
   device_->SetClip(hasClip_ ? &clip_ : nullptr);
+  if (hasRegion_) device_->SetClipRegion(region_);
+  device_->SetBrushOrigin(brushOrigin_);
 }
 
 std::unique_ptr<CanvasDevice> Canvas::ReleaseDevice() { return std::move(device_); }
@@ -96,20 +98,71 @@ void Canvas::DrawEdge(Rect& rect, unsigned edges, unsigned sides, const ThemedPa
 
 void Canvas::SetClipRect(const Rect& clip) {
   hasClip_ = true;
+  hasRegion_ = false;
+  region_ = Region();
   clip_ = clip;
   if (device_) device_->SetClip(&clip_);
 }
 
-void Canvas::IntersectClipRect(const Rect& clip) { SetClipRect(hasClip_ ? clip_.Intersect(clip) : clip); }
+void Canvas::IntersectClipRect(const Rect& clip) {
+  if (hasRegion_) {
+    SetClipRegion(region_.Intersect(clip));
+    return;
+  }
+  SetClipRect(hasClip_ ? clip_.Intersect(clip) : clip);
+}
 
 void Canvas::RemoveClip() {
   hasClip_ = false;
+  hasRegion_ = false;
+  region_ = Region();
   if (device_) device_->SetClip(nullptr);
 }
 
 void Canvas::SetOrigin(Point origin) {
   origin_ = origin;
   if (device_) device_->SetOrigin(origin);
+}
+
+void Canvas::SetClipRegion(const Region& region) {
+  hasClip_ = true;
+  clip_ = region.Bounds();
+  hasRegion_ = true;
+  region_ = region;
+  if (device_) device_->SetClipRegion(region_);
+}
+
+void Canvas::ExtTextOut(int x, int y, unsigned options, const Rect* rect, StringView text,
+                        std::span<const int> advances) {
+  if (advances.size() < text.size()) throw InvalidOperation(u"ExtTextOut: fewer advances than characters");
+  RequireDevice().TextOutAdvances(*this, x, y, text, rect, options | TextFlags, advances.data());
+}
+
+FontMetrics Canvas::GetFontMetrics() const { return RequireDevice().GetFontMetrics(*this); }
+
+bool Canvas::CharAbcWidths(char16_t first, char16_t last, AbcWidth* widths) const {
+  if (last < first || !widths) return false;
+  return RequireDevice().CharAbcWidths(*this, first, last, widths);
+}
+
+void Canvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight) {
+  RequireDevice().RoundRect(*this, rect, ellipseWidth, ellipseHeight);
+}
+
+void Canvas::DrawFocusRect(const Rect& rect) { RequireDevice().DrawFocusRect(*this, rect); }
+
+void Canvas::SetBrushOrigin(Point origin) {
+  brushOrigin_ = origin;
+  if (device_) device_->SetBrushOrigin(origin);
+}
+
+void Canvas::ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip, Rect* update) {
+  Rect ignored;
+  RequireDevice().ScrollDC(*this, dx, dy, scroll, clip, update ? update : &ignored);
+}
+
+void Canvas::CopyRect(const Rect& dest, Canvas& source, const Rect& sourceRect) {
+  RequireDevice().CopyRect(*this, dest, source.RequireDevice(), sourceRect);
 }
 
 }  // namespace toolkit

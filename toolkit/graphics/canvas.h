@@ -2,6 +2,7 @@
 // the device the backend attached.
 #pragma once
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "toolkit/graphics/canvas_device.h"
@@ -68,6 +69,23 @@ class Canvas : public Object {
   // drawn by the theme of a part; with bf::Adjust the rectangle shrinks to
   // what lies inside the edge.
   void DrawEdge(Rect& rect, unsigned edges, unsigned sides, const ThemedPart* themed = nullptr);
+  // Text whose characters advance by the given widths, one per character
+  // (fewer is an error); options are toOpaque and toClipped, with the rectangle.
+  void ExtTextOut(int x, int y, unsigned options, const Rect* rect, StringView text, std::span<const int> advances);
+  FontMetrics GetFontMetrics() const;
+  // The A-B-C widths of first..last into widths (last - first + 1 of them);
+  // false when the font cannot tell them.
+  bool CharAbcWidths(char16_t first, char16_t last, AbcWidth* widths) const;
+  void RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight);
+  void DrawFocusRect(const Rect& rect);
+  // Where patterned brushes start, in logical coordinates.
+  Point BrushOrigin() const { return brushOrigin_; }
+  void SetBrushOrigin(Point origin);
+  // Moves what lies in scroll (within clip) by dx, dy; update, when given,
+  // receives the uncovered part that needs painting.
+  void ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip, Rect* update = nullptr);
+  // Copies pixels from another canvas (a bitmap's, the screen's).
+  void CopyRect(const Rect& dest, Canvas& source, const Rect& sourceRect);
 
   // Extra text output options (toRtlReading and the like).
   unsigned TextFlags = 0;
@@ -78,6 +96,10 @@ class Canvas : public Object {
   void SetClipRect(const Rect& clip);
   void IntersectClipRect(const Rect& clip);
   void RemoveClip();
+  // A clip of several rectangles; ClipRect() then answers its bounds.
+  bool HasClipRegion() const { return hasRegion_; }
+  const Region& ClipRegion() const { return region_; }
+  void SetClipRegion(const Region& region);
   Point Origin() const { return origin_; }
   void SetOrigin(Point origin);
 
@@ -94,6 +116,9 @@ class Canvas : public Object {
   bool hasClip_ = false;
   Rect clip_;
   Point origin_;
+  bool hasRegion_ = false;
+  Region region_;
+  Point brushOrigin_;
 };
 
 }  // namespace toolkit

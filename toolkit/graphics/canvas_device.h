@@ -6,6 +6,7 @@
 #include "toolkit/core/geometry.h"
 #include "toolkit/core/text.h"
 #include "toolkit/graphics/color.h"
+#include "toolkit/graphics/region.h"
 
 namespace toolkit {
 
@@ -67,6 +68,26 @@ struct ThemedPart {
   int state = 0;
 };
 
+// A font's measures in pixels, as the platform's text metrics give them.
+struct FontMetrics {
+  int height = 0;
+  int ascent = 0;
+  int descent = 0;
+  int averageWidth = 0;
+  int maxWidth = 0;
+  // Extra width that bold or italic synthesis adds to a run.
+  int overhang = 0;
+};
+
+// One character's A-B-C widths: space before the ink, the ink, space after
+// (A and C may be negative where the ink reaches over its neighbours).
+struct AbcWidth {
+  int a = 0;
+  int b = 0;
+  int c = 0;
+  friend bool operator==(const AbcWidth&, const AbcWidth&) = default;
+};
+
 class CanvasDevice {
  public:
   virtual ~CanvasDevice() = default;
@@ -97,6 +118,28 @@ class CanvasDevice {
   virtual void SetOrigin(Point origin) = 0;
   // The platform's device context, 0 where there is none.
   virtual std::uintptr_t NativeHandle() const = 0;
+  // Text with each character's advance given; the clip rectangle and
+  // options as for TextOut.
+  virtual void TextOutAdvances(const Canvas& canvas, int x, int y, StringView text, const Rect* clip,
+                               unsigned options, const int* advances) = 0;
+  virtual FontMetrics GetFontMetrics(const Canvas& canvas) = 0;
+  // The widths of the characters first..last into widths; false when the
+  // font cannot tell them.
+  virtual bool CharAbcWidths(const Canvas& canvas, char16_t first, char16_t last, AbcWidth* widths) = 0;
+  virtual void RoundRect(const Canvas& canvas, const Rect& rect, int ellipseWidth, int ellipseHeight) = 0;
+  // The dotted focus band, drawn by inverting so a second call takes it away.
+  virtual void DrawFocusRect(const Canvas& canvas, const Rect& rect) = 0;
+  // Where a patterned brush starts, in logical coordinates.
+  virtual void SetBrushOrigin(Point origin) = 0;
+  // Clip region in logical coordinates, replacing the clip rectangle;
+  // SetClip goes back to a rectangle or none.
+  virtual void SetClipRegion(const Region& region) = 0;
+  // Moves the pixels of scroll (cut by clip) by dx, dy; update receives the
+  // part of the clip the move uncovered.
+  virtual void ScrollDC(const Canvas& canvas, int dx, int dy, const Rect& scroll, const Rect& clip,
+                        Rect* update) = 0;
+  // Copies the pixels of another device's source rectangle to dest.
+  virtual void CopyRect(const Canvas& canvas, const Rect& dest, CanvasDevice& source, const Rect& sourceRect) = 0;
 };
 
 }  // namespace toolkit

@@ -15,7 +15,30 @@ std::string RectText(const Rect& r) {
 std::string ColorText(Color color) { return ToUtf8(ColorToString(color)); }
 
 std::string BrushText(const DrawCall& call) {
-  return call.brushStyle == BrushStyle::Clear ? " brush=clear" : " brush=" + ColorText(call.brushColor);
+  if (call.brushStyle == BrushStyle::Clear) return " brush=clear";
+  std::string text = " brush=" + ColorText(call.brushColor);
+  if (call.brushOrigin.x != 0 || call.brushOrigin.y != 0)
+    text += " brushorg=" + Number(call.brushOrigin.x) + "," + Number(call.brushOrigin.y);
+  return text;
+}
+
+std::string NumbersText(const std::vector<int>& numbers) {
+  std::string text;
+  for (int n : numbers) {
+    if (!text.empty()) text += ",";
+    text += Number(n);
+  }
+  return text;
+}
+
+std::string ClipText(const DrawCall& call) {
+  if (call.clipRegion.size() < 2) return " clip=" + RectText(call.clip);
+  std::string text = " clip=";
+  for (std::size_t i = 0; i < call.clipRegion.size(); ++i) {
+    if (i) text += "+";
+    text += RectText(call.clipRegion[i]);
+  }
+  return text;
 }
 
 std::string PenText(const DrawCall& call) {
@@ -70,12 +93,26 @@ std::string DrawCall::ToString() const {
     text += RectText(rect) + " edge=" + Number(points[0].x) + " sides=" + sides;
     if (points[0].y) text += " themed=" + Number(points[1].x) + "/" + Number(points[1].y) + "/" + Number(points[2].x);
     text += ")";
+  } else if (op == "ExtTextOut") {
+    text += PointsText(points) + " \"" + ToUtf8(this->text) + "\" dx=" + NumbersText(advances) + ")" + FontText(*this);
+    if (flags & toOpaque) text += BrushText(*this);
+    if (flags & toClipped) text += " in=" + RectText(rect);
+  } else if (op == "RoundRect") {
+    text += RectText(rect) + " corner=" + PointsText(points) + ")" + PenText(*this) + BrushText(*this);
+  } else if (op == "FocusRect") {
+    text += RectText(rect) + ")";
+  } else if (op == "ScrollDC") {
+    // ScrollDC(dx,dy scroll=rect clip=rect)
+    text += PointsText({points[0]}) + " scroll=" + RectText(rect) + " within=" +
+            RectText({points[1].x, points[1].y, points[2].x, points[2].y}) + ")";
+  } else if (op == "CopyRect") {
+    text += RectText(rect) + " from " + PointsText(points) + ")";
   } else if (op == "Themed") {
     text += Number(static_cast<int>(flags)) + " " + PointsText(points) + " " + RectText(rect) + ")";
   } else {
     text += ")";
   }
-  if (clipped) text += " clip=" + RectText(clip);
+  if (clipped) text += ClipText(*this);
   if (origin.x != 0 || origin.y != 0) text += " origin=" + Number(origin.x) + "," + Number(origin.y);
   return text;
 }

@@ -11,7 +11,8 @@ namespace toolkit::headless {
 
 struct DrawCall {
   // FillRect, FrameRect, Rectangle, Polyline, Polygon, TextOut, DrawText,
-  // Pixel, Draw, Themed or Edge.
+  // Pixel, Draw, Themed, Edge, ExtTextOut, RoundRect, FocusRect, ScrollDC
+  // or CopyRect.
   std::string op;
   Rect rect;
   std::vector<Point> points;
@@ -28,6 +29,11 @@ struct DrawCall {
   bool clipped = false;
   Rect clip;
   Point origin;
+  // A clip of more than one rectangle (clip holds its bounds).
+  std::vector<Rect> clipRegion;
+  Point brushOrigin;
+  // Per-character advances of ExtTextOut.
+  std::vector<int> advances;
 
   // A one-line summary, e.g. `FillRect(0,0,10,10) brush=clWindow`; only the
   // state that the call uses is shown.

@@ -238,9 +238,7 @@ WindowHandle HeadlessBackend::HitTest(WindowHandle parent, Point screen) {
     const Point origin = WindowOrigin(it->first);
     const Point at{screen.x - origin.x, screen.y - origin.y};
     if (!Rect{0, 0, record.bounds.Width(), record.bounds.Height()}.Contains(at)) continue;
-    if (record.hasRegion &&
-        std::none_of(record.region.begin(), record.region.end(), [at](const Rect& r) { return r.Contains(at); }))
-      continue;
+    if (record.hasRegion && !record.region.Contains(at)) continue;
     if (SendMessage(it->first, msg::NcHitTest, 0, PackPoint(screen.x, screen.y)) == kHitTransparent) continue;
     const WindowHandle deeper = HitTest(it->first, screen);
     return deeper ? deeper : it->first;
@@ -487,7 +485,44 @@ Color HeadlessBackend::SystemColorValue(int index) {
 
 ClipboardStore& HeadlessBackend::Clipboard() { return *clipboard_; }
 
+std::unique_ptr<CanvasDevice> HeadlessBackend::ScreenDevice() {
+  const Rect screen = ScreenRect();
+  screenPixels_.resize(static_cast<std::size_t>(screen.Width()) * static_cast<std::size_t>(screen.Height()));
+  return std::make_unique<RecordingDevice>(&screenDrawing_, screenPixels_.data(), screen.Width(), screen.Height());
+}
+
+CursorHandle HeadlessBackend::CreateCursor(const Bitmap& image, Color transparentColor, Point hotSpot) {
+  if (image.Empty()) return 0;
+  CursorImage cursor{{image.Width(), image.Height()}, hotSpot, 0};
+  const Color skip = ColorToRgb(transparentColor);
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x)
+      if (image.Pixel(x, y) != skip) ++cursor.opaquePixels;
+  cursors_[nextCursor_] = cursor;
+  return nextCursor_++;
+}
+
+void HeadlessBackend::RegisterCursor(int number, CursorHandle cursor) {
+  if (number <= 0) return;
+  if (cursor) {
+    registeredCursors_[number] = cursor;
+  } else {
+    registeredCursors_.erase(number);
+  }
+}
+
+CursorHandle HeadlessBackend::RegisteredCursor(int number) {
+  const auto found = registeredCursors_.find(number);
+  return found == registeredCursors_.end() ? 0 : found->second;
+}
+
+const HeadlessBackend::CursorImage* HeadlessBackend::Cursor(CursorHandle cursor) const {
+  const auto found = cursors_.find(cursor);
+  return found == cursors_.end() ? nullptr : &found->second;
+}
+
 HeadlessBackend& Install() {
+  SetGlyphWidths({});
   auto backend = std::make_unique<HeadlessBackend>();
   HeadlessBackend& installed = *backend;
   SetBackend(std::move(backend));

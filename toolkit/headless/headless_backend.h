@@ -32,7 +32,7 @@ struct WindowRecord {
   bool scrollShown[2] = {false, false};
   // Window coordinates; the window is only there where the region is.
   bool hasRegion = false;
-  std::vector<Rect> region;
+  Region region;
   bool acceptsFiles = false;
   // Everything painted on the window, in order.
   std::vector<DrawCall> drawing;
@@ -99,6 +99,17 @@ class HeadlessBackend : public Backend {
   DropEffects DragFromOutside(DataObject& data, std::vector<DragStep> steps, DropEffects allowed);
   DropTarget* RegisteredDropTarget(WindowHandle window);
 
+  // Everything drawn on the screen device, in order; its pixels start black.
+  std::vector<DrawCall>& ScreenDrawing() { return screenDrawing_; }
+  struct CursorImage {
+    Size size;
+    Point hotSpot;
+    // Pixels that show (not of the transparent colour).
+    int opaquePixels = 0;
+  };
+  // A cursor made by CreateCursor, or null.
+  const CursorImage* Cursor(CursorHandle cursor) const;
+
  private:
   using Posted = QueuedMessage;
   struct TimerRecord {
@@ -150,6 +161,11 @@ class HeadlessBackend : public Backend {
   std::unique_ptr<MemoryClipboard> clipboard_;
   std::map<WindowHandle, DropTarget*> dropTargets_;
   std::vector<DragStep> plannedDrag_;
+  std::vector<DrawCall> screenDrawing_;
+  std::vector<std::uint32_t> screenPixels_;
+  std::map<CursorHandle, CursorImage> cursors_;
+  CursorHandle nextCursor_ = 0x10;
+  std::map<int, CursorHandle> registeredCursors_;
 };
 
 // Makes a headless backend current and answers it (on any build).

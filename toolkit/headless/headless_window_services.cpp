@@ -78,11 +78,11 @@ void HeadlessBackend::SetCaretPos(Point point) {
 
 Point HeadlessBackend::CaretPos() { return caret_.pos; }
 
-void HeadlessBackend::SetWindowRegion(WindowHandle window, const std::vector<Rect>* region) {
+void HeadlessBackend::SetWindowRegion(WindowHandle window, const Region* region) {
   WindowRecord* record = Window(window);
   if (!record) return;
   record->hasRegion = region != nullptr;
-  record->region = region ? *region : std::vector<Rect>{};
+  record->region = region ? *region : Region();
 }
 
 bool HeadlessBackend::PeekMessage(WindowHandle window, std::uint32_t first, std::uint32_t last, bool remove,

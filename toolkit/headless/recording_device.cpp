@@ -7,47 +7,6 @@
 
 namespace toolkit::headless {
 
-Size CellSize(const Font& font) {
-  const int height = std::abs(font.Height());
-  return {std::max(1, height / 2), height};
-}
-
-std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags) {
-  std::vector<String> paragraphs;
-  if (flags & dtSingleLine) {
-    paragraphs.emplace_back(text);
-  } else {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-      if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
-      paragraphs.emplace_back(text.substr(start, i - start));
-      if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (!(flags & dtWordBreak) || (flags & dtSingleLine)) return paragraphs;
-  const int cell = CellSize(font).cx;
-  const std::size_t perLine = static_cast<std::size_t>(std::max(1, width / cell));
-  std::vector<String> lines;
-  for (const String& paragraph : paragraphs) {
-    String rest = paragraph;
-    while (rest.size() > perLine) {
-      // Break at the last blank that fits; a longer word keeps its own line.
-      std::size_t cut = rest.rfind(u' ', perLine);
-      std::size_t next = cut + 1;
-      if (cut == String::npos || cut == 0) {
-        cut = rest.find(u' ');
-        if (cut == String::npos) break;
-        next = cut + 1;
-      }
-      lines.push_back(rest.substr(0, cut));
-      rest = rest.substr(next);
-    }
-    lines.push_back(rest);
-  }
-  return lines;
-}
-
 RecordingDevice::RecordingDevice(std::vector<DrawCall>* log, std::uint32_t* pixels, int width, int height)
     : log_(log), pixels_(pixels), width_(width), height_(height) {}
 
@@ -64,7 +23,9 @@ DrawCall& RecordingDevice::Record(const Canvas& canvas, const char* op) {
   call.fontStyle = canvas.GetFont().Style();
   call.clipped = clipped_;
   call.clip = clip_;
+  if (hasRegion_) call.clipRegion = region_.Rects();
   call.origin = origin_;
+  call.brushOrigin = brushOrigin_;
   if (!log_) {
     scratch_ = call;
     return scratch_;
@@ -73,9 +34,23 @@ DrawCall& RecordingDevice::Record(const Canvas& canvas, const char* op) {
   return log_->back();
 }
 
+Rect RecordingDevice::Surface() const { return Rect{0, 0, width_, height_}.Offset(origin_.x, origin_.y); }
+
+bool RecordingDevice::Clipped(int x, int y) const {
+  if (hasRegion_) return !region_.Contains({x, y});
+  return clipped_ && !clip_.Contains({x, y});
+}
+
+std::uint32_t* RecordingDevice::PixelAt(Point logical) {
+  const int dx = logical.x - origin_.x;
+  const int dy = logical.y - origin_.y;
+  if (!pixels_ || dx < 0 || dy < 0 || dx >= width_ || dy >= height_) return nullptr;
+  return pixels_ + static_cast<std::size_t>(dy) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(dx);
+}
+
 void RecordingDevice::Plot(int x, int y, std::uint32_t pixel, const Rect* extraClip) {
   if (!pixels_) return;
-  if (clipped_ && !clip_.Contains({x, y})) return;
+  if (Clipped(x, y)) return;
   if (extraClip && !extraClip->Contains({x, y})) return;
   const int dx = x - origin_.x;
   const int dy = y - origin_.y;
@@ -86,7 +61,7 @@ void RecordingDevice::Plot(int x, int y, std::uint32_t pixel, const Rect* extraC
 void RecordingDevice::Fill(const Rect& rect, std::uint32_t pixel, const Rect* extraClip) {
   if (!pixels_) return;
   // Limit the loop to the surface so huge rectangles cost nothing.
-  Rect area = rect.Intersect(Rect{0, 0, width_, height_}.Offset(origin_.x, origin_.y));
+  Rect area = rect.Intersect(Surface());
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) Plot(x, y, pixel, extraClip);
 }
@@ -205,9 +180,9 @@ void RecordingDevice::DrawText(const Canvas& canvas, StringView text, Rect& rect
   const Size cell = CellSize(canvas.GetFont());
   const std::vector<String> lines = LayoutLines(canvas.GetFont(), text, rect.Width(), flags);
   if (flags & dtCalcRect) {
-    std::size_t longest = 0;
-    for (const String& line : lines) longest = std::max(longest, line.size());
-    rect.right = rect.left + static_cast<int>(longest) * cell.cx;
+    int longest = 0;
+    for (const String& line : lines) longest = std::max(longest, headless::TextWidth(canvas.GetFont(), line));
+    rect.right = rect.left + longest;
     rect.bottom = rect.top + static_cast<int>(lines.size()) * cell.cy;
     return;
   }
@@ -218,8 +193,7 @@ void RecordingDevice::DrawText(const Canvas& canvas, StringView text, Rect& rect
 }
 
 Size RecordingDevice::TextExtent(const Canvas& canvas, StringView text) {
-  const Size cell = CellSize(canvas.GetFont());
-  return {cell.cx * static_cast<int>(text.size()), cell.cy};
+  return {headless::TextWidth(canvas.GetFont(), text), CellSize(canvas.GetFont()).cy};
 }
 
 void RecordingDevice::SetPixel(const Canvas& canvas, Point point, Color color) {
@@ -321,8 +295,160 @@ void RecordingDevice::SetOrigin(Point origin) { origin_ = origin; }
 std::uintptr_t RecordingDevice::NativeHandle() const { return 0; }
 
 void RecordingDevice::SetClip(const Rect* clip) {
+  hasRegion_ = false;
+  region_ = Region();
   clipped_ = clip != nullptr;
   clip_ = clip ? *clip : Rect{};
+}
+
+void RecordingDevice::TextOutAdvances(const Canvas& canvas, int x, int y, StringView text, const Rect* clip,
+                                      unsigned options, const int* advances) {
+  DrawCall& call = Record(canvas, "ExtTextOut");
+  call.points = {{x, y}};
+  call.text = String(text);
+  call.flags = options;
+  call.advances.assign(advances, advances + text.size());
+  if (clip) call.rect = *clip;
+  if (!(options & toOpaque)) return;
+  const std::uint32_t pixel = Bitmap::ToPixel(canvas.GetBrush().BrushColor());
+  if (clip) {
+    Fill(*clip, pixel);
+    return;
+  }
+  int width = 0;
+  for (int advance : call.advances) width += advance;
+  Fill(MakeBounds(x, y, width, CellSize(canvas.GetFont()).cy), pixel);
+}
+
+FontMetrics RecordingDevice::GetFontMetrics(const Canvas& canvas) { return MetricsOf(canvas.GetFont()); }
+
+bool RecordingDevice::CharAbcWidths(const Canvas& canvas, char16_t first, char16_t last, AbcWidth* widths) {
+  for (char32_t ch = first; ch <= last; ++ch) *widths++ = GlyphAbc(canvas.GetFont(), static_cast<char16_t>(ch));
+  return true;
+}
+
+namespace {
+
+// Whether a pixel centre lies inside the rectangle with its corners rounded
+// by an ellipse of the given size.
+bool InsideRounded(const Rect& rect, int ellipseWidth, int ellipseHeight, int x, int y) {
+  if (!rect.Contains({x, y})) return false;
+  const double rx = std::min(ellipseWidth, rect.Width()) / 2.0;
+  const double ry = std::min(ellipseHeight, rect.Height()) / 2.0;
+  if (rx <= 0 || ry <= 0) return true;
+  const double px = x + 0.5;
+  const double py = y + 0.5;
+  const double cx = px < rect.left + rx ? rect.left + rx : px > rect.right - rx ? rect.right - rx : px;
+  const double cy = py < rect.top + ry ? rect.top + ry : py > rect.bottom - ry ? rect.bottom - ry : py;
+  const double nx = (px - cx) / rx;
+  const double ny = (py - cy) / ry;
+  return nx * nx + ny * ny <= 1.0;
+}
+
+}  // namespace
+
+void RecordingDevice::RoundRect(const Canvas& canvas, const Rect& rect, int ellipseWidth, int ellipseHeight) {
+  DrawCall& call = Record(canvas, "RoundRect");
+  call.rect = rect;
+  call.points = {{ellipseWidth, ellipseHeight}};
+  if (!pixels_) return;
+  const bool fill = canvas.GetBrush().Style() != BrushStyle::Clear;
+  const bool frame = canvas.GetPen().Style() != PenStyle::Clear;
+  const std::uint32_t brush = Bitmap::ToPixel(canvas.GetBrush().BrushColor());
+  const std::uint32_t pen = Bitmap::ToPixel(canvas.GetPen().PenColor());
+  const Rect area = rect.Intersect(Surface());
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      if (!InsideRounded(rect, ellipseWidth, ellipseHeight, x, y)) continue;
+      const bool edge = !InsideRounded(rect, ellipseWidth, ellipseHeight, x - 1, y) ||
+                        !InsideRounded(rect, ellipseWidth, ellipseHeight, x + 1, y) ||
+                        !InsideRounded(rect, ellipseWidth, ellipseHeight, x, y - 1) ||
+                        !InsideRounded(rect, ellipseWidth, ellipseHeight, x, y + 1);
+      if (edge && frame) {
+        Plot(x, y, pen);
+      } else if (fill) {
+        Plot(x, y, brush);
+      }
+    }
+}
+
+void RecordingDevice::DrawFocusRect(const Canvas& canvas, const Rect& rect) {
+  Record(canvas, "FocusRect").rect = rect;
+  const Rect area = rect.Intersect(Surface());
+  if (!pixels_ || area.IsEmpty()) return;
+  // Every other pixel of the one-pixel band is inverted, so drawing twice
+  // leaves the surface as it was.
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      const bool band = y == rect.top || y == rect.bottom - 1 || x == rect.left || x == rect.right - 1;
+      if (!band || ((x + y) & 1) || Clipped(x, y)) continue;
+      if (std::uint32_t* pixel = PixelAt({x, y})) *pixel ^= 0x00FFFFFF;
+    }
+}
+
+void RecordingDevice::SetBrushOrigin(Point origin) { brushOrigin_ = origin; }
+
+void RecordingDevice::SetClipRegion(const Region& region) {
+  hasRegion_ = true;
+  region_ = region;
+  clipped_ = true;
+  clip_ = region.Bounds();
+}
+
+void RecordingDevice::ScrollDC(const Canvas& canvas, int dx, int dy, const Rect& scroll, const Rect& clip,
+                               Rect* update) {
+  DrawCall& call = Record(canvas, "ScrollDC");
+  call.rect = scroll;
+  call.points = {{dx, dy}, clip.TopLeft(), {clip.right, clip.bottom}};
+  const Rect area = scroll.Intersect(clip);
+  const Rect covered = area.Offset(dx, dy).Intersect(area);
+  // The bounds of what the move uncovered: a strip, or all of the area when
+  // it moved both ways or out of sight.
+  Rect uncovered = area;
+  if (dx == 0 && dy == 0) {
+    uncovered = Rect{};
+  } else if (!covered.IsEmpty() && dx == 0) {
+    if (dy > 0) uncovered.bottom = covered.top;
+    else uncovered.top = covered.bottom;
+  } else if (!covered.IsEmpty() && dy == 0) {
+    if (dx > 0) uncovered.right = covered.left;
+    else uncovered.left = covered.right;
+  }
+  *update = uncovered.IsEmpty() ? Rect{} : uncovered;
+  const Rect target = covered.Intersect(Surface());
+  if (!pixels_ || target.IsEmpty()) return;
+  std::vector<std::uint32_t> moved;
+  for (int y = target.top; y < target.bottom; ++y)
+    for (int x = target.left; x < target.right; ++x) {
+      const std::uint32_t* from = PixelAt({x - dx, y - dy});
+      moved.push_back(from ? *from : 0);
+    }
+  std::size_t next = 0;
+  for (int y = target.top; y < target.bottom; ++y)
+    for (int x = target.left; x < target.right; ++x) *PixelAt({x, y}) = moved[next++];
+}
+
+void RecordingDevice::CopyRect(const Canvas& canvas, const Rect& dest, CanvasDevice& source, const Rect& sourceRect) {
+  DrawCall& call = Record(canvas, "CopyRect");
+  call.rect = dest;
+  call.points = {sourceRect.TopLeft(), {sourceRect.right, sourceRect.bottom}};
+  const Rect visible = dest.Intersect(Surface());
+  if (!pixels_ || visible.IsEmpty() || sourceRect.IsEmpty()) return;
+  // Read everything first: the source may be this device.
+  std::vector<Color> colors;
+  for (int y = visible.top; y < visible.bottom; ++y) {
+    const int sy = sourceRect.top + static_cast<int>(static_cast<long long>(y - dest.top) * sourceRect.Height() /
+                                                     dest.Height());
+    for (int x = visible.left; x < visible.right; ++x) {
+      const int sx = sourceRect.left + static_cast<int>(static_cast<long long>(x - dest.left) *
+                                                        sourceRect.Width() / dest.Width());
+      colors.push_back(source.GetPixel(canvas, {sx, sy}));
+    }
+  }
+  std::size_t next = 0;
+  for (int y = visible.top; y < visible.bottom; ++y)
+    for (int x = visible.left; x < visible.right; ++x, ++next)
+      if (colors[next] != clNone) Plot(x, y, Bitmap::ToPixel(colors[next]));
 }
 
 }  // namespace toolkit::headless

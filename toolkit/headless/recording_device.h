@@ -4,21 +4,18 @@
 // background is filled).
 //
 // Font metrics are fixed so that layout is exact: every character of every
-// font is a cell |Height| pixels high and |Height| / 2 pixels wide (at least
-// 1); a 12-point font (Height -16) is 8 x 16.
+// font is a cell |Height| pixels high and, unless a test set other widths
+// (glyph_widths.h), |Height| / 2 pixels wide (at least 1); a 12-point font
+// (Height -16) is 8 x 16.
 #pragma once
 #include <cstdint>
 #include <vector>
 
 #include "toolkit/graphics/canvas.h"
 #include "toolkit/headless/draw_call.h"
+#include "toolkit/headless/glyph_widths.h"
 
 namespace toolkit::headless {
-
-Size CellSize(const Font& font);
-
-// Lines as DrawText lays them out with the fixed metrics.
-std::vector<String> LayoutLines(const Font& font, StringView text, int width, unsigned flags);
 
 class RecordingDevice : public CanvasDevice {
  public:
@@ -33,6 +30,10 @@ class RecordingDevice : public CanvasDevice {
   void Plot(int x, int y, std::uint32_t pixel, const Rect* extraClip = nullptr);
   void Fill(const Rect& rect, std::uint32_t pixel, const Rect* extraClip = nullptr);
   void Line(Point from, Point to, std::uint32_t pixel);
+  bool Clipped(int x, int y) const;
+  // The pixels' area in logical coordinates.
+  Rect Surface() const;
+  std::uint32_t* PixelAt(Point logical);
 
   std::vector<DrawCall>* log_;
   DrawCall scratch_;
@@ -41,7 +42,10 @@ class RecordingDevice : public CanvasDevice {
   int height_;
   bool clipped_ = false;
   Rect clip_;
+  bool hasRegion_ = false;
+  Region region_;
   Point origin_;
+  Point brushOrigin_;
 };
 
 }  // namespace toolkit::headless

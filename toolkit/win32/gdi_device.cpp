@@ -271,4 +271,73 @@ std::unique_ptr<CanvasDevice> DibSurface::NewDevice() {
   return std::make_unique<GdiDevice>(dc, [](HDC memory) { ::DeleteDC(memory); });
 }
 
+void GdiDevice::TextOutAdvances(const Canvas& canvas, int x, int y, StringView text, const Rect* clip,
+                                unsigned options, const int* advances) {
+  Sync(canvas, true, false, true);
+  RECT r{};
+  if (clip) r = ToRECT(*clip);
+  const std::vector<INT> dx(advances, advances + text.size());
+  ::ExtTextOutW(dc_, x, y, options, clip ? &r : nullptr, Wide(text), static_cast<UINT>(text.size()), dx.data());
+}
+
+FontMetrics GdiDevice::GetFontMetrics(const Canvas& canvas) {
+  Sync(canvas, true, false, false);
+  TEXTMETRICW metrics{};
+  if (!::GetTextMetricsW(dc_, &metrics)) return {};
+  return {metrics.tmHeight,       metrics.tmAscent,       metrics.tmDescent,
+          metrics.tmAveCharWidth, metrics.tmMaxCharWidth, metrics.tmOverhang};
+}
+
+bool GdiDevice::CharAbcWidths(const Canvas& canvas, char16_t first, char16_t last, AbcWidth* widths) {
+  Sync(canvas, true, false, false);
+  std::vector<ABC> abc(static_cast<std::size_t>(last - first) + 1);
+  if (!::GetCharABCWidthsW(dc_, first, last, abc.data())) return false;
+  for (const ABC& one : abc) *widths++ = {one.abcA, static_cast<int>(one.abcB), one.abcC};
+  return true;
+}
+
+void GdiDevice::RoundRect(const Canvas& canvas, const Rect& rect, int ellipseWidth, int ellipseHeight) {
+  Sync(canvas, false, true, true);
+  ::RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, ellipseWidth, ellipseHeight);
+}
+
+void GdiDevice::DrawFocusRect(const Canvas&, const Rect& rect) {
+  const RECT r = ToRECT(rect);
+  ::DrawFocusRect(dc_, &r);
+}
+
+void GdiDevice::SetBrushOrigin(Point origin) {
+  POINT point{origin.x, origin.y};
+  ::LPtoDP(dc_, &point, 1);
+  ::SetBrushOrgEx(dc_, point.x, point.y, nullptr);
+}
+
+void GdiDevice::SetClipRegion(const Region& region) {
+  HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+  for (const Rect& rect : region.Rects()) {
+    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    ::LPtoDP(dc_, corners, 2);
+    HRGN part = ::CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    ::CombineRgn(clip, clip, part, RGN_OR);
+    ::DeleteObject(part);
+  }
+  ::SelectClipRgn(dc_, clip);
+  ::DeleteObject(clip);
+}
+
+void GdiDevice::ScrollDC(const Canvas&, int dx, int dy, const Rect& scroll, const Rect& clip, Rect* update) {
+  const RECT s = ToRECT(scroll);
+  const RECT c = ToRECT(clip);
+  RECT u{};
+  if (!::ScrollDC(dc_, dx, dy, &s, &c, nullptr, &u)) u = RECT{};
+  *update = FromRECT(u).IsEmpty() ? Rect{} : FromRECT(u);
+}
+
+void GdiDevice::CopyRect(const Canvas&, const Rect& dest, CanvasDevice& source, const Rect& sourceRect) {
+  HDC from = reinterpret_cast<HDC>(source.NativeHandle());
+  if (!from) return;
+  ::StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), from, sourceRect.left, sourceRect.top,
+               sourceRect.Width(), sourceRect.Height(), SRCCOPY);
+}
+
 }  // namespace toolkit::win32

@@ -301,7 +301,10 @@ Point Win32Backend::CursorPos() {
   return {p.x, p.y};
 }
 
-void Win32Backend::SetCursorShape(int cursor) { ::SetCursor(::LoadCursorW(nullptr, SystemCursor(cursor))); }
+void Win32Backend::SetCursorShape(int cursor) {
+  HCURSOR registered = cursors_.Registered(cursor);
+  ::SetCursor(registered ? registered : ::LoadCursorW(nullptr, SystemCursor(cursor)));
+}
 
 ShiftState Win32Backend::KeyboardShiftState() {
   ShiftState shift = 0;
@@ -334,5 +337,21 @@ Color Win32Backend::SystemColorValue(int index) { return static_cast<Color>(::Ge
 ClipboardStore& Win32Backend::Clipboard() { return *clipboard_; }
 
 bool Win32Backend::ThemesAvailable() { return ::IsThemeActive() && ::IsAppThemed(); }
+
+std::unique_ptr<CanvasDevice> Win32Backend::ScreenDevice() {
+  return std::make_unique<GdiDevice>(::GetDC(nullptr), [](HDC dc) { ::ReleaseDC(nullptr, dc); });
+}
+
+CursorHandle Win32Backend::CreateCursor(const Bitmap& image, Color transparentColor, Point hotSpot) {
+  return reinterpret_cast<CursorHandle>(cursors_.Create(image, transparentColor, hotSpot));
+}
+
+void Win32Backend::RegisterCursor(int number, CursorHandle cursor) {
+  cursors_.Register(number, reinterpret_cast<HCURSOR>(cursor));
+}
+
+CursorHandle Win32Backend::RegisteredCursor(int number) {
+  return reinterpret_cast<CursorHandle>(cursors_.Registered(number));
+}
 
 }  // namespace toolkit::win32

@@ -9,6 +9,7 @@
 
 #include "toolkit/controls/drag_drop.h"
 #include "toolkit/graphics/backend.h"
+#include "toolkit/win32/cursor_table.h"
 
 namespace toolkit::win32 {
 
@@ -35,6 +36,7 @@ class Win32Backend : public Backend {
   std::map<HWND, PAINTSTRUCT> painting_;
   std::unique_ptr<ClipboardStore> clipboard_;
   enum class OleState { Untried, Ready, Refused } ole_ = OleState::Untried;
+  CursorTable cursors_;
 };
 
 }  // namespace toolkit::win32

@@ -37,11 +37,11 @@ void Win32Backend::FrameChanged(WindowHandle window) {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Backend::SetWindowRegion(WindowHandle window, const std::vector<Rect>* region) {
+void Win32Backend::SetWindowRegion(WindowHandle window, const Region* region) {
   HRGN combined = nullptr;
   if (region) {
     combined = ::CreateRectRgn(0, 0, 0, 0);
-    for (const Rect& part : *region) {
+    for (const Rect& part : region->Rects()) {
       HRGN piece = ::CreateRectRgn(part.left, part.top, part.right, part.bottom);
       ::CombineRgn(combined, combined, piece, RGN_OR);
       ::DeleteObject(piece);

@@ -8,6 +8,7 @@
 
 #undef CreateWindow
 #undef DrawText
+#undef ExtTextOut
 #undef GetObject
 #undef PeekMessage
 #undef PostMessage
