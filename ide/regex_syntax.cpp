@@ -217,9 +217,14 @@ void TRegexSyntax::ScanGroupOpen() {
     } else if (c == u'P') {
       const Char after = At(run_ + 1);
       run_ += 2;
+      if (after == u'=') {
+        // "(?P=name)" is a reference by name, not a group.
+        kind_ = TakeThrough(u')') ? tkReference : tkError;
+        return;
+      }
       if (after == u'<') {
         complete = TakeThrough(u'>');
-      } else if (after != u'=' && after != u'>') {
+      } else if (after != u'>') {
         run_ -= 1;
         kind_ = tkError;
         return;
