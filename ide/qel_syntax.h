@@ -59,7 +59,6 @@ class TQelSyntax : public editor::TCodeCustomHighlighter {
   bool ScanFinished() const override { return finished_; }
   editor::TCodeHighlighterAttributes* TokenStyle() const override;
   int TokenClass() const override { return kind_; }
-  TokenKind Kind() const { return kind_; }
   editor::TCodeRangeState LineEndState() const override { return range_; }
   void RestoreState(editor::TCodeRangeState state) override { range_ = static_cast<RangeState>(state); }
   void ClearState() override { range_ = rsNone; }

@@ -234,7 +234,6 @@ void TRegexSyntax::ScanGroupOpen() {
   if (!complete) {
     kind_ = tkError;
     run_ = LineEndIndex();
-    if (range_ == rsComment) range_ = rsNone;
     return;
   }
   if (depth_ < 0) depth_ = 0;

@@ -6,6 +6,8 @@
 
 #include "toolkit/controls/application.h"
 #include "toolkit/controls/clipboard.h"
+#include "toolkit/controls/data_object.h"
+#include "toolkit/controls/drag_drop.h"
 #include "toolkit/controls/form.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/graphics/bitmap.h"
