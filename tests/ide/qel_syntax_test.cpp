@@ -15,14 +15,6 @@ using K = TQelSyntax::TokenKind;
 
 namespace {
 
-// The tokens as "text" kind pairs, one string, for readable failures.
-std::string Shown(const std::vector<SyntaxToken>& tokens) {
-  std::string shown;
-  for (const SyntaxToken& token : tokens)
-    shown += "[" + toolkit::ToUtf8(token.text) + "]" + std::to_string(token.kind) + " ";
-  return shown;
-}
-
 struct LineCase {
   const char16_t* line;
   const char* tokens;
@@ -57,9 +49,9 @@ TEST(QelSyntaxTest, TokensOfOneLine) {
   };
   TQelSyntax h(nullptr);
   for (const LineCase& test : cases)
-    EXPECT_EQ(Shown(ScanSyntaxLine(h, test.line)), test.tokens) << toolkit::ToUtf8(test.line);
+    EXPECT_EQ(ShownTokens(ScanSyntaxLine(h, test.line)), test.tokens) << toolkit::ToUtf8(test.line);
   // A NUL inside the line is a token of its own; the scan goes on after it.
-  EXPECT_EQ(Shown(ScanSyntaxLine(h, std::u16string(u"a\0b", 3))), std::string("[a]1 [") + '\0' + "]3 [b]1 ");
+  EXPECT_EQ(ShownTokens(ScanSyntaxLine(h, std::u16string(u"a\0b", 3))), std::string("[a]1 [") + '\0' + "]3 [b]1 ");
 }
 
 TEST(QelSyntaxTest, StringsAndCommentsRunOverLines) {
@@ -67,20 +59,20 @@ TEST(QelSyntaxTest, StringsAndCommentsRunOverLines) {
   std::vector<editor::TCodeRangeState> states;
   auto tokens = ScanSyntaxLines(h, {u"x = \"one", u"two", u"three\" + 1"}, &states);
   EXPECT_EQ(states, (std::vector<editor::TCodeRangeState>{1, 1, 0}));
-  EXPECT_EQ(Shown(tokens[0]), "[x]1 [ ]6 [=]8 [ ]6 [\"]7 [one]7 ");
-  EXPECT_EQ(Shown(tokens[1]), "[two]7 ");
-  EXPECT_EQ(Shown(tokens[2]), "[three\"]7 [ ]6 [+]8 [ ]6 [1]4 ");
+  EXPECT_EQ(ShownTokens(tokens[0]), "[x]1 [ ]6 [=]8 [ ]6 [\"]7 [one]7 ");
+  EXPECT_EQ(ShownTokens(tokens[1]), "[two]7 ");
+  EXPECT_EQ(ShownTokens(tokens[2]), "[three\"]7 [ ]6 [+]8 [ ]6 [1]4 ");
 
   tokens = ScanSyntaxLines(h, {u"a #*", u"", u"b # c"}, &states);
   EXPECT_EQ(states, (std::vector<editor::TCodeRangeState>{4, 4, 0}));
-  EXPECT_EQ(Shown(tokens[0]), "[a]1 [ ]6 [#*]0 ");
+  EXPECT_EQ(ShownTokens(tokens[0]), "[a]1 [ ]6 [#*]0 ");
   EXPECT_TRUE(tokens[1].empty());
-  EXPECT_EQ(Shown(tokens[2]), "[b #]0 [ ]6 [c]1 ");
+  EXPECT_EQ(ShownTokens(tokens[2]), "[b #]0 [ ]6 [c]1 ");
 
   tokens = ScanSyntaxLines(h, {u"'a", u"b'", u"`c", u"d`"}, &states);
   EXPECT_EQ(states, (std::vector<editor::TCodeRangeState>{2, 0, 3, 0}));
   // Line breaks inside a line are tokens of their own and keep the range.
-  EXPECT_EQ(Shown(ScanSyntaxLines(h, {u"\"", u"a\r\nb\""})[1]), "[a]7 [\r\n]6 [b\"]7 ");
+  EXPECT_EQ(ShownTokens(ScanSyntaxLines(h, {u"\"", u"a\r\nb\""})[1]), "[a]7 [\r\n]6 [b\"]7 ");
 }
 
 TEST(QelSyntaxTest, KeywordsTakeDistinctSlots) {

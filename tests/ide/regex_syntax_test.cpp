@@ -11,13 +11,6 @@ using K = TRegexSyntax::TokenKind;
 
 namespace {
 
-std::string Shown(const std::vector<SyntaxToken>& tokens) {
-  std::string shown;
-  for (const SyntaxToken& token : tokens)
-    shown += "[" + toolkit::ToUtf8(token.text) + "]" + std::to_string(token.kind) + " ";
-  return shown;
-}
-
 struct LineCase {
   const char16_t* line;
   const char* tokens;
@@ -53,7 +46,7 @@ TEST(RegexSyntaxTest, TokensOfOnePattern) {
   };
   TRegexSyntax h(nullptr);
   for (const LineCase& test : cases)
-    EXPECT_EQ(Shown(ScanSyntaxLine(h, test.line)), test.tokens) << toolkit::ToUtf8(test.line);
+    EXPECT_EQ(ShownTokens(ScanSyntaxLine(h, test.line)), test.tokens) << toolkit::ToUtf8(test.line);
 }
 
 TEST(RegexSyntaxTest, RangesCarryOverLinesButTheDepthDoesNot) {
@@ -61,12 +54,12 @@ TEST(RegexSyntaxTest, RangesCarryOverLinesButTheDepthDoesNot) {
   std::vector<editor::TCodeRangeState> states;
   const auto tokens = ScanSyntaxLines(h, {u"(\\Qa", u"b\\E)", u"(?#x", u"y)"}, &states);
   EXPECT_EQ(states, (std::vector<editor::TCodeRangeState>{2, 0, 3, 0}));
-  EXPECT_EQ(Shown(tokens[0]), "[(]9 [\\Q]2 [a]0 []8 ");
+  EXPECT_EQ(ShownTokens(tokens[0]), "[(]9 [\\Q]2 [a]0 []8 ");
   // The depth starts at 0 on every line: the ")" has no group to close.
-  EXPECT_EQ(Shown(tokens[1]), "[b]0 [\\E]2 [)]8 ");
-  EXPECT_EQ(Shown(tokens[2]), "[(?#]9 [x]0 []8 ");
-  EXPECT_EQ(Shown(tokens[3]), "[y]0 [)]8 ");
-  EXPECT_EQ(Shown(ScanSyntaxLine(h, u"a\r\n|")), "[a]0 [\r\n]0 [|]9 ");
+  EXPECT_EQ(ShownTokens(tokens[1]), "[b]0 [\\E]2 [)]8 ");
+  EXPECT_EQ(ShownTokens(tokens[2]), "[(?#]9 [x]0 []8 ");
+  EXPECT_EQ(ShownTokens(tokens[3]), "[y]0 [)]8 ");
+  EXPECT_EQ(ShownTokens(ScanSyntaxLine(h, u"a\r\n|")), "[a]0 [\r\n]0 [|]9 ");
 }
 
 TEST(RegexSyntaxTest, Attributes) {

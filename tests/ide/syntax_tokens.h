@@ -38,3 +38,16 @@ inline std::vector<std::vector<SyntaxToken>> ScanSyntaxLines(editor::TCodeCustom
 inline std::vector<SyntaxToken> ScanSyntaxLine(editor::TCodeCustomHighlighter& h, const std::u16string& line) {
   return ScanSyntaxLines(h, {line})[0];
 }
+
+// The tokens as "[text]kind" pairs in one string, for readable failures.
+inline std::string ShownTokens(const std::vector<SyntaxToken>& tokens) {
+  std::string shown;
+  for (const SyntaxToken& token : tokens) {
+    shown += '[';
+    shown += toolkit::ToUtf8(token.text);
+    shown += ']';
+    shown += std::to_string(token.kind);
+    shown += ' ';
+  }
+  return shown;
+}
