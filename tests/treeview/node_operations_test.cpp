@@ -1,0 +1,1 @@
+#include "tests/treeview/tree_fixture.h"
