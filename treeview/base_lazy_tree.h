@@ -228,6 +228,9 @@ class TBaseLazyTree : public toolkit::CustomControl {
   TLTNode* WalkNext(TLTNode* node, bool childrenAbove, bool init);
   TLTNode* WalkPrevious(TLTNode* node, bool childrenAbove, bool init);
   TLTNode* WalkNextVisible(TLTNode* node, bool childrenAbove, bool init);
+  TLTNode* StepNextVisible(TLTNode* node, bool childrenAbove, bool init, bool skipChildren);
+  // The next node in display order after one known to be displayed.
+  TLTNode* NextDisplayedNoInit(TLTNode* node) const;
   TLTNode* WalkPreviousVisible(TLTNode* node, bool childrenAbove, bool init);
   TLTNode* WalkFirstVisible(TLTNode* node, bool childrenAbove, bool includeFiltered, bool init);
   TLTNode* WalkLast(TLTNode* node, bool childrenAbove, bool init);

@@ -225,10 +225,12 @@ TLTNode* TBaseLazyTree::NextCheckedNode(TLTNode* node, TCheckState state) {
 
 int TBaseLazyTree::HiddenStart(TLTNode*& node) const {
   // The outermost node off the display stands for the asked one (1); when
-  // its parent is collapsed, the parent does (2). Either's children are skipped.
+  // its parent is collapsed, the parent does (2). Either's children are
+  // skipped. One pass up: the highest node that is hidden or under a
+  // collapsed parent is the outermost one off the display.
   TLTNode* hidden = nullptr;
   for (TLTNode* n = node; n != root_; n = n->Parent)
-    if (!FullyShown(n, false)) hidden = n;
+    if (!Shown(n, false) || (n->Parent != root_ && !n->Parent->Has(nfExpanded))) hidden = n;
   if (!hidden) return 0;
   TLTNode* parent = hidden->Parent;
   if (parent != root_ && !parent->Has(nfExpanded)) {
@@ -264,6 +266,10 @@ TLTNode* TBaseLazyTree::WalkNextVisible(TLTNode* node, bool childrenAbove, bool 
   AssertNotRoot(node);
   // A node off the display continues after the ancestor that hides it.
   bool skipChildren = HiddenStart(node) != 0;
+  return StepNextVisible(node, childrenAbove, init, skipChildren);
+}
+
+TLTNode* TBaseLazyTree::StepNextVisible(TLTNode* node, bool childrenAbove, bool init, bool skipChildren) {
   if (UseChildrenAbove(childrenAbove)) {
     for (;;) {
       if (!node->NextSibling) return node->Parent == root_ ? nullptr : node->Parent;
@@ -288,6 +294,10 @@ TLTNode* TBaseLazyTree::WalkNextVisible(TLTNode* node, bool childrenAbove, bool 
     Prepare(node, init);
     if (Shown(node, false)) return node;
   }
+}
+
+TLTNode* TBaseLazyTree::NextDisplayedNoInit(TLTNode* node) const {
+  return Mutable(this)->StepNextVisible(node, true, false, false);
 }
 
 TLTNode* TBaseLazyTree::NextVisibleNode(TLTNode* node, bool childrenAbove) {

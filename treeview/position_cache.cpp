@@ -62,7 +62,7 @@ bool TBaseLazyTree::ValidatePositionCache() {
     lastTop = top;
     top += node->NodeHeight;
     ++steps;
-    node = NextVisibleNodeNoInit(node, true);
+    node = NextDisplayedNoInit(node);
   }
   bool stopped = states_.Has(tsStopValidation);
   if (!stopped && index < positionCache_.size() && lastNode) {
@@ -98,7 +98,7 @@ TLTNode* TBaseLazyTree::NodeAtPosition(int y, bool relative, int* nodeTop) {
   }
   while (node && position >= top + node->NodeHeight) {
     top += node->NodeHeight;
-    node = NextVisibleNodeNoInit(node, true);
+    node = NextDisplayedNoInit(node);
   }
   if (!node) return nullptr;
   if (nodeTop) *nodeTop = static_cast<int>(relative ? top + offsetY_ : top);
