@@ -25,7 +25,10 @@ class NavigationTest : public TreeTest {
   template <class Step>
   std::string Walk(TLTNode* node, Step step) {
     std::string out;
-    for (int guard = 0; node && guard < 50; ++guard, node = step(node)) out += (out.empty() ? "" : " ") + PathOf(node);
+    for (int guard = 0; node && guard < 50; ++guard, node = step(node)) {
+      if (!out.empty()) out += ' ';
+      out += PathOf(node);
+    }
     return out;
   }
 

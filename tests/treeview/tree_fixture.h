@@ -37,7 +37,7 @@ class TreeTest : public ::testing::Test {
     if (!node) return "nil";
     std::string path;
     for (; node != tree->RootNode(); node = node->Parent)
-      path = std::to_string(node->Index) + (path.empty() ? "" : "." + path);
+      path = path.empty() ? std::to_string(node->Index) : std::to_string(node->Index) + '.' + path;
     return path;
   }
 
