@@ -56,6 +56,7 @@ toolkit/controls:   toolkit/core toolkit/graphics
 toolkit/headless:   toolkit/core toolkit/graphics toolkit/controls
 toolkit/win32:      toolkit/core toolkit/graphics toolkit/controls
 editor:             platform toolkit/core toolkit/graphics toolkit/controls
+treeview:           toolkit/core toolkit/graphics toolkit/controls
 ide:                editor platform toolkit/core toolkit/graphics toolkit/controls
 '
 
