@@ -24,8 +24,6 @@ using LinesChangeEvent = toolkit::Method<void(toolkit::Object* sender, int index
 // one cell, so that its length counts screen columns.
 using WideGlyphExpansion = toolkit::Method<toolkit::String(const toolkit::String& expanded)>;
 
-inline constexpr toolkit::Char kWideGlyphFiller = u'\xE000';
-
 enum class LineBreakKind : std::uint8_t { CrLf = 0, Lf = 1, Cr = 2, LineSeparator = 3 };
 
 namespace line_flags {
