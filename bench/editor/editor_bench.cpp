@@ -18,7 +18,7 @@
 
 #include "bench/editor/bench_highlighter.h"
 #include "editor/text_buffer.h"
-#include "editor/text_encoding.h"
+#include "editor/text_file_loader.h"
 #include "editor/word_wrap.h"
 #include "toolkit/core/strings.h"
 #include "toolkit/core/text.h"
@@ -107,22 +107,13 @@ int main(int argc, char** argv) {
 
   BenchEditor bench;
   const long long residentBefore = ResidentBytes();
-  Span read, split;
-  {
-    watch = Stopwatch();
-    editor::TTextEncoding found = editor::TTextEncoding::teUtf8;
-    bool hasBom = false;
-    const toolkit::String text = editor::ReadTextFromFile(toolkit::FromUtf8(path), found, hasBom);
-    read = watch.Elapsed();
-    watch = Stopwatch();
-    bench.lines.SetText(text);
-    split = watch.Elapsed();
-  }
-  const Span load = read + split;
+  watch = Stopwatch();
+  editor::TTextEncoding found = editor::TTextEncoding::teUtf8;
+  bool hasBom = false;
+  editor::LoadTextFromFile(bench.lines, toolkit::FromUtf8(path), found, hasBom);
+  const Span load = watch.Elapsed();
   Row("load", load, static_cast<double>(bytes), static_cast<double>(lines));
-  Row("  detect+decode", read, static_cast<double>(bytes), static_cast<double>(lines));
-  Row("  split", split, static_cast<double>(bytes), static_cast<double>(lines));
-  std::printf("load / getline speed: %.2f (split alone %.2f)\n", getline.cpu / load.cpu, getline.cpu / split.cpu);
+  std::printf("load / getline speed: %.2f\n", getline.cpu / load.cpu);
 
   const int count = bench.lines.Count();
   long long textBytes = 0;
