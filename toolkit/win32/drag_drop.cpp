@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "toolkit/controls/drag_drop.h"
 #include "toolkit/win32/com_object.h"
 #include "toolkit/win32/ole_data_object.h"
 
