@@ -413,7 +413,8 @@ String TCodeEditStringList::Text() const {
 void TCodeEditStringList::SetText(StringView text) {
   LoadLines(text.empty(), text.size(), CountBreakCharacters(text), [&] {
     return CutLines(text, [&](std::size_t start, std::size_t length) {
-      TCodeEditStringRec& line = lines_[count_++];
+      TCodeEditStringRec& line = lines_[count_];
+      gapStart_ = ++count_;
       line = NewLine();
       SetLineText(line, StringView(text.data() + start, length));
     });
@@ -427,7 +428,8 @@ void TCodeEditStringList::SetUtf8Text(std::string_view bytes) {
   const Utf8BreakCount breaks = CountUtf8Breaks(bytes);
   LoadLines(bytes.empty(), breaks.CharacterBound(bytes.size()), breaks.BreakBound(), [&] {
     return CutUtf8Lines(bytes, [&](std::string_view text, bool ascii) {
-      TCodeEditStringRec& line = lines_[count_++];
+      TCodeEditStringRec& line = lines_[count_];
+      gapStart_ = ++count_;
       line = NewLine();
       if (text.empty()) return;
       if (!ascii) {
@@ -458,9 +460,9 @@ void TCodeEditStringList::LoadLines(bool empty, std::size_t characters, std::siz
     Reallocate(static_cast<int>(breaks + 1));
     platform::AdviseFilledSoon(lines_, static_cast<std::size_t>(capacity_) * sizeof(*lines_));
     pool_.Reserve(characters);
-    // The records are filled at the front, where the gap already is.
+    // The gap follows the records as they are filled: a failure partway
+    // leaves the lines cut so far.
     const BreaksSeen seen = cut();
-    gapStart_ = count_;
     LinesChanged();
     Reallocate((count_ + 15) / 16 * 16);
     OnLinesInserted(this, 0, count_);
