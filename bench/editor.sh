@@ -2,7 +2,8 @@
 # The editor's rows: generated source files of 250,000, 500,000 and
 # 1,000,000 lines (about 60 bytes a line, some with tabs, some wider than 80
 # columns), each timed with `wc -l` and then with editor_bench (a getline
-# loop, load, inserts at the top, wrap at 80). Build the native preset first.
+# loop, load, inserts at the top, highlight, wrap at 80). Build the native
+# preset first.
 #   bash bench/editor.sh [LINES...]
 # EDITOR_BENCH picks another program; BENCH_WORK the folder for the files.
 set -euo pipefail

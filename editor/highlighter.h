@@ -11,15 +11,13 @@
 #include "editor/highlighter_attributes.h"
 #include "editor/highlighter_options.h"
 #include "editor/method_chain.h"
+#include "editor/tab_expansion.h"
 #include "toolkit/core/string_list.h"
 
 namespace editor {
 
 // What a highlighter keeps at a line's end: a pointer-sized value.
 using TCodeRangeState = std::intptr_t;
-
-// The expanded line marks the second cell of a wide character with this.
-inline constexpr toolkit::Char kWideGlyphFiller = 0xE000;
 
 class TCodeCustomHighlighter : public toolkit::Component {
  public:

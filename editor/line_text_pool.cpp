@@ -1,5 +1,7 @@
 #include "editor/line_text_pool.h"
 
+#include "platform/memory.h"
+
 namespace editor {
 
 toolkit::Char* LineTextPool::Allocate(std::size_t count) {
@@ -19,6 +21,8 @@ void LineTextPool::Reserve(std::size_t count) {
   const std::size_t size = count > kChunkCharacters ? count : kChunkCharacters;
   chunks_.push_back(std::unique_ptr<toolkit::Char[]>(new toolkit::Char[size]));
   next_ = chunks_.back().get();
+  // A chunk beyond the usual size is a loader's or a compaction's, filled at once.
+  if (size > kChunkCharacters) platform::AdviseFilledSoon(next_, size * sizeof(toolkit::Char));
   room_ = size;
 }
 

@@ -11,6 +11,10 @@ namespace editor {
 using toolkit::String;
 using toolkit::StringView;
 
+// An expanded line holds this filler beside each character wider than one
+// cell, so that its length counts screen columns.
+inline constexpr toolkit::Char kWideGlyphFiller = u'\xE000';
+
 // (line, tab width) -> expanded line; hasTabs tells whether the line held a TAB.
 using ExpandTabsRoutine = String (*)(StringView line, std::int32_t tabWidth, bool& hasTabs);
 

@@ -5,6 +5,9 @@
 #include <new>
 
 #include "editor/line_cutter.h"
+#include "editor/utf8_line_cutter.h"
+#include "platform/codepage.h"
+#include "platform/memory.h"
 
 namespace editor {
 
@@ -408,27 +411,60 @@ String TCodeEditStringList::Text() const {
 // bound that one simple pass finds (a CR LF counts twice); it is cut to the
 // lines found afterwards, and the bound's untouched tail costs no memory.
 void TCodeEditStringList::SetText(StringView text) {
+  LoadLines(text.empty(), text.size(), CountBreakCharacters(text), [&] {
+    return CutLines(text, [&](std::size_t start, std::size_t length) {
+      TCodeEditStringRec& line = lines_[count_];
+      gapStart_ = ++count_;
+      line = NewLine();
+      SetLineText(line, StringView(text.data() + start, length));
+    });
+  });
+}
+
+// Each line is decoded straight into the pool: the whole text never exists
+// as UTF-16 outside it. Non-ASCII lines go through the platform's decoder.
+void TCodeEditStringList::SetUtf8Text(std::string_view bytes) {
+  String decoded;
+  const Utf8BreakCount breaks = CountUtf8Breaks(bytes);
+  LoadLines(bytes.empty(), breaks.CharacterBound(bytes.size()), breaks.BreakBound(), [&] {
+    return CutUtf8Lines(bytes, [&](std::string_view text, bool ascii) {
+      TCodeEditStringRec& line = lines_[count_];
+      gapStart_ = ++count_;
+      line = NewLine();
+      if (text.empty()) return;
+      if (!ascii) {
+        // UTF-8 is always available: only other code pages can be missing.
+        static_cast<void>(platform::DecodeCodePage(platform::kCodePageUtf8, text, decoded));
+        SetLineText(line, decoded);
+        return;
+      }
+      Char* stored = pool_.Allocate(text.size());
+      WidenAscii(text, stored);
+      line.text = stored;
+      line.length = static_cast<std::int32_t>(text.size());
+    });
+  });
+}
+
+template <class Cut>
+void TCodeEditStringList::LoadLines(bool empty, std::size_t characters, std::size_t breaks, Cut cut) {
   Updating([&] {
     Clear();
     // Lines removed one by one leave their objects' array behind.
     std::free(objects_);
     objects_ = nullptr;
-    if (text.empty()) {
+    if (empty) {
       SetLineBreakKind(LineBreakKind::CrLf);
       return;
     }
-    Reallocate(static_cast<int>(CountBreakCharacters(text) + 1));
-    pool_.Reserve(text.size());
-    int lines = 0;
-    const BreaksSeen seen = CutLines(text, [&](std::size_t start, std::size_t length) {
-      TCodeEditStringRec& line = lines_[lines++];
-      line = NewLine();
-      SetLineText(line, StringView(text.data() + start, length));
-    });
-    count_ = lines;
-    gapStart_ = lines;
+    Reallocate(static_cast<int>(breaks + 1));
+    platform::AdviseFilledSoon(lines_, static_cast<std::size_t>(capacity_) * sizeof(*lines_));
+    pool_.Reserve(characters);
+    // The gap follows the records as they are filled: a failure partway
+    // leaves the lines cut so far.
+    const BreaksSeen seen = cut();
     LinesChanged();
-    Reallocate((lines + 15) / 16 * 16);
+    Reallocate((count_ + 15) / 16 * 16);
     OnLinesInserted(this, 0, count_);
     if (seen.separator) {
       SetLineBreakKind(LineBreakKind::LineSeparator);

@@ -4,6 +4,7 @@
 // caches the line's expanded length and character offset, computed lazily.
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 #include "editor/line_text_pool.h"
 #include "editor/tab_expansion.h"
@@ -23,8 +24,6 @@ using LinesChangeEvent = toolkit::Method<void(toolkit::Object* sender, int index
 // A tab-expanded line with a filler U+E000 in front of every glyph wider than
 // one cell, so that its length counts screen columns.
 using WideGlyphExpansion = toolkit::Method<toolkit::String(const toolkit::String& expanded)>;
-
-inline constexpr toolkit::Char kWideGlyphFiller = u'\xE000';
 
 enum class LineBreakKind : std::uint8_t { CrLf = 0, Lf = 1, Cr = 2, LineSeparator = 3 };
 
@@ -90,6 +89,9 @@ class TCodeEditStringList : public toolkit::Strings {
   toolkit::String Text() const override;
   // Splits at CR, LF and U+2028 and records the kind of break seen.
   void SetText(toolkit::StringView text) override;
+  // As SetText with the text these UTF-8 bytes (no mark) decode to, bad
+  // sequences as U+FFFD; the lines are decoded straight into their places.
+  void SetUtf8Text(std::string_view bytes);
   void LoadFromStream(toolkit::Stream& stream) override;
   void SaveToStream(toolkit::Stream& stream) const override;
 
@@ -122,6 +124,11 @@ class TCodeEditStringList : public toolkit::Strings {
   void LinesChanged();
   void CompactTextIfWasteful();
   void ComputeCharOffsets() const;
+  // Replaces every line by those cut() adds at the front (count_ counting
+  // them), with room for breaks + 1 records and characters of text; an
+  // empty text has no lines.
+  template <class Cut>
+  void LoadLines(bool empty, std::size_t characters, std::size_t breaks, Cut cut);
   template <class Change>
   void Updating(Change change);
 

@@ -1,5 +1,7 @@
 #include <sys/mman.h>
 
+#include <cstdint>
+
 #include "platform/memory.h"
 
 namespace platform {
@@ -10,5 +12,19 @@ void* AllocExecutable(std::size_t size) {
 }
 
 bool FreeExecutable(void* memory, std::size_t size) { return ::munmap(memory, size) == 0; }
+
+void AdviseFilledSoon(void* memory, std::size_t size) {
+#ifdef MADV_HUGEPAGE
+  // Only the whole large pages inside the block; a refusal costs nothing.
+  constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+  const auto begin = reinterpret_cast<std::uintptr_t>(memory);
+  const std::uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+  const std::uintptr_t last = (begin + size) & ~(kLargePage - 1);
+  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+  static_cast<void>(memory);
+  static_cast<void>(size);
+#endif
+}
 
 }  // namespace platform

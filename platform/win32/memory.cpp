@@ -9,4 +9,7 @@ void* AllocExecutable(std::size_t size) {
 
 bool FreeExecutable(void* memory, std::size_t) { return ::VirtualFree(memory, 0, MEM_RELEASE) != 0; }
 
+// Large pages need a privilege ordinary users lack: the pages come as they are touched.
+void AdviseFilledSoon(void*, std::size_t) {}
+
 }  // namespace platform
