@@ -38,6 +38,7 @@ left_out=(
   "compile16_tests compile8_tests nodeimage16_tests nodeimage8_tests|portable code the native and windows64 builds test"
   "scripts16_tests scripts8_tests|the portable script corpus, run natively and by windows64"
   "toolkit_tests|the toolkit's portable part, tested natively and by windows64"
+  "editor_tests editor_win32_tests treeview_tests ide_syntax_tests ide_agreement_tests ide_regex_pcre_tests|the editor, tree and IDE model: portable code the native and windows64 builds test"
   "runner_tests|too slow emulated: its cases start runner processes, seconds each, and it ran past its 900 s limit on 2 loaded cores (windows64 runs it; the 8-bit runtime runs in windows_scripts8_tests)"
   "toolkit_win32_tests|too slow emulated: had not ended after 4 minutes (windows64 runs it)"
 )
