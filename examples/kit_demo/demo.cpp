@@ -1,6 +1,5 @@
 // A kit form with a caption, a coloured label and a button that closes it.
 // The close asks once: the first press is refused, the second accepted.
-// Enter and Esc press the button as in a dialog.
 #include "host/kit/kit.h"
 
 using namespace runtime;
@@ -41,9 +40,6 @@ int main() {
   label->textColor = 0x00803000;
   TKitSystemControl* button = NewSystemControl(*form, "Button", L"BUTTON", u"Close", {290, 140, 390, 170});
   button->id = kCloseButton;
-  // Keyboard users reach it too: it has the focus, and Enter and Esc press it.
-  form->defaultButton = Retain<TKitControl>(button);
-  form->cancelButton = Retain<TKitControl>(button);
 
   int asked = 0;
   SetOnClose(*form, &AskOnce, &asked);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "host/activex/ole_control.h"
-#include "host/kit/dialog_keys.h"
 
 namespace host::activex {
 
@@ -26,6 +25,12 @@ LONG HimetricToPixels(LONG himetric) {
 
 LONG PixelsToHimetric(LONG pixels) {
   return LONG(std::lround(double(pixels) * kHimetricPerInch / ScreenPixelsPerInch()));
+}
+
+host::kit::TKitControl* FormOf(host::kit::TKitControl& control) {
+  host::kit::TKitControl* at = &control;
+  while (at && !at->IsForm()) at = at->Parent();
+  return at;
 }
 
 TOleCtlIntf::TOleCtlIntf(TOleControl& control) : control_(&control) {}

@@ -128,6 +128,9 @@ private:
   bool inBackColor_ = false;
 };
 
+// The form a control sits on (itself for a form), or null.
+host::kit::TKitControl* FormOf(host::kit::TKitControl& control);
+
 // HIMETRIC and screen pixels by the screen's vertical resolution, rounded.
 LONG HimetricToPixels(LONG himetric);
 LONG PixelsToHimetric(LONG pixels);

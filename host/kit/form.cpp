@@ -1,7 +1,6 @@
 #include "host/kit/form.h"
 
 #include "host/error_relay.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
 
@@ -15,7 +14,9 @@ bool FormSetFocus(TKitControl& form, TKitMessage& message) {
   if (message.message != WM_SETFOCUS) return false;
   TKitControl* main = MainForm();
   if (main && main != &form) main->activeForm = &form;
-  if (!FocusFormControl(form)) return false;
+  TKitControl* focused = form.focusedChild;
+  if (!focused || !CreateControlWindow(*focused)) return false;
+  ::SetFocus(focused->Window());
   message.result = 0;
   return true;
 }

@@ -2,7 +2,6 @@
 // file and folder dialogs.
 #pragma once
 #include "host/kit/appearance.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/file_dialog.h"
 #include "host/kit/folder_dialog.h"
 #include "host/kit/form.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_state.h"
 #include "host/kit/window_class.h"
@@ -46,9 +45,7 @@ void TKitControl::Teardown() {
   font_ = nullptr;
   focusedChild = nullptr;
   activeForm = nullptr;
-  defaultButton.Reset();
-  cancelButton.Reset();
-  for (TKitControl* holder : {parent_, MainForm(), FormOf(*this)}) {
+  for (TKitControl* holder : {parent_, MainForm()}) {
     if (!holder) continue;
     if (holder->activeForm == this) holder->activeForm = nullptr;
     if (holder->focusedChild == this) holder->focusedChild = nullptr;

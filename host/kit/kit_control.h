@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "runtime/base/base.h"
-#include "runtime/base/ref.h"
 #include "runtime/text.h"
 
 namespace host::kit {
@@ -133,10 +132,6 @@ public:
   bool isChild = false;
   TKitControl* focusedChild = nullptr;
   TKitControl* activeForm = nullptr;
-  // A form's buttons for Enter and Esc (dialog_keys.h), held until the form
-  // goes; a button whose window has gone is passed over.
-  Ref<TKitControl> defaultButton;
-  Ref<TKitControl> cancelButton;
 
 protected:
   bool isForm_ = false;

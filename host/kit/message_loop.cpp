@@ -4,7 +4,6 @@
 
 #include "host/error_relay.h"
 #include "host/kit/appearance.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
@@ -27,7 +26,7 @@ bool ProcessOneMessage() {
   }
   TKitControl* main = MainForm();
   const auto keep = Retain(main);
-  if ((!main || !main->PreTranslate(message)) && !HandleDialogKey(message)) {
+  if (!main || !main->PreTranslate(message)) {
     ::TranslateMessage(&message);
     api::Dispatch(&message);
   }

@@ -3,7 +3,6 @@
 #include <climits>
 
 #include "host/kit/appearance.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
@@ -125,8 +124,6 @@ bool CreateControlWindow(TKitControl& control) {
   control.AfterCreate();
   const std::vector<TKitControl*> children = control.Children();
   for (TKitControl* child : children) CreateControlWindow(*child);
-  // A visible form is active before its children exist: they get the focus now.
-  if (control.IsForm() && ::GetFocus() == control.Window()) FocusFormControl(control);
   return true;
 }
 

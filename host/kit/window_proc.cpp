@@ -2,7 +2,6 @@
 
 #include "host/error_relay.h"
 #include "host/kit/appearance.h"
-#include "host/kit/dialog_keys.h"
 #include "host/kit/kit_api.h"
 #include "host/kit/kit_control.h"
 #include "host/kit/kit_state.h"
@@ -80,12 +79,6 @@ bool HandleBuiltIn(TKitControl& control, TKitMessage& message) {
       return false;
     case WM_MOVE:
       if (own) ReadBounds(control);
-      return false;
-    case WM_SETFOCUS:
-      // The form gives it back the focus when the form gets it again.
-      if (own && !control.IsForm()) {
-        if (TKitControl* form = FormOf(control)) form->focusedChild = &control;
-      }
       return false;
     case WM_COMMAND: {
       HWND child = reinterpret_cast<HWND>(message.lParam);
