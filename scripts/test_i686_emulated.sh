@@ -15,8 +15,6 @@ budget=1200
 
 # The programs of the gate and what i686-specific each checks.
 gate=(
-  "host16_tests|native-call thunks, stdcall callbacks and COM, 16-bit texts"
-  "host8_tests|native-call thunks, stdcall callbacks and COM, 8-bit texts"
   "kit16_tests|the window kit's forms, dialogs and window procedures"
   "kit8_tests|the window kit over 8-bit texts"
   "activex16_tests|ActiveX hosting and its COM interfaces"
@@ -31,6 +29,7 @@ gate=(
 # cases of the gate's programs as GoogleTest patterns. All of it runs on
 # machines that run 32-bit programs.
 left_out=(
+  "host16_tests host8_tests|native-call thunks, stdcall callbacks and COM: the programs crashed under the emulator (segmentation fault after an OLE error 800401e3 from a COM case) in a run with other programs beside them; to be split so the thunk and callback cases run here"
   "platform_tests|the platform layer, tested by windows64 too; a critical-section case fails under the emulator"
   "runtime16_tests|the same code native and windows64 test; guard pages and stack-depth errors (deep nesting, deep freeing) fail under the emulator, which reports access violations with the wrong code"
   "runtime8_tests|as runtime16_tests"
